@@ -1,0 +1,135 @@
+// Reading whole CP437 text files and writing them through a temporary file and rename.
+#include "base/text_file.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <fstream>
+
+#include "base/codepage.h"
+
+namespace kv40::base {
+
+TextLines SplitLines(std::string_view bytes) {
+  TextLines text;
+  std::size_t start = 0;
+  std::size_t i = 0;
+  while (i < bytes.size()) {
+    const char ch = bytes[i];
+    if (ch == '\r' || ch == '\n') {
+      text.lines.push_back(Cp437ToUtf8(bytes.substr(start, i - start)));
+      i += (ch == '\r' && i + 1 < bytes.size() && bytes[i + 1] == '\n') ? 2 : 1;
+      start = i;
+    } else {
+      ++i;
+    }
+  }
+  if (start < bytes.size()) text.lines.push_back(Cp437ToUtf8(bytes.substr(start)));
+  return text;
+}
+
+ReadResult ReadTextFile(const std::filesystem::path& path) {
+  ReadResult result;
+  std::error_code ec;
+  if (std::filesystem::is_directory(path, ec)) {
+    result.error = EISDIR;
+    return result;
+  }
+  std::ifstream in(path, std::ios::binary);
+  if (!in) {
+    result.error = errno != 0 ? errno : ENOENT;
+    return result;
+  }
+  std::string bytes;
+  char chunk[8192];
+  while (in.read(chunk, sizeof chunk) || in.gcount() > 0) {
+    bytes.append(chunk, static_cast<std::size_t>(in.gcount()));
+    if (bytes.size() > kMaxTextFileBytes) {
+      result.error = EFBIG;
+      return result;
+    }
+  }
+  if (in.bad()) {
+    result.error = EIO;
+    return result;
+  }
+  result.text = SplitLines(bytes);
+  return result;
+}
+
+std::optional<std::string> LineCursor::Next() {
+  if (AtEnd()) return std::nullopt;
+  return lines_[next_++];
+}
+
+SafeTextWriter::SafeTextWriter(std::filesystem::path target, std::string_view lineEnd)
+    : target_(std::move(target)), lineEnd_(lineEnd) {}
+
+void SafeTextWriter::WriteLine(std::string_view utf8) {
+  OemText oem = Utf8ToCp437(utf8);
+  lossy_ = lossy_ || oem.lossy;
+  buffer_ += oem.bytes;
+  buffer_ += lineEnd_;
+}
+
+void SafeTextWriter::WriteRaw(std::string_view bytes) {
+  buffer_ += bytes;
+}
+
+bool SafeTextWriter::Commit() {
+  error_ = WriteFileAtomically(target_, buffer_);
+  return error_ == 0;
+}
+
+int WriteFileAtomically(const std::filesystem::path& path, std::string_view bytes) {
+  std::filesystem::path dir = path.parent_path();
+  if (dir.empty()) dir = ".";
+  std::string pattern = (dir / ("." + path.filename().string() + ".XXXXXX")).string();
+  const int fd = mkstemp(pattern.data());
+  if (fd < 0) return errno;
+
+  // Keep the permissions of the file we replace; a new file gets the usual 0666 & ~umask.
+  struct stat old {};
+  mode_t mode = 0;
+  if (stat(path.c_str(), &old) == 0) {
+    mode = old.st_mode & 07777;
+  } else {
+    const mode_t mask = umask(0);
+    umask(mask);
+    mode = 0666 & ~mask;
+  }
+  int err = fchmod(fd, mode) == 0 ? 0 : errno;
+
+  std::size_t done = 0;
+  while (err == 0 && done < bytes.size()) {
+    const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
+    if (n < 0) {
+      if (errno == EINTR) continue;
+      err = errno;
+    } else {
+      done += static_cast<std::size_t>(n);
+    }
+  }
+  if (err == 0 && ::fsync(fd) != 0) err = errno;
+  if (::close(fd) != 0 && err == 0) err = errno;
+  if (err == 0 && std::rename(pattern.c_str(), path.c_str()) != 0) err = errno;
+  if (err != 0) ::unlink(pattern.c_str());
+  return err;
+}
+
+int DosErrorCode(int errnoValue) {
+  switch (errnoValue) {
+    case ENOSPC:
+    case EFBIG:
+    case EDQUOT:
+      return 101;
+    case EIO:
+      return 100;
+    default:
+      return errnoValue;
+  }
+}
+
+}  // namespace kv40::base

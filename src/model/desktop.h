@@ -1,0 +1,23 @@
+// The Desktop seam: what the program asks of the desktop around it (printing, starting
+// programs, URLs, clipboard, cursor, letting the event loop run during long work).
+#pragma once
+
+#include <string>
+
+namespace kv40::model {
+
+class Desktop {
+ public:
+  virtual ~Desktop() = default;
+  // Starts program with file as one argument, detached, without waiting.
+  virtual bool StartProgram(const std::string& program, const std::string& file) = 0;
+  virtual bool OpenUrl(const std::string& url) = 0;
+  // Sends a text file to the configured text printer.
+  virtual bool PrintTextFile(const std::string& path) = 0;
+  virtual void SetClipboardText(const std::string& text) = 0;
+  virtual void SetWaitCursor(bool on) = 0;
+  // Lets pending window events run during a long loop.
+  virtual void ProcessEvents() = 0;
+};
+
+}  // namespace kv40::model

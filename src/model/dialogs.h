@@ -1,0 +1,47 @@
+// The generic entry dialogs and message boxes as the program uses them: choice lists,
+// yes/no, text and number entry with range checks, boxes, the text screen, and the
+// file-error messages shared by the file operations. All go through the Ui seam;
+// cancelling sets p.cancel and leaves the caller's value unchanged.
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <string>
+
+#include "model/part_pair.h"
+#include "model/program.h"
+
+namespace kv40::model {
+
+// Shows itemLines 1..n; more than 7 items as a list, else radio buttons. A selection of 0
+// or above n starts at item 1. Returns true when an item was chosen (selection holds it).
+bool ChooseItem(Program& p, const std::string& prompt, int n, int& selection);
+bool AskYesNo(Program& p, const std::string& prompt, bool& flag);
+// Text entry preset with text; the result is cut to maxLength characters.
+bool AskText(Program& p, const std::string& prompt, int maxLength, std::string& text);
+bool AskReal(Program& p, const std::string& prompt, Extended& value, Extended lower,
+             Extended upper);
+// AskReal in the display unit: " [mm]" or " [inch]" is appended; value and limits in mm.
+bool AskLength(Program& p, const std::string& prompt, Extended& mm, Extended lower, Extended upper);
+bool AskInt(Program& p, const std::string& prompt, std::int32_t& value, std::int32_t a,
+            std::int32_t b);
+bool AskWord(Program& p, const std::string& prompt, Word& value, Word a, Word b);
+// Yes returns true, No false, Cancel sets p.cancel and returns false.
+bool AskYesNoCancel(Program& p, const std::string& text);
+
+void ShowMessageBox(Program& p, const std::string& text, BoxKind kind);
+void ShowInfo(Program& p, const std::string& text);
+// Error box; silent while p.showErrors is off.
+void ShowError(Program& p, const std::string& text);
+void ShowBox(Program& p, const std::string& caption, const std::string& text);
+// Text screen with itemLines 1..22.
+void ShowTextScreen(Program& p);
+
+// File errors: each shows its message and sets p.cancel on failure.
+bool RequireFile(Program& p, const std::filesystem::path& path);
+// The message for a failed write (system code by DosErrorCode), and cancel.
+void ReportWriteError(Program& p, int errnoValue);
+void ReportCloseError(Program& p, int errnoValue);
+void ReportCreateError(Program& p, int errnoValue);
+
+}  // namespace kv40::model

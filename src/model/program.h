@@ -1,0 +1,79 @@
+// The one program instance: calculation state, flags, settings and seams for a whole run.
+// main creates it and hands it down by reference; a test creates its own.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "base/check.h"
+#include "base/clock.h"
+#include "config/config.h"
+#include "docu/docu_data.h"
+#include "model/desktop.h"
+#include "model/spec_state.h"
+#include "model/ui.h"
+
+namespace kv40::model {
+
+inline constexpr const char* kProgramShortName = "KV40";
+inline constexpr const char* kProgramTitle = "KV40   Passverzahnung DIN 5482";
+inline constexpr const char* kProgramVersion = "1.3";
+inline constexpr const char* kFileExt = "k40";
+inline constexpr const char* kExecutableName = "wKV40";
+
+inline constexpr int kItemLineCount = 135;
+inline constexpr int kItemLineLength = 65;
+
+struct Program {
+  SpecState spec;
+
+  // flags of the current command and file
+  bool cancel = false;
+  bool modified = false;
+  std::string currentFile;  // without folder and extension
+  std::string dataDir;      // current data folder
+
+  // start-up state
+  bool startedWithFile = false;
+  bool showErrors = true;
+  bool batchCad = false;
+  bool userMode = false;
+  std::string userFolder;
+  std::string startDir;           // current folder at program start
+  std::string configDir;          // folder of KV40.cfg and KV40.cff, with trailing "/"
+  std::vector<std::string> args;  // command-line parameters, without the program name
+
+  config::Config config;
+  docu::DocuData docu;
+  std::array<std::string, 4> recentFiles{};
+
+  // shared lines of choice lists and text screens (1-based in the dialogs' terms)
+  std::array<std::string, kItemLineCount> itemLines{};
+  std::uint16_t helpContext = 0;
+
+  Ui* ui = nullptr;
+  Desktop* desktop = nullptr;
+  const base::Clock* clock = nullptr;
+
+  Ui& GetUi() const {
+    KV40_CHECK(ui != nullptr);
+    return *ui;
+  }
+  Desktop& GetDesktop() const {
+    KV40_CHECK(desktop != nullptr);
+    return *desktop;
+  }
+  base::DateTime Now() const {
+    KV40_CHECK(clock != nullptr);
+    return clock->Now();
+  }
+  const report::NumberFormat& fmt() const { return config.fmt; }
+  int inchUnits() const { return config.fmt.inchUnits; }
+};
+
+// True when any command-line parameter equals the switch, compared in upper case.
+bool HasSwitch(const Program& p, const std::string& sw);
+
+}  // namespace kv40::model

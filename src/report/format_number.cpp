@@ -1,0 +1,197 @@
+// Fixed and significant-digit number texts, and reading numbers back.
+#include <algorithm>
+#include <cerrno>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <limits>
+
+#include "report/format.h"
+
+namespace kv40::report {
+namespace {
+
+std::string Trimmed(std::string_view text) {
+  const auto first = text.find_first_not_of(' ');
+  if (first == std::string_view::npos) return {};
+  const auto last = text.find_last_not_of(' ');
+  return std::string(text.substr(first, last - first + 1));
+}
+
+// Plain decimal syntax only: sign, digits, optional point and digits, optional exponent.
+bool IsDecimalNumber(std::string_view s) {
+  std::size_t i = 0;
+  if (i < s.size() && (s[i] == '+' || s[i] == '-')) ++i;
+  std::size_t digits = 0;
+  while (i < s.size() && s[i] >= '0' && s[i] <= '9')
+    ++i, ++digits;
+  if (i < s.size() && s[i] == '.') {
+    ++i;
+    while (i < s.size() && s[i] >= '0' && s[i] <= '9')
+      ++i, ++digits;
+  }
+  if (digits == 0) return false;
+  if (i < s.size() && (s[i] == 'e' || s[i] == 'E')) {
+    ++i;
+    if (i < s.size() && (s[i] == '+' || s[i] == '-')) ++i;
+    std::size_t expDigits = 0;
+    while (i < s.size() && s[i] >= '0' && s[i] <= '9')
+      ++i, ++expDigits;
+    if (expDigits == 0) return false;
+  }
+  return i == s.size();
+}
+
+}  // namespace
+
+std::string FormatFixed(const NumberFormat& nf, int width, int decimals, Extended value) {
+  if (nf.decimalsOffset != 3) {
+    decimals = std::clamp(decimals + nf.decimalsOffset - 3, 0, 10);
+  }
+  if (decimals < 0) decimals = 0;
+  if (std::fabs(value) < 1e-8L || std::isnan(value)) value = 0;
+  char buf[128];
+  int len = 0;
+  if (std::isinf(value)) {
+    len = std::snprintf(buf, sizeof buf, "%s", value < 0 ? "-Inf" : "Inf");
+  } else if (std::fabs(value) >= 1e60L) {  // keep absurd values readable, never overflow
+    len = std::snprintf(buf, sizeof buf, "%.*Le", decimals, value);
+  } else {
+    len = std::snprintf(buf, sizeof buf, "%.*Lf", decimals, value);
+  }
+  std::string text(buf, static_cast<std::size_t>(std::max(len, 0)));
+  const int total = decimals <= 0 ? width : width + decimals + 1;
+  if (static_cast<int>(text.size()) < total) {
+    text.insert(0, static_cast<std::size_t>(total) - text.size(), ' ');
+  }
+  if (nf.decimalSeparator == 2) {
+    for (char& ch : text) {
+      if (ch == '.') ch = ',';
+    }
+  }
+  return text;
+}
+
+Layout SignificantLayout(int digits, Extended value) {
+  Extended magnitude = std::fabs(value);
+  if (magnitude == 0 || !std::isfinite(magnitude)) magnitude = 0.5L;
+  const Extended lg = std::log10(magnitude);
+  int e = static_cast<int>(std::trunc(lg));
+  if (lg < 0) e -= 1;
+
+  Layout layout;
+  long double scaled = 0;
+  if (e >= digits) {
+    layout.width = e + 1;
+    layout.decimals = 0;
+    return layout;
+  }
+  if (e < 0) {
+    layout.width = 0;
+    const int d = digits - e;
+    layout.decimals = d - 1;
+    scaled = std::fabs(value) * std::pow(10.0L, d);
+  } else {
+    layout.width = e + 1;
+    layout.decimals = digits - e;
+    scaled = std::fabs(value) * std::pow(10.0L, digits - e + 1);
+  }
+  if (!std::isfinite(scaled) || scaled > 9e18L) return layout;
+  long long n = std::llrint(scaled);
+  // Strip trailing zeros: each zero in the last place drops one decimal.
+  while (n != 0) {
+    n /= 10;
+    if (n % 10 == 0 && n != 0) {
+      layout.decimals -= 1;
+    } else {
+      break;
+    }
+  }
+  if (layout.decimals < 0) layout.decimals = 0;
+  return layout;
+}
+
+std::string FormatSig(const NumberFormat& nf, Extended value) {
+  if (std::fabs(value) < 1e-5L) return "0";
+  const Layout l = SignificantLayout(3, value);
+  return FormatFixed(nf, l.width, l.decimals, value);
+}
+
+std::string FormatSigN(const NumberFormat& nf, int n, Extended value) {
+  if (std::fabs(value) < 1e-5L) return "0";
+  const Layout l = SignificantLayout(3 - n, value);
+  return FormatFixed(nf, l.width, l.decimals, value);
+}
+
+std::string FormatSigLong(const NumberFormat& nf, Extended value) {
+  return FormatSigN(nf, -3, value);
+}
+
+std::string FormatDec(const NumberFormat& nf, int decimals, Extended value) {
+  return FormatFixed(nf, SignificantLayout(3, value).width, decimals, value);
+}
+
+std::string FormatSigned(const NumberFormat& nf, int decimals, Extended value) {
+  if (std::fabs(value) < 1e-8L) return {};
+  std::string text = FormatDec(nf, decimals, value);
+  if (value <= 0) return text;
+  const std::size_t digits = std::min(text.find_first_not_of(' '), text.size());
+  return text.substr(0, digits) + '+' + text.substr(digits);
+}
+
+std::string IntToText(std::int64_t n) {
+  return std::to_string(n);
+}
+
+std::string IntZeroPad(std::int64_t n, int width) {
+  std::string digits = std::to_string(n < 0 ? -n : n);
+  const int signWidth = n < 0 ? 1 : 0;
+  if (static_cast<int>(digits.size()) + signWidth < width) {
+    digits.insert(0, static_cast<std::size_t>(width - signWidth) - digits.size(), '0');
+  }
+  return n < 0 ? "-" + digits : digits;
+}
+
+std::string IntBlankPad(std::int64_t n, int width) {
+  std::string text = std::to_string(n);
+  if (static_cast<int>(text.size()) < width) {
+    text.insert(0, static_cast<std::size_t>(width) - text.size(), ' ');
+  }
+  return text;
+}
+
+std::optional<Extended> TryParseNumber(std::string_view text) {
+  std::string s = Trimmed(text);
+  if (const auto comma = s.find(','); comma != std::string::npos) s[comma] = '.';
+  if (!IsDecimalNumber(s)) return std::nullopt;
+  errno = 0;
+  const Extended v = std::strtold(s.c_str(), nullptr);
+  if (!std::isfinite(v)) return std::nullopt;
+  return v;
+}
+
+std::optional<std::int64_t> TryParseInt(std::string_view text) {
+  const std::string s = Trimmed(text);
+  std::size_t i = (!s.empty() && (s[0] == '+' || s[0] == '-')) ? 1 : 0;
+  if (i == s.size()) return std::nullopt;
+  for (std::size_t j = i; j < s.size(); ++j) {
+    if (s[j] < '0' || s[j] > '9') return std::nullopt;
+  }
+  errno = 0;
+  const long long v = std::strtoll(s.c_str(), nullptr, 10);
+  if (errno == ERANGE || v > std::numeric_limits<std::int32_t>::max() ||
+      v < std::numeric_limits<std::int32_t>::min()) {
+    return std::nullopt;
+  }
+  return v;
+}
+
+Extended ParseNumber(std::string_view text) {
+  return TryParseNumber(text).value_or(0);
+}
+
+std::int64_t ParseInt(std::string_view text) {
+  return TryParseInt(text).value_or(0);
+}
+
+}  // namespace kv40::report

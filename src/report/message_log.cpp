@@ -1,0 +1,29 @@
+// Recording messages: cut to 36 characters, recorded once, at most 11.
+#include "report/message_log.h"
+
+#include "base/check.h"
+#include "base/utf8.h"
+
+namespace kv40::report {
+
+const std::string& MessageLog::Message(int i) const {
+  KV40_CHECK(i >= 1 && i <= kMaxMessages);
+  return messages[static_cast<std::size_t>(i - 1)];
+}
+
+void AddMessage(MessageLog& log, std::string_view text) {
+  std::string cut = base::CutChars(text, kMessageLength);
+  for (int i = 0; i < log.messageCount; ++i) {
+    if (log.messages[static_cast<std::size_t>(i)] == cut) return;
+  }
+  if (log.messageCount >= kMaxMessages) return;
+  log.messages[log.messageCount] = std::move(cut);
+  ++log.messageCount;
+}
+
+void ResetMessages(MessageLog& log) {
+  log.messageCount = 0;
+  log.fatal = false;
+}
+
+}  // namespace kv40::report
