@@ -13,6 +13,13 @@ namespace kv40::model {
 enum class BoxKind { Info = 0, Help = 3, Error = 12, Plain = 1 };
 enum class Answer { Yes, No, Cancel };
 
+// What the message help dialog gives back when it closes.
+struct MessageHelpEdit {
+  bool modified = false;  // cause or remedy was edited
+  std::string cause;
+  std::string remedy;
+};
+
 class Ui {
  public:
   virtual ~Ui() = default;
@@ -40,6 +47,10 @@ class Ui {
                                               const std::string& startDir) = 0;
   virtual std::optional<std::string> ChooseFolder(const std::string& caption,
                                                   const std::string& startDir) = 0;
+  // The message help dialog ("Fehlermeldung", "Ursache", "Abhilfe"); cause and remedy are
+  // editable. Returns when the user closes it with OK.
+  virtual MessageHelpEdit MessageHelp(const std::string& message, const std::string& cause,
+                                      const std::string& remedy, int helpContext) = 0;
   virtual void Beep() = 0;
 };
 
