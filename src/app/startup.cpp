@@ -2,14 +2,168 @@
 #include "app/startup.h"
 
 #include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+
+#include "app/gui_loader.h"
+#include "calc/driver.h"
+#include "calc/json_export.h"
+#include "config/config_file.h"
+#include "model/batch_ui.h"
+#include "model/dialogs.h"
+#include "model/input_file.h"
+#include "model/process_desktop.h"
+#include "model/recent_files.h"
+#include "report/format.h"
 
 namespace kv40::app {
+namespace fs = std::filesystem;
+namespace {
+
+std::string WithSlash(std::string folder) {
+  if (!folder.empty() && folder.back() != '/' && folder.back() != '\\') folder += '/';
+  return folder;
+}
+
+std::string StemOf(const std::string& file) {
+  return fs::path(file).stem().string();
+}
+
+int ShowUsage(model::Program& p) {
+  const auto lines = UsageLines();
+  for (auto& line : p.itemLines) line.clear();
+  for (std::size_t i = 0; i < lines.size(); ++i) p.itemLines[i] = lines[i];
+  model::ShowTextScreen(p);
+  return 0;
+}
+
+// Loads the batch file; nullopt when it could not be read (exit code 1 then).
+bool LoadBatchFile(model::Program& p, const CommandLine& cl) {
+  model::LoadInputFile(p, cl.file);
+  if (p.cancel) return false;
+  p.currentFile = StemOf(cl.file);
+  return true;
+}
+
+int RunBatch(model::Program& p, const CommandLine& cl) {
+  if (!LoadBatchFile(p, cl)) return 1;
+  switch (cl.mode) {
+    case StartMode::BatchJson: {
+      const fs::path out = p.currentFile + ".json";
+      if (!calc::WriteResultsJson(p, out)) {
+        std::fprintf(stderr, "KV40: %s kann nicht geschrieben werden.\n", out.c_str());
+        return 1;
+      }
+      return 0;
+    }
+    case StartMode::BatchCad:
+      // The drawings come with the drawing kernel; the file is loaded and calculated.
+      p.batchCad = true;
+      p.batchCad = false;
+      return 0;
+    default:  // the report text file comes with the report writer
+      return 0;
+  }
+}
+
+// A start with a file name: work on that file for the whole run.
+std::optional<int> StartWithFile(model::Program& p, const CommandLine& cl) {
+  if (cl.file.find('.') == std::string::npos) {
+    model::ShowError(p, "Erweiterung .k40 muß mit angegeben werden");
+    return 0;
+  }
+  p.showErrors = false;
+  model::LoadInputFile(p, cl.file);
+  p.startedWithFile = true;
+  p.showErrors = true;
+  if (p.cancel) {
+    // A new file: it must at least be creatable.
+    p.cancel = false;
+    model::CheckOutputFile(p, cl.file);
+    if (p.cancel) return 0;
+  }
+  return std::nullopt;
+}
+
+std::optional<int> FollowCommandLine(model::Program& p, const CommandLine& cl) {
+  if (cl.mode == StartMode::Interactive) return std::nullopt;
+  if (cl.mode == StartMode::Usage) return ShowUsage(p);
+  p.currentFile = cl.file;
+  p.dataDir.clear();
+  if (cl.IsBatch()) return RunBatch(p, cl);
+  if (cl.mode == StartMode::StartWithFile) return StartWithFile(p, cl);
+  return std::nullopt;  // "/E", "/G": the name is kept, nothing is read
+}
+
+}  // namespace
+
+std::string ConfigFolder() {
+  if (const char* home = std::getenv("KV40_HOME"); home != nullptr && *home != '\0') {
+    return WithSlash(home);
+  }
+  if (const char* home = std::getenv("HOME"); home != nullptr && *home != '\0') {
+    return WithSlash((fs::path(home) / ".config" / "kv40").string());
+  }
+  std::error_code ec;
+  return WithSlash((fs::current_path(ec) / ".kv40").string());
+}
+
+void InitProgram(model::Program& p, const std::vector<std::string>& args) {
+  model::InitDefaults(p.spec);
+  docu::InitDocuData(p.docu, report::DateText(p.fmt(), p.Now()));
+  p.args = args;
+  std::error_code ec;
+  p.startDir = WithSlash(fs::current_path(ec).string());
+  p.configDir = ConfigFolder();
+}
+
+std::optional<int> RunStartUp(model::Program& p, const CommandLine& cl, ScreenSize screen) {
+  config::ReadConfig(p, screen.width, screen.height);
+  p.cancel = false;
+  model::LoadRecentFiles(p);
+  p.cancel = false;
+
+  p.cancel = false;
+  p.showErrors = true;
+  config::ValidateFolders(p);
+  if (!p.userMode) p.userFolder.clear();
+  if (auto end = FollowCommandLine(p, cl)) return end;
+
+  if (!p.startedWithFile) {
+    p.dataDir = WithSlash(p.config.dataDir) + p.userFolder;
+    const fs::path templ = fs::path(p.dataDir) / "null.k40";
+    std::error_code ec;
+    if (fs::exists(templ, ec)) {
+      model::LoadInputFile(p, templ.string());
+      p.currentFile.clear();
+    }
+  }
+  p.cancel = false;
+  calc::RecalcAll(p);
+  p.cancel = false;
+  p.modified = false;
+  return std::nullopt;
+}
 
 int Main(int argc, char** argv) {
-  (void)argc;
-  (void)argv;
-  std::puts("KV40 Command Line Mode");
-  return 0;
+  model::Program p;
+  base::SystemClock clock;
+  model::BatchUi batchUi;
+  model::ProcessDesktop desktop;
+  p.clock = &clock;
+  p.ui = &batchUi;
+  p.desktop = &desktop;
+  InitProgram(p, std::vector<std::string>(argv + 1, argv + argc));
+
+  const CommandLine cl = ParseCommandLine(p.args);
+  const bool window = !cl.IsBatch() && DisplayAvailable();
+  if (window) return RunGuiModule(p, argc, argv);
+
+  if (auto end = RunStartUp(p, cl, ScreenSize{})) return *end;
+  std::fprintf(stderr,
+               "KV40: Keine grafische Anzeige gefunden (DISPLAY ist nicht gesetzt).\n"
+               "Ohne Anzeige: kv40 <Datei>.k40 /I /NOGUI  oder  kv40 <Datei>.k40 /JSON\n");
+  return 1;
 }
 
 }  // namespace kv40::app

@@ -1,0 +1,27 @@
+// Loading the GUI module at run time, so that batch runs never load Qt.
+#pragma once
+
+#include <string>
+
+#include "model/program.h"
+
+namespace kv40::app {
+
+// Raised whenever the calling convention between program and module changes.
+inline constexpr int kGuiAbiVersion = 1;
+
+// The module's entry points (C linkage, looked up by name).
+using GuiAbiFn = int (*)();
+using GuiRunFn = int (*)(model::Program* program, int argc, char** argv);
+
+// True when a window system is reachable (X11, Wayland, or a Qt platform set explicitly).
+bool DisplayAvailable();
+
+// The module file: $KV40_GUI_MODULE, else libkv40gui.so beside the executable.
+std::string GuiModulePath();
+
+// Loads the module and runs the interactive program; returns its exit code. A missing or
+// broken module prints a clear message to standard error and returns 1.
+int RunGuiModule(model::Program& p, int argc, char** argv);
+
+}  // namespace kv40::app
