@@ -128,7 +128,8 @@ int DosErrorCode(int errnoValue) {
     case EIO:
       return 100;
     default:
-      return errnoValue;
+      // Kept apart from the historic numbers, which other errno values would collide with.
+      return 1000 + errnoValue;
   }
 }
 

@@ -75,7 +75,7 @@ class SafeTextWriter {
 int WriteFileAtomically(const std::filesystem::path& path, std::string_view bytes);
 
 // The historic error numbers the messages are chosen by: 100 read error, 101 disk full,
-// 106 bad numeric format; anything else stays the errno.
+// 106 bad numeric format; any other errno e gives 1000 + e.
 int DosErrorCode(int errnoValue);
 
 }  // namespace kv40::base
