@@ -63,10 +63,16 @@ class Reader {
   void Char(const char* key, std::string& v) {
     if (auto s = Value(key)) v = s->empty() ? "N" : base::CutChars(*s, 1);
   }
+  // Reals are kept as the file holds them, so that the corrections see the value that a
+  // later read of the written file will see.
   void Real(const char* key, Extended& v) {
-    if (auto s = Value(key)) v = report::ParseNumber(*s);
+    if (auto s = Value(key)) v = report::ParseNumber(FormatConfigReal(report::ParseNumber(*s)));
   }
-  void SigReal(const char* key, Extended& v) { Real(key, v); }
+  void SigReal(const char* key, Extended& v) {
+    if (auto s = Value(key)) {
+      v = report::ParseNumber(report::FormatSig(report::NumberFormat{}, report::ParseNumber(*s)));
+    }
+  }
   void Window(const char* key, TextWindowRect& w);
   void PlotLines(const char* key, int& count, std::array<std::string, kMaxPlotCommands>& lines);
   void Stop(int entry) {

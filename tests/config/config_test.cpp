@@ -6,6 +6,7 @@
 
 #include "base/text_file.h"
 #include "config/config_format.h"
+#include "support/temp_dir.h"
 
 namespace kv40::config {
 namespace {
@@ -412,6 +413,29 @@ TEST(ConfigFile, TextsStayOnOneLine) {
   EXPECT_EQ(back.titleBlockText, "Frei gegeben");
   EXPECT_EQ(back.htmlBrowser, "a  b");
   EXPECT_EQ(back.cadDecimals, 6);  // later entries still in place
+}
+
+// The shipped file holds the Linux defaults and is exactly what the writer makes of them.
+TEST(ConfigFile, ShippedFileIsWhatTheWriterWrites) {
+  const std::string bytes = test::ReadBytes(KV40_SOURCE_DATA_DIR "/KV40.cfg");
+  ParseResult r = ParseConfig(base::SplitLines(bytes), kStartDir, kScreen);
+  EXPECT_TRUE(r.complete);
+  const Config& c = r.config;
+  EXPECT_EQ(c.dataDir, ".");
+  EXPECT_EQ(c.pltDir, ".");
+  EXPECT_EQ(c.dbfDir, ".");
+  EXPECT_EQ(c.cadDir, "cad");
+  EXPECT_EQ(c.ediDir, "edi");
+  EXPECT_EQ(c.tempDir, "");
+  EXPECT_EQ(c.textProgram, "xdg-open");
+  EXPECT_EQ(c.htmlBrowser, "xdg-open");
+  EXPECT_EQ(c.tableEditor, "xdg-open");
+  EXPECT_EQ(c.plotCommands[0], kDefaultPlotCommand);
+  EXPECT_EQ(c.printFontName, "DejaVu Sans Mono");
+  EXPECT_EQ(c.graphFontName, "DejaVu Sans");
+  EXPECT_EQ(c.resX, 1271);  // the file leaves the resolution to the screen
+  r.config.resX = r.config.resY = 0;
+  EXPECT_EQ(ConfigBytes(r.config), bytes);
 }
 
 TEST(ConfigFile, MissingFileDefaultsComeFromTheScreen) {
