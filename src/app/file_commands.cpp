@@ -22,7 +22,7 @@ void AskSaveChanges(model::Program& p) {
     const bool yes = model::AskYesNoCancel(p, "Datei speichern (" + name + ") ?");
     if (p.cancel) return;
     if (yes) {
-      model::SaveInputFile(p, p.currentFile, /*askOverwrite=*/false);
+      model::SaveInputFile(p, p.currentFile);
       if (p.cancel) return;
     }
     p.modified = false;
@@ -57,7 +57,7 @@ void FileOpen(model::Program& p) {
 
 void FileSave(model::Program& p) {
   p.cancel = false;
-  model::SaveInputFile(p, p.currentFile, /*askOverwrite=*/false);
+  model::SaveInputFile(p, p.currentFile);
   if (!p.cancel) p.modified = false;
 }
 

@@ -131,12 +131,7 @@ std::optional<int> RunStartUp(model::Program& p, const CommandLine& cl, ScreenSi
 
   if (!p.startedWithFile) {
     p.dataDir = WithSlash(p.config.dataDir) + p.userFolder;
-    const fs::path templ = fs::path(p.dataDir) / "null.k40";
-    std::error_code ec;
-    if (fs::exists(templ, ec)) {
-      model::LoadInputFile(p, templ.string());
-      p.currentFile.clear();
-    }
+    model::LoadDefaultInputFile(p);
   }
   p.cancel = false;
   calc::RecalcAll(p);

@@ -1,0 +1,22 @@
+// Runs the kv40 executable as a user would, with a controlled environment.
+#pragma once
+
+#include <filesystem>
+#include <map>
+#include <string>
+#include <vector>
+
+namespace kv40::test {
+
+struct RunResult {
+  int exitCode = -1;
+  std::string out;
+  std::string err;
+};
+
+// Runs KV40_BINARY with args in folder cwd. The child gets this process's environment
+// without any display variables, KV40_HOME = cwd/home, plus env (an empty value unsets).
+RunResult RunKv40(const std::vector<std::string>& args, const std::filesystem::path& cwd,
+                  const std::map<std::string, std::string>& env = {});
+
+}  // namespace kv40::test
