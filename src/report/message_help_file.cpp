@@ -7,6 +7,7 @@
 #include "base/codepage.h"
 #include "base/text_file.h"
 #include "base/utf8.h"
+#include "report/text.h"
 
 namespace kv40::report {
 namespace {
@@ -67,8 +68,7 @@ std::vector<RawLine> SplitRaw(std::string_view bytes) {
 }  // namespace
 
 fs::path MessageHelpPath(const model::Program& p) {
-  std::string folder = p.config.pltDir;
-  if (!folder.empty() && folder.back() != '/' && folder.back() != '\\') folder += '/';
+  const std::string folder = AddBackslash(p.config.pltDir);
   const std::string name = std::string(model::kProgramShortName) + ".err";
   const fs::path exact = fs::path(folder + name);
   std::error_code ec;
