@@ -43,5 +43,8 @@ bool RequireFile(Program& p, const std::filesystem::path& path);
 void ReportWriteError(Program& p, int errnoValue);
 void ReportCloseError(Program& p, int errnoValue);
 void ReportCreateError(Program& p, int errnoValue);
+// Copies a text file line by line from the DOS code page into a UTF-8 copy (LF line ends), as
+// the text programs on the desktop read it. False and p.cancel on any failure.
+bool CopyTextFile(Program& p, const std::filesystem::path& from, const std::filesystem::path& to);
 
 }  // namespace kv40::model

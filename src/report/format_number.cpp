@@ -50,16 +50,17 @@ std::string FormatFixed(const NumberFormat& nf, int width, int decimals, Extende
   }
   if (decimals < 0) decimals = 0;
   if (std::fabs(value) < 1e-8L || std::isnan(value)) value = 0;
-  char buf[128];
-  int len = 0;
+  std::string text;
   if (std::isinf(value)) {
-    len = std::snprintf(buf, sizeof buf, "%s", value < 0 ? "-Inf" : "Inf");
-  } else if (std::fabs(value) >= 1e60L) {  // keep absurd values readable, never overflow
-    len = std::snprintf(buf, sizeof buf, "%.*Le", decimals, value);
+    text = value < 0 ? "-Inf" : "Inf";
   } else {
-    len = std::snprintf(buf, sizeof buf, "%.*Lf", decimals, value);
+    // keep absurd values readable: exponent form from 1e60 on
+    const char* form = std::fabs(value) >= 1e60L ? "%.*Le" : "%.*Lf";
+    const int len = std::snprintf(nullptr, 0, form, decimals, value);
+    text.resize(static_cast<std::size_t>(std::max(len, 0)) + 1);
+    std::snprintf(text.data(), text.size(), form, decimals, value);
+    text.pop_back();  // the terminating zero
   }
-  std::string text(buf, static_cast<std::size_t>(std::max(len, 0)));
   const int total = decimals <= 0 ? width : width + decimals + 1;
   if (static_cast<int>(text.size()) < total) {
     text.insert(0, static_cast<std::size_t>(total) - text.size(), ' ');
@@ -144,7 +145,10 @@ std::string IntToText(std::int64_t n) {
 }
 
 std::string IntZeroPad(std::int64_t n, int width) {
-  std::string digits = std::to_string(n < 0 ? -n : n);
+  // the magnitude in unsigned arithmetic, so that the most negative number has one too
+  const std::uint64_t magnitude =
+      n < 0 ? std::uint64_t{0} - static_cast<std::uint64_t>(n) : static_cast<std::uint64_t>(n);
+  std::string digits = std::to_string(magnitude);
   const int signWidth = n < 0 ? 1 : 0;
   if (static_cast<int>(digits.size()) + signWidth < width) {
     digits.insert(0, static_cast<std::size_t>(width - signWidth) - digits.size(), '0');

@@ -1,0 +1,112 @@
+// Message boxes, the text screen, and the messages of failed file operations.
+#include <cstdio>
+#include <vector>
+
+#include "base/text_file.h"
+#include "model/dialogs.h"
+#include "report/text.h"
+
+namespace kv40::model {
+namespace {
+
+constexpr int kTextScreenLines = 22;
+
+std::string Shown(const Program& p, std::string_view text) {
+  return report::WindowText(p.fmt(), text);
+}
+
+void FileError(Program& p, const std::string& text) {
+  ShowError(p, text);
+  p.cancel = true;
+}
+
+bool CanRead(const std::filesystem::path& path) {
+  std::error_code ec;
+  if (std::filesystem::is_directory(path, ec)) return false;
+  std::FILE* f = std::fopen(path.c_str(), "rb");
+  if (f == nullptr) return false;
+  std::fclose(f);
+  return true;
+}
+
+std::string NotFound(const std::filesystem::path& path) {
+  return "Datei " + path.string() + " nicht gefunden oder kein Zugriffsrecht !";
+}
+
+}  // namespace
+
+void ShowMessageBox(Program& p, const std::string& text, BoxKind kind) {
+  const char* caption = "Meldung:";
+  if (kind == BoxKind::Error) caption = "Fehler : ";
+  if (kind == BoxKind::Help) caption = "Hilfe";
+  p.GetUi().MessageBox(kind, caption, Shown(p, text));
+}
+
+void ShowInfo(Program& p, const std::string& text) {
+  ShowMessageBox(p, text, BoxKind::Info);
+}
+
+void ShowError(Program& p, const std::string& text) {
+  if (!p.showErrors) return;
+  ShowMessageBox(p, text, BoxKind::Error);
+}
+
+void ShowBox(Program& p, const std::string& caption, const std::string& text) {
+  p.GetUi().MessageBox(BoxKind::Plain, Shown(p, caption), Shown(p, text));
+}
+
+void ShowTextScreen(Program& p) {
+  std::vector<std::string> lines;
+  lines.reserve(kTextScreenLines);
+  for (int i = 0; i < kTextScreenLines; ++i)
+    lines.push_back(Shown(p, p.itemLines[static_cast<std::size_t>(i)]));
+  p.GetUi().TextScreen(kProgramShortName, lines);
+}
+
+bool RequireFile(Program& p, const std::filesystem::path& path) {
+  if (CanRead(path)) return true;
+  FileError(p, NotFound(path));
+  return false;
+}
+
+void ReportWriteError(Program& p, int errnoValue) {
+  switch (base::DosErrorCode(errnoValue)) {
+    case 100:
+      return FileError(p, "Lesefehler");
+    case 101:
+      return FileError(p, "Diskette/Platte voll");
+    case 106:
+      return FileError(p, "Falsches numerisches Format");
+    default:
+      return FileError(p, "Fehler bei Zugriff auf Diskette/Platte");
+  }
+}
+
+void ReportCloseError(Program& p, int errnoValue) {
+  FileError(p, base::DosErrorCode(errnoValue) == 101 ? "Diskette/Platte voll"
+                                                     : "Fehler beim Schließen einer Datei");
+}
+
+void ReportCreateError(Program& p, int errnoValue) {
+  FileError(p, base::DosErrorCode(errnoValue) == 101 ? "Diskette/Platte voll" : "file write error");
+}
+
+bool CopyTextFile(Program& p, const std::filesystem::path& from, const std::filesystem::path& to) {
+  const base::ReadResult read = base::ReadTextFile(from);
+  if (!read.text) {
+    FileError(p, NotFound(from));
+    return false;
+  }
+  std::string copy;
+  for (const std::string& line : read.text->lines) {
+    copy += line;
+    copy += '\n';
+  }
+  if (const int error = base::WriteFileAtomically(to, copy); error != 0) {
+    ReportWriteError(p, error);
+    return false;
+  }
+  return true;
+}
+
+}  // namespace kv40::model

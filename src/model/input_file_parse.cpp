@@ -1,0 +1,204 @@
+// Reading the input data file: the line readers and the complete layout into a copy of the state.
+#include <algorithm>
+#include <cmath>
+#include <limits>
+#include <optional>
+
+#include "base/utf8.h"
+#include "model/input_file_format.h"
+#include "model/input_file_layout.h"
+
+namespace kv40::model {
+namespace {
+
+std::string Cut(std::string_view text, int maxLength) {
+  return base::CutChars(text, static_cast<std::size_t>(maxLength));
+}
+
+// The fields of a line whose fields each end with "|" (a missing last "|" is tolerated).
+std::vector<std::string> SplitFields(std::string_view line) {
+  std::vector<std::string> fields;
+  std::size_t start = 0;
+  while (start < line.size()) {
+    const std::size_t bar = line.find('|', start);
+    if (bar == std::string_view::npos) {
+      fields.emplace_back(line.substr(start));
+      break;
+    }
+    fields.emplace_back(line.substr(start, bar - start));
+    start = bar + 1;
+  }
+  return fields;
+}
+
+std::string FieldAt(const std::vector<std::string>& fields, std::size_t i) {
+  return i < fields.size() ? fields[i] : std::string();
+}
+
+// The "|" of a stored description stands for a line break.
+std::string RestoreDescription(std::string_view line) {
+  std::string out(line);
+  std::replace(out.begin(), out.end(), '|', '\n');
+  return Cut(out, docu::kDescriptionLen);
+}
+
+// Reads lines in order; after the first missing line every further read is a no-op.
+class LineReader {
+ public:
+  explicit LineReader(const base::TextLines& text) : cursor_(text) {}
+
+  bool failed() const { return missing_ != 0; }
+  std::size_t missingLine() const { return missing_; }
+
+  std::optional<std::string> Line() {
+    if (failed()) return std::nullopt;
+    auto line = cursor_.Next();
+    if (!line) missing_ = cursor_.LineNumber() + 1;
+    return line;
+  }
+  void Skip() { Line(); }
+  void Text(std::string& text, int maxLength) {
+    if (auto line = Line()) text = Cut(*line, maxLength);
+  }
+  void Real(Extended& x) {
+    if (auto line = Line()) x = ReadRealLine(*line);
+  }
+  void Int(std::int32_t& n) {
+    if (auto line = Line()) n = ReadIntLine(*line);
+  }
+  void Index(Word& n) {
+    if (auto line = Line()) n = ReadWordLine(*line);
+  }
+  void Bool(bool& b) {
+    if (auto line = Line()) b = ReadBoolLine(*line);
+  }
+  void Yield(std::int32_t& re) {
+    if (auto line = Line()) re = ReadYieldLine(*line);
+  }
+  // A count line; negative counts read as 0.
+  std::int32_t Count() {
+    std::int32_t n = 0;
+    Int(n);
+    return std::max(n, 0);
+  }
+
+ private:
+  base::LineCursor cursor_;
+  std::size_t missing_ = 0;
+};
+
+void ReadChanges(LineReader& r, docu::DocuData& docu) {
+  r.Skip();  // header
+  const std::int32_t count = r.Count();
+  r.Skip();  // rule
+  // Entries beyond the list's capacity are read past so that the following lines stay in place.
+  docu::ChangeEntry spare;
+  for (std::int32_t i = 0; i < count && !r.failed(); ++i) {
+    docu::ChangeEntry& e =
+        i < docu::kMaxChanges ? docu.changeList[static_cast<std::size_t>(i)] : spare;
+    r.Text(e.changeText, docu::kChangeTextLen);
+    r.Text(e.changeDate, docu::kChangeDateLen);
+    r.Text(e.editor, docu::kEditorLen);
+    if (auto line = r.Line()) e.description = RestoreDescription(*line);
+    r.Skip();  // rule
+  }
+  docu.changeCount = std::min(count, docu::kMaxChanges);
+}
+
+std::int32_t ReadTitleBlock(LineReader& r, docu::DrawingInfo& info) {
+  const auto line = r.Line();
+  if (!line) return 0;
+  const std::vector<std::string> f = SplitFields(*line);
+  std::string* cells[] = {&info.checkedDate, &info.checkedBy,   &info.standardDate,
+                          &info.standardBy,  &info.releaseDate, &info.releaseBy};
+  for (std::size_t i = 0; i < std::size(cells); ++i)
+    *cells[i] = Cut(FieldAt(f, i), docu::kInfoFieldLen);
+  return std::max(ReadIntLine(FieldAt(f, 6)), 0);
+}
+
+void ReadDrawingInfo(LineReader& r, docu::DrawingInfo& info) {
+  const std::int32_t texts = ReadTitleBlock(r, info);
+  r.Text(info.drawnDate, docu::kInfoFieldLen);
+  r.Text(info.replaces, docu::kReplaceLen);
+  r.Text(info.replacedBy, docu::kReplaceLen);
+  r.Text(info.drawnBy, docu::kInfoFieldLen);
+  for (std::int32_t i = 0; i < texts && !r.failed(); ++i) {
+    const auto line = r.Line();
+    if (!line || i >= docu::kMaxDrawingTexts) continue;
+    const std::vector<std::string> f = SplitFields(*line);
+    docu::DrawingText& t = info.drawingTexts[static_cast<std::size_t>(i)];
+    t.x = ReadRealLine(FieldAt(f, 0));
+    t.y = ReadRealLine(FieldAt(f, 1));
+    t.h = ReadRealLine(FieldAt(f, 2));
+    t.phi = ReadRealLine(FieldAt(f, 3));
+    t.text = Cut(FieldAt(f, 4), docu::kDrawingTextLen);
+  }
+  info.drawingTextCount = std::min(texts, docu::kMaxDrawingTexts);
+}
+
+void ReadDocuments(LineReader& r, docu::DocuData& docu) {
+  r.Skip();  // header
+  r.Skip();  // count: the block always holds all documents
+  r.Skip();  // rule
+  for (docu::Document& d : docu.documents) {
+    r.Text(d.program, docu::kDocumentFieldLen);
+    r.Text(d.file, docu::kDocumentFieldLen);
+    r.Skip();  // rule
+  }
+}
+
+}  // namespace
+
+Extended ReadRealLine(std::string_view line) {
+  std::string text(line);
+  std::replace(text.begin(), text.end(), ',', '.');
+  return report::TryParseNumber(text).value_or(0);
+}
+
+std::int32_t ReadIntLine(std::string_view line) {
+  return static_cast<std::int32_t>(report::TryParseInt(line).value_or(0));
+}
+
+Word ReadWordLine(std::string_view line) {
+  const std::int64_t n = report::TryParseInt(line).value_or(0);
+  return n >= 0 && n <= std::numeric_limits<Word>::max() ? static_cast<Word>(n) : 0;
+}
+
+bool ReadBoolLine(std::string_view line) {
+  std::string upper(line);
+  for (char& ch : upper) {
+    if (ch >= 'a' && ch <= 'z') ch = static_cast<char>(ch - 'a' + 'A');
+  }
+  return upper == "TRUE";
+}
+
+std::int32_t ReadYieldLine(std::string_view line) {
+  const Extended v = std::round(ReadRealLine(line));
+  if (v < std::numeric_limits<std::int32_t>::min() || v > std::numeric_limits<std::int32_t>::max())
+    return 0;
+  return static_cast<std::int32_t>(v);
+}
+
+InputFileParse ParseInputFile(const base::TextLines& text, const SpecState& spec,
+                              const docu::DocuData& docu) {
+  InputFileParse out;
+  out.spec = spec;
+  out.docu = docu;
+  LineReader r(text);
+  for (int i = 0; i < 5; ++i)
+    r.Skip();  // rules and identification
+  layout::VisitHead(r, out.spec);
+  ReadChanges(r, out.docu);
+  ReadDrawingInfo(r, out.docu.drawingInfo);
+  ReadDocuments(r, out.docu);
+  layout::VisitTail(r, out.spec);
+
+  // The hub's teeth are stored negative; the shaft's most negative count has no opposite.
+  if (out.spec.z[1] == std::numeric_limits<std::int32_t>::min()) out.spec.z[1] = 0;
+  out.spec.z[2] = -out.spec.z[1];
+  out.ok = !r.failed();
+  out.missingLine = r.missingLine();
+  return out;
+}
+
+}  // namespace kv40::model

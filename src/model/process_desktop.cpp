@@ -1,0 +1,71 @@
+// Starting external programs with posix_spawnp, detached or waited for.
+#include "model/process_desktop.h"
+
+#include <fcntl.h>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <thread>
+#include <utility>
+
+extern char** environ;
+
+namespace kv40::model {
+namespace {
+
+// Waits for the child, retrying when a signal interrupts; the exit status or -1.
+int WaitFor(pid_t pid) {
+  int status = 0;
+  while (waitpid(pid, &status, 0) < 0) {
+    if (errno != EINTR) return -1;
+  }
+  return status;
+}
+
+}  // namespace
+
+bool RunProcess(const std::vector<std::string>& argv, bool wait) {
+  if (argv.empty() || argv[0].empty()) return false;
+  std::vector<char*> args;
+  args.reserve(argv.size() + 1);
+  for (const std::string& a : argv)
+    args.push_back(const_cast<char*>(a.c_str()));
+  args.push_back(nullptr);
+
+  posix_spawn_file_actions_t actions;
+  posix_spawnattr_t attr;
+  posix_spawn_file_actions_init(&actions);
+  posix_spawn_file_actions_addopen(&actions, STDIN_FILENO, "/dev/null", O_RDONLY, 0);
+  posix_spawnattr_init(&attr);
+  // A session of its own: the started program outlives us and ignores our terminal.
+  if (!wait) posix_spawnattr_setflags(&attr, POSIX_SPAWN_SETSID);
+  pid_t pid = 0;
+  const int rc = posix_spawnp(&pid, args[0], &actions, &attr, args.data(), environ);
+  posix_spawnattr_destroy(&attr);
+  posix_spawn_file_actions_destroy(&actions);
+  if (rc != 0) return false;
+
+  if (!wait) {
+    std::thread([pid] { WaitFor(pid); }).detach();
+    return true;
+  }
+  const int status = WaitFor(pid);
+  return status >= 0 && WIFEXITED(status) && WEXITSTATUS(status) == 0;
+}
+
+bool ProcessDesktop::StartProgram(const std::string& program, const std::string& file) {
+  if (file.empty()) return RunProcess({program}, false);
+  return RunProcess({program, file}, false);
+}
+
+bool ProcessDesktop::OpenUrl(const std::string& url) {
+  return RunProcess({"xdg-open", url}, false);
+}
+
+bool ProcessDesktop::PrintTextFile(const std::string& path) {
+  return RunProcess({printCommand_, path}, true);
+}
+
+}  // namespace kv40::model

@@ -1,0 +1,38 @@
+// The Desktop of runs without Qt: programs, URLs and printing through processes; clipboard,
+// wait cursor and event processing do nothing.
+#pragma once
+
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "model/desktop.h"
+
+namespace kv40::model {
+
+class ProcessDesktop final : public Desktop {
+ public:
+  // printCommand receives the file as its last argument (the CUPS client by default).
+  explicit ProcessDesktop(std::string printCommand = "lp")
+      : printCommand_(std::move(printCommand)) {}
+
+  // Starts program in a session of its own and returns at once; false when it cannot start.
+  bool StartProgram(const std::string& program, const std::string& file) override;
+  // The desktop's handler for the URL (xdg-open).
+  bool OpenUrl(const std::string& url) override;
+  // Runs the print command on the file and waits for it; true when it succeeded.
+  bool PrintTextFile(const std::string& path) override;
+  void SetClipboardText(const std::string&) override {}
+  void SetWaitCursor(bool) override {}
+  void ProcessEvents() override {}
+
+ private:
+  std::string printCommand_;
+};
+
+// Starts argv[0] (searched in PATH) with standard input from /dev/null. With wait, returns
+// true when it ran and exited with 0; without, true when it started, and a helper thread
+// collects its exit so that no zombie stays behind.
+bool RunProcess(const std::vector<std::string>& argv, bool wait);
+
+}  // namespace kv40::model

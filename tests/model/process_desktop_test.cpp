@@ -1,0 +1,92 @@
+// Starting programs and printing through processes, without leaving zombies behind.
+#include "model/process_desktop.h"
+
+#include <unistd.h>
+
+#include <chrono>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <thread>
+
+#include <gtest/gtest.h>
+
+#include "support/temp_dir.h"
+
+namespace kv40::model {
+namespace {
+
+// Child processes of this test in state Z.
+int ZombieChildren() {
+  int zombies = 0;
+  const std::string self = std::to_string(getpid());
+  for (const auto& entry : std::filesystem::directory_iterator("/proc")) {
+    std::ifstream stat(entry.path() / "stat");
+    std::string line;
+    if (!std::getline(stat, line)) continue;
+    // pid (comm) state ppid ...; comm may hold blanks, so read after the last ')'
+    const auto close = line.rfind(')');
+    if (close == std::string::npos) continue;
+    std::istringstream rest(line.substr(close + 1));
+    std::string state, ppid;
+    rest >> state >> ppid;
+    if (ppid == self && state == "Z") ++zombies;
+  }
+  return zombies;
+}
+
+template <class Pred>
+bool WaitUntil(Pred pred) {
+  for (int i = 0; i < 200; ++i) {
+    if (pred()) return true;
+    std::this_thread::sleep_for(std::chrono::milliseconds(10));
+  }
+  return pred();
+}
+
+void WriteScript(const std::filesystem::path& path, const std::string& body) {
+  std::ofstream(path) << "#!/bin/sh\n" << body << "\n";
+  std::filesystem::permissions(path, std::filesystem::perms::owner_all);
+}
+
+TEST(ProcessDesktop, StartsProgramWithTheFileAsOneArgument) {
+  test::TempDir dir;
+  const auto script = dir / "show";
+  WriteScript(script,
+              "printf '%s|%s' \"$#\" \"$1\" > \"$(dirname \"$0\")/seen.tmp\"\n"
+              "mv \"$(dirname \"$0\")/seen.tmp\" \"$(dirname \"$0\")/seen\"");
+  ProcessDesktop desktop;
+  EXPECT_TRUE(desktop.StartProgram(script.string(), "mein bericht; rm -rf x.txt"));
+  ASSERT_TRUE(WaitUntil([&] { return std::filesystem::exists(dir / "seen"); }));
+  EXPECT_EQ(test::ReadBytes(dir / "seen"), "1|mein bericht; rm -rf x.txt");
+  EXPECT_TRUE(WaitUntil([] { return ZombieChildren() == 0; }));
+}
+
+TEST(ProcessDesktop, MissingProgramFails) {
+  ProcessDesktop desktop;
+  EXPECT_FALSE(desktop.StartProgram("/nonexistent/kv40-no-such-program", "a.txt"));
+  EXPECT_FALSE(desktop.StartProgram("", "a.txt"));
+}
+
+TEST(ProcessDesktop, PrintingReportsTheCommandsResult) {
+  struct Case {
+    const char* name;
+    std::string command;
+    bool want;
+  };
+  const Case cases[] = {
+      {"printed", "true", true},
+      {"printer refused", "false", false},
+      {"no print command", "kv40-no-such-print-command", false},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    ProcessDesktop desktop(c.command);
+    EXPECT_EQ(desktop.PrintTextFile("/tmp/x.txt"), c.want);
+  }
+  EXPECT_EQ(ZombieChildren(), 0);
+}
+
+}  // namespace
+}  // namespace kv40::model
