@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "base/text_file.h"
+#include "config/config_file.h"
 #include "config/config_format.h"
 
 namespace {
@@ -28,5 +29,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const config::ParseResult second = config::ParseConfig(base::SplitLines(written), "/s/", kScreen);
   Require(second.complete);
   Require(config::ConfigBytes(second.config) == written);
+
+  // Folder values of any shape resolve to folders with a trailing separator.
+  config::Config resolved = first.config;
+  config::ResolveFolders(resolved, "/base/dir");
+  for (const std::string* folder : {&resolved.cadDir, &resolved.dataDir, &resolved.tempDir}) {
+    Require(folder->empty() || folder->back() == '/');
+  }
   return 0;
 }

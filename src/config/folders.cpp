@@ -1,0 +1,90 @@
+// Filling and checking the configured folders at start-up.
+#include "config/folders.h"
+
+#include "config/config_file.h"
+
+#include <dirent.h>
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdlib>
+#include <filesystem>
+
+#include "model/dialogs.h"
+#include "report/text.h"
+
+namespace kv40::config {
+namespace {
+
+std::string Here(const std::string& dir) {
+  return dir.empty() ? std::string(".") : dir;
+}
+
+void FillEmpty(std::string& folder, const std::string& with) {
+  if (folder.empty()) folder = with;
+  folder = report::AddBackslash(folder);
+}
+
+// Lets the user type another temporary folder; cancelling keeps the old one.
+void AskTempDir(model::Program& p) {
+  const bool cancelBefore = p.cancel;
+  std::string folder = p.config.tempDir;
+  if (model::AskText(p, "Ordner für temporäre Dateien", 60, folder) && !folder.empty()) {
+    p.config.tempDir = report::AddBackslash(folder);
+  }
+  p.cancel = cancelBefore;
+}
+
+}  // namespace
+
+bool FolderExists(const std::string& dir) {
+  DIR* d = opendir(Here(dir).c_str());
+  if (d == nullptr) return false;
+  closedir(d);
+  return true;
+}
+
+bool FolderWritable(const std::string& dir) {
+  std::string file = report::AddBackslash(Here(dir)) + "x.$$$";
+  int fd = open(file.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
+  if (fd < 0 && errno == EEXIST) {
+    // someone's own "x.$$$" stays untouched: test with a fresh name instead
+    file += "XXXXXX";
+    fd = mkostemp(file.data(), O_CLOEXEC);
+  }
+  if (fd < 0) return false;
+  close(fd);
+  return unlink(file.c_str()) == 0;
+}
+
+std::string EnvironmentTempDir() {
+  for (const char* name : {"TEMP", "TMPDIR"}) {
+    if (const char* dir = std::getenv(name); dir != nullptr && *dir != '\0') return dir;
+  }
+  return "/tmp";
+}
+
+void ValidateFolders(model::Program& p) {
+  Config& c = p.config;
+  std::string startDir = p.startDir;
+  if (startDir.empty()) {
+    std::error_code ec;
+    startDir = std::filesystem::current_path(ec).string();
+  }
+  FillEmpty(c.tempDir, EnvironmentTempDir());
+  for (std::string* folder : {&c.cadDir, &c.dbfDir, &c.pltDir, &c.ediDir, &c.dataDir}) {
+    FillEmpty(*folder, startDir);
+  }
+  if (!FolderWritable(c.cadDir)) model::ShowError(p, "ungültiger CAD Ordner konfiguriert");
+  if (!FolderExists(c.dbfDir)) model::ShowError(p, "ungültiger DBF Ordner konfiguriert");
+  if (!FolderExists(c.pltDir)) model::ShowError(p, "ungültiger PLT Ordner konfiguriert");
+  if (!FolderWritable(c.tempDir)) {
+    model::ShowError(p, "ungültiger Ordner für temporäre Dateien konfiguriert");
+    AskTempDir(p);
+  }
+  if (!FolderWritable(c.ediDir)) model::ShowError(p, "ungültiger EDI Ordner konfiguriert");
+  if (!FolderWritable(c.dataDir)) model::ShowError(p, "ungültiger Data Ordner konfiguriert");
+}
+
+}  // namespace kv40::config
