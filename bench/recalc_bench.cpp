@@ -40,7 +40,10 @@ void BM_RecalcAll(benchmark::State& state) {
 }
 BENCHMARK(BM_RecalcAll);
 
-// A fixed number of runs, for counting instructions per call under callgrind.
+// A fixed number of runs, for counting instructions per call:
+//   valgrind --tool=callgrind --toggle-collect='kv40::calc::RecalcAll*' \
+//       recalc_bench --benchmark_filter=BM_RecalcAllFixed
+// and divide the collected count by 1000.
 void BM_RecalcAllFixed(benchmark::State& state) {
   kv40::model::Program p;
   TypicalBlock(p);

@@ -59,8 +59,8 @@ void SlidingAndTipInterference(model::SpecState& s) {
   const Extended tw = Tan(log, s.alphat);
   const Extended ta1 = Tan(log, aa1);
   const Extended ta2 = Tan(log, aa2);
-  const Extended aA1 = std::atan(tw - (ta2 - tw) * s.db[2] / s.db[1]);
-  const Extended aA2 = std::atan(tw - (ta1 - tw) * s.db[1] / s.db[2]);
+  const Extended aA1 = ArcTan(tw - (ta2 - tw) * s.db[2] / s.db[1]);
+  const Extended aA2 = ArcTan(tw - (ta1 - tw) * s.db[1] / s.db[2]);
   if (ta1 == 0 || Tan(log, aA1) == 0 || ta2 == 0 || Tan(log, aA2) == 0) {
     report::AddMessage(log, "Fatal  : spez.Gleiten !");
   }

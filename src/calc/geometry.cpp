@@ -102,7 +102,7 @@ void CheckBasicData(model::Program& p) {
   s.mt = s.mn / cb;
   for (int i = 1; i <= 2; ++i)
     s.d[i] = s.z[i] * s.mt;
-  s.alphat = std::atan(std::tan(s.alphaRad) / cb);
+  s.alphat = ArcTan(std::tan(s.alphaRad) / cb);
   // practical undercut limit
   const Extended sa = std::sin(s.alphaRad);
   const Extended zg = 2 / (sa * sa);
@@ -120,7 +120,7 @@ void CalcGeometry(model::Program& p) {
   }
   CalcToothTolerances(s);
   ToolData(s);
-  s.betab = std::atan(std::cos(s.alphat) * std::tan(s.betaRad));
+  s.betab = ArcTan(std::cos(s.alphat) * std::tan(s.betaRad));
   Extended invAwt = Inv(log, s.alphat);
   const long long zSum = static_cast<long long>(s.z[1]) + s.z[2];
   if (zSum != 0) invAwt += 2 * Tan(log, s.alphaRad) * (s.x[1] + s.x[2]) / zSum;

@@ -43,7 +43,9 @@ Extended ArcInvBisect(report::MessageLog& log, Extended y) {
 // then one step in extended precision. NaN when that does not settle.
 Extended ArcInvNewton(Extended y) {
   const double ay = static_cast<double>(std::fabs(y));
-  double m = std::cbrt(3 * ay) - 0.4 * ay;  // start value from the series of the inverse
+  // start value from the series of the inverse involute in u = (3y)^(1/3)
+  const double u = std::cbrt(3 * ay);
+  double m = u * (1 - u * u * (2.0 / 15 - u * u * (3.0 / 175)));
   if (!(m > 0.01) || m > 1.4) return std::numeric_limits<Extended>::quiet_NaN();
   for (int n = 0; n < 6; ++n) {
     const double t = std::tan(m);

@@ -2,6 +2,7 @@
 // and records a message in the log instead of stopping the program.
 #pragma once
 
+#include <cmath>
 #include <cstdint>
 #include <string_view>
 
@@ -27,6 +28,11 @@ void CheckArcCos(report::MessageLog& log, std::string_view msg, Extended x);
 Extended Inv(report::MessageLog& log, Extended x);
 // The angle whose involute is y; no convergence records "Error: ArcInv in unit math", gives 0.
 Extended ArcInv(report::MessageLog& log, Extended y);
+// Arc tangent. Zero gives zero without the extended arc tangent, which is slow for every
+// argument: with straight teeth many helix-angle terms are 0.
+inline Extended ArcTan(Extended x) {
+  return x == 0 ? x : std::atan(x);
+}
 // Direction of the vector (x, y) in (-pi/2, 3pi/2).
 Extended Angle(Extended x, Extended y);
 inline Extended Angle2(Extended y, Extended x) {

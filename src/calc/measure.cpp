@@ -49,7 +49,7 @@ Angles AnglesOf(model::SpecState& s) {
 Extended SpanWith(model::SpecState& s, const Angles& g, int i, Extended xe) {
   auto& log = s.log;
   const Extended dx = s.d[i] + 2 * s.mn * s.x[i];  // nominal profile shift, not xe
-  const Extended betaX = std::atan(g.tanB * dx / s.d[i]);
+  const Extended betaX = ArcTan(g.tanB * dx / s.d[i]);
   const Extended alphaX =
       ArcCosMsg(log, "Fatal  : Zahnweite !", g.cosA * (s.d[i] / dx) * g.cosB / std::cos(betaX));
   CheckArcCos(log, "Fatal  : Zahnweite !", g.cosAt / (1 + g.cosB * 2 * xe / s.z[i]));
@@ -77,7 +77,7 @@ Extended SpanW(model::Program& p, int i, Extended xe) {
 
 Extended SpanWFree(report::MessageLog& log, int z, int k, Extended mn, Extended alpha,
                    Extended beta, Extended xe) {
-  const Extended alphaT = std::atan(std::tan(alpha) / std::cos(beta));
+  const Extended alphaT = ArcTan(std::tan(alpha) / std::cos(beta));
   return (z * Inv(log, alphaT) + (k - 0.5L * SignOf(z)) * kPi) * mn * std::cos(alpha) +
          std::sin(alpha) * 2 * xe * mn;
 }
@@ -88,8 +88,8 @@ Extended BallDim(model::Program& p, int i, Extended xe) {
 
 Extended BallDimFree(report::MessageLog& log, int z, Extended mn, Extended alpha, Extended beta,
                      Extended xe, Extended dm) {
-  const Extended alphaT = std::atan(std::tan(alpha) / std::cos(beta));
-  const Extended betaB = std::atan(std::tan(beta) * std::cos(alphaT));
+  const Extended alphaT = ArcTan(std::tan(alpha) / std::cos(beta));
+  const Extended betaB = ArcTan(std::tan(beta) * std::cos(alphaT));
   const Extended db = mn / std::cos(beta) * z * std::cos(alphaT);
   const Extended eta = (kPi - 4 * xe * std::tan(alpha)) / 2 / z;
   const Extended alphaM = ArcInv(log, dm / db / std::cos(betaB) - (eta - Inv(log, alphaT)));
@@ -140,9 +140,9 @@ int ProposeK(model::Program& p, int z, Extended beta, Extended alpha, Extended x
     return 0;
   }
   const Extended d = mn / std::cos(beta) * z;
-  const Extended alphaT = std::atan(std::tan(alpha) / std::cos(beta));
+  const Extended alphaT = ArcTan(std::tan(alpha) / std::cos(beta));
   const Extended dx = d + 2 * x * mn;
-  const Extended betaX = std::atan(std::tan(beta) * dx / d);
+  const Extended betaX = ArcTan(std::tan(beta) * dx / d);
   const Extended alphaX = ArcCosMsg(log, "Fehler : kmess",
                                     std::cos(alpha) * (d / dx) * std::cos(beta) / std::cos(betaX));
   if (alphaX == 0) return 1;
