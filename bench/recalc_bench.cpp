@@ -40,10 +40,8 @@ void BM_RecalcAll(benchmark::State& state) {
 }
 BENCHMARK(BM_RecalcAll);
 
-// A fixed number of runs, for counting instructions per call:
-//   valgrind --tool=callgrind --toggle-collect='kv40::calc::RecalcAll*' \
-//       recalc_bench --benchmark_filter=BM_RecalcAllFixed
-// and divide the collected count by 1000.
+// A fixed number of runs, for counting instructions per call: run this benchmark alone under
+// valgrind --tool=callgrind --toggle-collect='kv40::calc::RecalcAll*' and divide by 1000.
 void BM_RecalcAllFixed(benchmark::State& state) {
   kv40::model::Program p;
   TypicalBlock(p);
