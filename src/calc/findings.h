@@ -1,0 +1,27 @@
+// Small helpers for recording the calculation's findings in the message log.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "report/format.h"
+#include "report/message_log.h"
+
+namespace kv40::calc {
+
+// Records a fatal finding: further calculation is pointless.
+inline void RecordFatal(report::MessageLog& log, std::string_view text) {
+  report::AddMessage(log, text);
+  log.fatal = true;
+}
+
+// text + part number + tail, e.g. "Fatal  : z" 1 " < 2!".
+inline void RecordPart(report::MessageLog& log, std::string_view text, int part,
+                       std::string_view tail) {
+  std::string msg(text);
+  msg += report::IntToText(part);
+  msg += tail;
+  report::AddMessage(log, msg);
+}
+
+}  // namespace kv40::calc

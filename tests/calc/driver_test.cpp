@@ -1,0 +1,277 @@
+// The calculation driver and the basic geometry: the DIN 5482 block reproduced, the fatal
+// cases, defaults, and results that depend only on the inputs.
+#include "calc/driver.h"
+
+#include <algorithm>
+#include <cmath>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "calc/json_export.h"
+#include "calc/math.h"
+#include "support/spline_blocks.h"
+
+namespace kv40::calc {
+namespace {
+
+using Texts = std::vector<std::string>;
+using test::Messages;
+
+double D(Extended v) {
+  return static_cast<double>(v);
+}
+
+struct Block {
+  const char* name;
+  Extended dB, m;
+  int z;
+};
+const Block kBlocks[] = {
+    {"50 x 2 x 24", 50, 2, 24},        {"20 x 1 x 18", 20, 1, 18},
+    {"13 x 1 x 11", 13, 1, 11},        {"120 x 3 x 38", 120, 3, 38},
+    {"8 x 0.8 x 8", 8, 0.8L, 8},       {"300 x 8 x 36 (x > 0)", 300, 8, 36},
+    {"45 x 1.25 x 34", 45, 1.25L, 34},
+};
+
+TEST(Geometry, ZeroDeviationsReproduceTheBlock) {
+  for (const auto& b : kBlocks) {
+    SCOPED_TRACE(b.name);
+    model::Program p;
+    test::SelfDefinedBlock(p, b.dB, b.m, b.z);
+    RecalcAll(p);
+    const auto& s = p.spec;
+    ASSERT_FALSE(s.log.fatal);
+    EXPECT_NEAR(D(s.da[1]), D(s.d3), 1e-12);
+    EXPECT_NEAR(D(s.df[1]), D(s.d4), 1e-12);
+    EXPECT_NEAR(D(s.da[2]), D(-s.d2), 1e-12);
+    EXPECT_NEAR(D(s.df[2]), D(-s.d1), 1e-12);
+    EXPECT_EQ(s.z[1], b.z);
+    EXPECT_EQ(s.z[2], -b.z);
+    EXPECT_EQ(s.x[2], -s.x[1]);
+    EXPECT_NEAR(D(s.dB), D(b.dB), 1e-12);  // recomputed from z, mn and x
+    // coaxial pair: no centre distance, operating angle = transverse angle
+    EXPECT_EQ(s.a, 0);
+    EXPECT_EQ(s.sumX, 0);
+    EXPECT_EQ(s.beta, 0);
+    EXPECT_NEAR(D(s.alphawt), D(s.alphat), 1e-14);
+    // each part's usable root circle is the other's tip circle
+    EXPECT_NEAR(D(s.dNf[1]), D(-s.da[2]), 1e-12);
+    EXPECT_NEAR(D(s.dNf[2]), D(-s.da[1]), 1e-12);
+    // the hub's space width is the shaft's nominal tooth thickness
+    EXPECT_NEAR(D(s.en[2]), D(s.snth[1]), 1e-12);
+    EXPECT_NEAR(D(s.c[1]), D(0.1L * b.m), 1e-12);
+  }
+}
+
+TEST(Geometry, ShaftFieldFLowersTipAndRootTogether) {
+  for (const auto& b : kBlocks) {
+    SCOPED_TRACE(b.name);
+    model::Program p;
+    test::SelfDefinedBlock(p, b.dB, b.m, b.z);
+    p.spec.tolfeld[1] = 6;  // "f"
+    RecalcAll(p);
+    const auto& s = p.spec;
+    ASSERT_LT(s.Ase[1], 0);
+    const Extended drop = std::fabs(s.Ase[1]) / std::tan(DegToRad(30));
+    EXPECT_NEAR(D(s.da[1]), D(s.d3 - drop), 1e-12);
+    EXPECT_NEAR(D(s.df[1]), D(s.d4 - drop), 1e-12);
+    EXPECT_NEAR(D(s.da[2]), D(-s.d2), 1e-12);  // the hub keeps its block
+    EXPECT_EQ(s.tolcode[1], "9f");
+  }
+}
+
+TEST(Driver, DesignationsAndIsoLimits) {
+  model::Program p;
+  test::SelfDefinedBlock(p, 50, 2, 24);
+  p.spec.tolfeld[1] = 6;
+  p.spec.tolreihe[1] = 5;
+  RecalcAll(p);
+  const auto& s = p.spec;
+  EXPECT_EQ(s.bezDin, "DIN 5480 - 50 x 2 x 24 x 10H 8f");
+  EXPECT_EQ(s.bez[1], "B 50 x 46 DIN 5482");
+  EXPECT_EQ(s.bez[2], "A 50 x 46 DIN 5482");
+  EXPECT_TRUE(s.calcFlag);
+  // h12 / H12 at the root diameters, h11 / H11 at the tip diameters
+  EXPECT_NEAR(D(s.dfLim[1]), D(s.df[1] - 0.250L), 1e-12);  // 45.5: range 30-50
+  EXPECT_NEAR(D(s.dfLim[2]), D(s.df[2] - 0.250L), 1e-12);  // 50: still 30-50
+  EXPECT_NEAR(D(s.daLim[1]), D(s.da0[1] - 0.160L), 1e-12);
+  EXPECT_NEAR(D(s.daLim[2]), D(s.da0[2] - 0.160L), 1e-12);
+  EXPECT_FALSE(p.cancel);
+}
+
+TEST(Driver, DiameterAbove3150KeepsTheNominalLimitAndCancels) {
+  model::Program p;
+  test::SelfDefinedBlock(p, 3300, 10, 326);
+  RecalcAll(p);
+  EXPECT_FALSE(p.spec.log.fatal);
+  EXPECT_EQ(p.spec.dfLim[1], p.spec.df[1]);
+  EXPECT_EQ(p.spec.daLim[2], p.spec.da0[2]);
+  EXPECT_TRUE(p.cancel);
+}
+
+TEST(Driver, FatalCasesRecordTheirMessageAndStop) {
+  struct Case {
+    const char* name;
+    void (*change)(model::SpecState&);
+    Texts messages;
+  };
+  const Case cases[] = {
+      {"no teeth", [](model::SpecState& s) { s.z5482 = 0; }, {"Fatal  : z = 0 !"}},
+      {"no module",
+       [](model::SpecState& s) {
+         s.mn5482 = 0;
+         s.mn = 0;
+       },
+       {"Fatal  : mn = 0 !"}},
+      {"x above 1.5", [](model::SpecState& s) { s.xm = 1.5L * 2 + 1e-9L; }, {"Fatal  : x > 1.5"}},
+      {"x below -1.5", [](model::SpecState& s) { s.xm = -3.001L; }, {"Fatal  : x > 1.5"}},
+      {"tip = root of the shaft", [](model::SpecState& s) { s.d4 = s.d3; }, {"Fatal  : da1=df1 !"}},
+      {"tip = root of the hub", [](model::SpecState& s) { s.d2 = s.d1; }, {"Fatal  : da2=df2 !"}},
+      {"one tooth",
+       [](model::SpecState& s) { s.z5482 = 1; },
+       {"Fatal  : z1 < 2!", "Fatal  : KV7", "Fatal  : Unit2"}},
+      {"negative face width",
+       [](model::SpecState& s) { s.b0 = -5; },
+       {"Fatal  : b <= 0!", "Fatal  : KV7", "Fatal  : Unit2"}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    model::Program p;
+    test::SelfDefinedBlock(p, 50, 2, 24);
+    p.spec.TN = 100;  // a first run with messages of its own
+    RecalcAll(p);
+    ASSERT_GT(p.spec.log.messageCount, 0);
+    const Extended mdr = p.spec.MdR[1];
+    c.change(p.spec);
+    RecalcAll(p);
+    EXPECT_EQ(Messages(p), c.messages);
+    EXPECT_TRUE(p.spec.log.fatal);
+    EXPECT_EQ(p.spec.MdR[1], mdr);  // no result of a stopped run
+  }
+}
+
+TEST(Driver, ShiftOfExactly1Point5Passes) {
+  model::Program p;
+  test::SelfDefinedBlock(p, 50, 2, 24);
+  p.spec.xm = 3;  // x = 1.5
+  RecalcAll(p);
+  EXPECT_FALSE(p.spec.log.fatal);
+  EXPECT_EQ(p.spec.x[1], 1.5L);
+}
+
+TEST(Driver, ModuleAndFaceWidthDefaults) {
+  model::Program p;
+  test::SelfDefinedBlock(p, 50, 2, 24);
+  RecalcAll(p);
+  const auto& s = p.spec;
+  EXPECT_NEAR(D(s.b[1]), 60, 1e-12);  // 1.2 dB
+  EXPECT_NEAR(D(s.b[2]), 60, 1e-12);
+  EXPECT_NEAR(D(s.b0), 60, 1e-12);
+
+  p.spec.mn5482 = 0;  // keeps the module of the state
+  p.spec.b = Pair<Extended>(20, 80);
+  p.spec.b0 = 30;
+  RecalcAll(p);
+  EXPECT_EQ(s.mn, 2);
+  EXPECT_EQ(s.b[1], 30);  // raised to the load-bearing width
+  EXPECT_EQ(s.b[2], 80);
+}
+
+TEST(Driver, NegativeShaftRootIsReportedAndLeavesNoOldValues) {
+  // d4 = 0.1 with field "a" gives a negative shaft root diameter
+  auto tiny = [](model::SpecState& s) {
+    test::SetBlock(s, 4, 1, 2);
+    s.d4 = 0.1L;
+    s.tolfeld[1] = 1;
+    s.k = Pair<std::int32_t>(1, -1);
+    s.b = Pair<Extended>(6, 6);
+    s.b0 = 5;
+  };
+  model::Program fresh;
+  model::InitDefaults(fresh.spec);
+  tiny(fresh.spec);
+  RecalcAll(fresh);
+  const Texts m = Messages(fresh);
+  EXPECT_EQ(m.front(), "Fatal  : df <=0 ! (1)");
+  EXPECT_NE(std::find(m.begin(), m.end(), "Unbrauchbare Ergebnisse - bitte Neub"), m.end());
+  EXPECT_FALSE(fresh.spec.log.fatal);
+  EXPECT_LT(fresh.spec.df[1], 0);
+
+  model::Program used;
+  test::SelfDefinedBlock(used, 120, 3, 38);
+  RecalcAll(used);
+  tiny(used.spec);
+  RecalcAll(used);
+  EXPECT_EQ(ResultsJson(used), ResultsJson(fresh));
+}
+
+TEST(Driver, ResultsDependOnlyOnTheInputs) {
+  auto inputs = [](model::SpecState& s, const Block& b) {
+    test::SetBlock(s, b.dB, b.m, b.z);
+    s.TN = 150;
+    s.Tmax = 250;
+    s.k = Pair<std::int32_t>(3, -2);
+    s.DM = Pair<Extended>(1.75L * b.m, 1.5L * b.m);
+    s.b = Pair<Extended>(0, 0);
+    s.b0 = 0;
+  };
+  for (const auto& b : kBlocks) {
+    SCOPED_TRACE(b.name);
+    model::Program fresh;
+    model::InitDefaults(fresh.spec);
+    inputs(fresh.spec, b);
+    RecalcAll(fresh);
+
+    model::Program used;
+    test::SelfDefinedBlock(used, 13, 1, 11);
+    used.spec.tolfeld = Pair<Word>(2, 6);
+    used.spec.TN = 5000;
+    RecalcAll(used);
+    inputs(used.spec, b);
+    RecalcAll(used);
+    EXPECT_EQ(ResultsJson(used), ResultsJson(fresh));
+  }
+}
+
+TEST(Driver, RecalcDimensionsProposesMeasuringValuesAndDefaults) {
+  model::Program p;
+  test::SelfDefinedBlock(p, 50, 2, 24);
+  p.spec.tolfeld = Pair<Word>(2, 5);
+  p.spec.tolreihe = Pair<Word>(3, 3);
+  p.spec.DM = Pair<Extended>(9, 9);
+  p.spec.k = Pair<std::int32_t>(0, 0);
+  RecalcDimensions(p, 17);
+  const auto& s = p.spec;
+  EXPECT_EQ(s.normRow, 17);
+  EXPECT_EQ(s.tolfeld, Pair<Word>(8, 3));
+  EXPECT_EQ(s.tolreihe, Pair<Word>(6, 7));
+  EXPECT_EQ(s.k, Pair<std::int32_t>(4, -2));
+  EXPECT_NEAR(D(s.DM[1]), 3.7, 1e-15);  // 3.741, rounded to 0.1 mm
+  EXPECT_NEAR(D(s.DM[2]), 3.5, 1e-15);  // 3.459
+  EXPECT_FALSE(s.log.fatal);
+  EXPECT_GT(s.MdR[1], 0);
+
+  // no ball can be proposed for this tooth form: the user's diameter stays
+  model::Program q;
+  test::SelfDefinedBlock(q, 9, 1, 6);
+  q.spec.xm = -0.5L;
+  q.spec.DM = Pair<Extended>(1.75L, 1.5L);
+  RecalcDimensions(q, 1);
+  EXPECT_EQ(q.spec.DM[1], 1.75L);
+  EXPECT_EQ(q.spec.DM[2], 1.5L);
+}
+
+TEST(Driver, RecalcDimensionsStopsOnAnEmptyBlock) {
+  model::Program p;
+  model::InitDefaults(p.spec);
+  p.spec.tolfeld = Pair<Word>(2, 5);
+  RecalcDimensions(p, 3);
+  EXPECT_EQ(Messages(p), Texts{"Fatal  : z = 0 !"});
+  EXPECT_EQ(p.spec.tolfeld, Pair<Word>(2, 5));
+  EXPECT_EQ(p.spec.normRow, 3);
+}
+
+}  // namespace
+}  // namespace kv40::calc
