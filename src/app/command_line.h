@@ -18,9 +18,9 @@ enum class StartMode {
 
 struct CommandLine {
   StartMode mode = StartMode::Interactive;
-  std::string file;   // first parameter exactly as given
-  int cadDevice = 0;  // i of "/CADi:j"
-  int cadIndex = 0;   // j of "/CADi:j"; a non-number counts as 0
+  std::string file;    // first parameter exactly as given
+  int cadDevice = 0;   // i of "/CADi:j"
+  int cadIndex = 0;    // j of "/CADi:j"; a non-number counts as 0
   bool noGui = false;  // "/NOGUI" anywhere
 
   bool IsBatch() const {

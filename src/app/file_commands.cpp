@@ -17,8 +17,7 @@ void AskSaveChanges(model::Program& p) {
   }
   if (!p.currentFile.empty() && p.modified) {
     const std::string name =
-        p.startedWithFile ? p.currentFile
-                          : p.dataDir + p.currentFile + "." + model::kFileExt;
+        p.startedWithFile ? p.currentFile : p.dataDir + p.currentFile + "." + model::kFileExt;
     const bool yes = model::AskYesNoCancel(p, "Datei speichern (" + name + ") ?");
     if (p.cancel) return;
     if (yes) {

@@ -44,8 +44,7 @@ int RunGuiModule(model::Program& p, int argc, char** argv) {
   auto abi = reinterpret_cast<GuiAbiFn>(dlsym(module, "kv40_gui_abi"));
   auto run = reinterpret_cast<GuiRunFn>(dlsym(module, "kv40_gui_run"));
   if (abi == nullptr || run == nullptr || abi() != kGuiAbiVersion) {
-    std::fprintf(stderr,
-                 "KV40: %s ist kein passendes Oberflächenmodul dieser Programmversion.\n",
+    std::fprintf(stderr, "KV40: %s ist kein passendes Oberflächenmodul dieser Programmversion.\n",
                  path.c_str());
     dlclose(module);
     return 1;

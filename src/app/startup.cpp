@@ -31,8 +31,10 @@ std::string StemOf(const std::string& file) {
 
 int ShowUsage(model::Program& p) {
   const auto lines = UsageLines();
-  for (auto& line : p.itemLines) line.clear();
-  for (std::size_t i = 0; i < lines.size(); ++i) p.itemLines[i] = lines[i];
+  for (auto& line : p.itemLines)
+    line.clear();
+  for (std::size_t i = 0; i < lines.size(); ++i)
+    p.itemLines[i] = lines[i];
   model::ShowTextScreen(p);
   return 0;
 }
@@ -97,24 +99,13 @@ std::optional<int> FollowCommandLine(model::Program& p, const CommandLine& cl) {
 
 }  // namespace
 
-std::string ConfigFolder() {
-  if (const char* home = std::getenv("KV40_HOME"); home != nullptr && *home != '\0') {
-    return WithSlash(home);
-  }
-  if (const char* home = std::getenv("HOME"); home != nullptr && *home != '\0') {
-    return WithSlash((fs::path(home) / ".config" / "kv40").string());
-  }
-  std::error_code ec;
-  return WithSlash((fs::current_path(ec) / ".kv40").string());
-}
-
 void InitProgram(model::Program& p, const std::vector<std::string>& args) {
   model::InitDefaults(p.spec);
   docu::InitDocuData(p.docu, report::DateText(p.fmt(), p.Now()));
   p.args = args;
   std::error_code ec;
   p.startDir = WithSlash(fs::current_path(ec).string());
-  p.configDir = ConfigFolder();
+  p.configDir = config::DefaultConfigDir();
 }
 
 std::optional<int> RunStartUp(model::Program& p, const CommandLine& cl, ScreenSize screen) {

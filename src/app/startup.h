@@ -27,7 +27,4 @@ void InitProgram(model::Program& p, const std::vector<std::string>& args);
 // screen, refused start file), nullopt when the interactive run goes on.
 std::optional<int> RunStartUp(model::Program& p, const CommandLine& cl, ScreenSize screen);
 
-// The folder of KV40.cfg and KV40.cff: $KV40_HOME, else ~/.config/kv40 (trailing "/").
-std::string ConfigFolder();
-
 }  // namespace kv40::app

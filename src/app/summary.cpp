@@ -47,7 +47,8 @@ std::vector<std::string> SummaryLines(const model::Program& p) {
     out.push_back("Berechnung erfolgreich ohne Fehlermeldungen");
   } else {
     out.push_back("Meldungen:");
-    for (int i = 1; i <= s.log.messageCount; ++i) out.push_back("  " + s.log.Message(i));
+    for (int i = 1; i <= s.log.messageCount; ++i)
+      out.push_back("  " + s.log.Message(i));
   }
   return out;
 }

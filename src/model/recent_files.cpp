@@ -78,8 +78,11 @@ std::string RecentFilesWriteMessage(int errnoValue) {
     case ENXIO:
     case ENOMEDIUM:
       return "Programmdiskette einlegen !";
-    default:
-      return "I/O-Error " + std::to_string(base::DosErrorCode(errnoValue));
+    default: {
+      // the historic number where there is one (disk full: 101), else the system's own
+      const int dos = base::DosErrorCode(errnoValue);
+      return "I/O-Error " + std::to_string(dos < 1000 ? dos : errnoValue);
+    }
   }
 }
 

@@ -56,10 +56,15 @@ std::string FormatFixed(const NumberFormat& nf, int width, int decimals, Extende
   } else {
     // keep absurd values readable: exponent form from 1e60 on
     const char* form = std::fabs(value) >= 1e60L ? "%.*Le" : "%.*Lf";
-    const int len = std::snprintf(nullptr, 0, form, decimals, value);
-    text.resize(static_cast<std::size_t>(std::max(len, 0)) + 1);
-    std::snprintf(text.data(), text.size(), form, decimals, value);
-    text.pop_back();  // the terminating zero
+    char buf[64];
+    const int len = std::snprintf(buf, sizeof buf, form, decimals, value);
+    if (len >= 0 && static_cast<std::size_t>(len) < sizeof buf) {
+      text.assign(buf, static_cast<std::size_t>(len));
+    } else {  // very many decimals: measure first
+      text.resize(static_cast<std::size_t>(std::max(len, 0)) + 1);
+      std::snprintf(text.data(), text.size(), form, decimals, value);
+      text.pop_back();  // the terminating zero
+    }
   }
   const int total = decimals <= 0 ? width : width + decimals + 1;
   if (static_cast<int>(text.size()) < total) {

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include "model/input_file_format.h"
+#include "model/spec_state.h"
 #include "support/run_program.h"
 #include "support/temp_dir.h"
 
@@ -15,7 +17,8 @@ const fs::path kData = KV40_SOURCE_DATA_DIR;
 
 std::set<std::string> FilesIn(const fs::path& dir) {
   std::set<std::string> names;
-  for (const auto& e : fs::recursive_directory_iterator(dir)) names.insert(e.path().string());
+  for (const auto& e : fs::recursive_directory_iterator(dir))
+    names.insert(e.path().string());
   return names;
 }
 
@@ -71,20 +74,27 @@ TEST(Batch, JsonHasResultsAndMessages) {
   EXPECT_NE(json.find("\"xemaxM\""), std::string::npos);
 
   // The defaults without a dimension block: z = 0 is the one and only finding.
-  fs::copy_file(kData / "null.k40", dir / "leer.k40");
+  model::SpecState spec;
+  model::InitDefaults(spec);
+  docu::DocuData docu;
+  test::WriteBytes(dir / "leer.k40", model::InputFileBytes(spec, docu, {}).bytes);
   r = test::RunKv40({"leer.k40", "/JSON", "/NOGUI"}, dir.path());
   ASSERT_EQ(r.exitCode, 0) << r.err;
-  (void)r;
+  const std::string empty = test::ReadBytes(dir / "leer.json");
+  EXPECT_NE(empty.find("\"fatal\": true"), std::string::npos);
+  const auto messages = empty.find("\"messages\"");
+  ASSERT_NE(messages, std::string::npos);
+  EXPECT_EQ(empty.substr(messages, empty.find(']', messages) - messages + 1),
+            "\"messages\": [\"Fatal  : z = 0 !\"]");
 }
 
 TEST(GuiModule, MissingOrBrokenModuleGivesAClearMessage) {
   test::TempDir dir;
   test::WriteBytes(dir / "broken.so", "this is not a shared library");
-  for (const fs::path module : {dir / "nonexistent.so", dir / "broken.so"}) {
+  for (const fs::path& module : {dir / "nonexistent.so", dir / "broken.so"}) {
     SCOPED_TRACE(module.string());
-    const auto r = test::RunKv40({}, dir.path(),
-                                 {{"QT_QPA_PLATFORM", "offscreen"},
-                                  {"KV40_GUI_MODULE", module.string()}});
+    const auto r = test::RunKv40(
+        {}, dir.path(), {{"QT_QPA_PLATFORM", "offscreen"}, {"KV40_GUI_MODULE", module.string()}});
     EXPECT_EQ(r.exitCode, 1);
     EXPECT_NE(r.err.find("Bedienoberfläche"), std::string::npos) << r.err;
   }

@@ -21,7 +21,8 @@ RunResult RunKv40(const std::vector<std::string>& args, const std::filesystem::p
     const auto eq = kv.find('=');
     if (eq != std::string::npos) vars[kv.substr(0, eq)] = kv.substr(eq + 1);
   }
-  for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) vars.erase(name);
+  for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+    vars.erase(name);
   vars["KV40_HOME"] = (cwd / "home").string();
   for (const auto& [k, v] : env) {
     if (v.empty()) {
@@ -31,16 +32,19 @@ RunResult RunKv40(const std::vector<std::string>& args, const std::filesystem::p
     }
   }
   std::vector<std::string> envStrings;
-  for (const auto& [k, v] : vars) envStrings.push_back(k + "=" + v);
+  for (const auto& [k, v] : vars)
+    envStrings.push_back(k + "=" + v);
   std::vector<char*> envp;
-  for (auto& s : envStrings) envp.push_back(s.data());
+  for (auto& s : envStrings)
+    envp.push_back(s.data());
   envp.push_back(nullptr);
 
   std::string binary = KV40_BINARY;
   std::vector<std::string> argStrings = {binary};
   argStrings.insert(argStrings.end(), args.begin(), args.end());
   std::vector<char*> argv;
-  for (auto& s : argStrings) argv.push_back(s.data());
+  for (auto& s : argStrings)
+    argv.push_back(s.data());
   argv.push_back(nullptr);
 
   TempDir capture;

@@ -12,8 +12,7 @@ extern "C" int kv40_gui_abi() {
   return kv40::app::kGuiAbiVersion;
 }
 
-extern "C" int kv40_gui_run(kv40::model::Program* program,
-                                                                   int argc, char** argv) {
+extern "C" int kv40_gui_run(kv40::model::Program* program, int argc, char** argv) {
   using namespace kv40;
   QApplication app(argc, argv);
   QApplication::setApplicationName(model::kProgramShortName);

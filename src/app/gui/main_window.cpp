@@ -47,7 +47,8 @@ MainWindow::MainWindow(model::Program& p, model::QtUi& ui) : p_(p) {
 void MainWindow::Refresh() {
   setWindowTitle(QString::fromStdString(WindowTitle(p_)));
   QString text;
-  for (const auto& line : SummaryLines(p_)) text += QString::fromStdString(line) + '\n';
+  for (const auto& line : SummaryLines(p_))
+    text += QString::fromStdString(line) + '\n';
   view_->setPlainText(text);
 }
 

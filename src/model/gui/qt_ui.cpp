@@ -22,8 +22,12 @@
 namespace kv40::model {
 namespace {
 
-QString Q(const std::string& s) { return QString::fromStdString(s); }
-std::string S(const QString& s) { return s.toStdString(); }
+QString Q(const std::string& s) {
+  return QString::fromStdString(s);
+}
+std::string S(const QString& s) {
+  return s.toStdString();
+}
 
 QDialogButtonBox* OkCancel(QDialog* dlg) {
   auto* box = new QDialogButtonBox(dlg);
@@ -46,7 +50,8 @@ std::optional<int> QtUi::Choose(const std::string& prompt, const std::vector<std
   QButtonGroup group(&dlg);
   if (items.size() > 7) {
     list = new QListWidget(&dlg);
-    for (const auto& item : items) list->addItem(Q(item));
+    for (const auto& item : items)
+      list->addItem(Q(item));
     list->setCurrentRow(preselect - 1);
     QObject::connect(list, &QListWidget::itemDoubleClicked, &dlg, &QDialog::accept);
     layout->addWidget(list);
@@ -122,7 +127,8 @@ void QtUi::TextScreen(const std::string& caption, const std::vector<std::string>
   memo->setReadOnly(true);
   memo->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
   QString text;
-  for (const auto& line : lines) text += Q(line) + '\n';
+  for (const auto& line : lines)
+    text += Q(line) + '\n';
   memo->setPlainText(text);
   const QFontMetrics fm(memo->font());
   memo->setMinimumSize(fm.horizontalAdvance(QString(66, 'x')), fm.lineSpacing() * 23);
@@ -133,15 +139,13 @@ void QtUi::TextScreen(const std::string& caption, const std::vector<std::string>
   dlg.exec();
 }
 
-std::optional<std::string> QtUi::OpenFile(const std::string& filter,
-                                          const std::string& startDir) {
+std::optional<std::string> QtUi::OpenFile(const std::string& filter, const std::string& startDir) {
   const QString f = QFileDialog::getOpenFileName(parent_, QString(), Q(startDir), Q(filter));
   if (f.isEmpty()) return std::nullopt;
   return S(f);
 }
 
-std::optional<std::string> QtUi::SaveFile(const std::string& filter,
-                                          const std::string& startDir) {
+std::optional<std::string> QtUi::SaveFile(const std::string& filter, const std::string& startDir) {
   const QString f = QFileDialog::getSaveFileName(parent_, QString(), Q(startDir), Q(filter),
                                                  nullptr, QFileDialog::DontConfirmOverwrite);
   if (f.isEmpty()) return std::nullopt;
@@ -180,6 +184,8 @@ MessageHelpEdit QtUi::MessageHelp(const std::string& message, const std::string&
   return {modified, S(causeMemo->toPlainText()), S(remedyMemo->toPlainText())};
 }
 
-void QtUi::Beep() { QApplication::beep(); }
+void QtUi::Beep() {
+  QApplication::beep();
+}
 
 }  // namespace kv40::model
