@@ -1,21 +1,14 @@
 // The overview: designation, dimension block, tolerances, inspection dimensions, messages.
 #include "app/summary.h"
 
-#include <cmath>
-
 #include "report/format.h"
+#include "report/text.h"
 
 namespace kv40::app {
 namespace {
 
 std::string Row(const std::string& label, const std::string& shaft, const std::string& hub) {
-  std::string line = label;
-  line.resize(34, ' ');
-  std::string a = shaft;
-  if (a.size() < 14) a.insert(0, 14 - a.size(), ' ');
-  std::string b = hub;
-  if (b.size() < 14) b.insert(0, 14 - b.size(), ' ');
-  return line + a + b;
+  return report::PadRight(label, 34) + report::PadLeft(shaft, 14) + report::PadLeft(hub, 14);
 }
 
 }  // namespace
