@@ -2,16 +2,10 @@
 #include "app/command_line.h"
 
 #include "report/format.h"
+#include "report/text.h"
 
 namespace kv40::app {
 namespace {
-
-std::string Upper(std::string s) {
-  for (char& c : s) {
-    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
-  }
-  return s;
-}
 
 int NumberOr0(const std::string& text) {
   return static_cast<int>(report::TryParseInt(text).value_or(0));
@@ -22,10 +16,10 @@ int NumberOr0(const std::string& text) {
 CommandLine ParseCommandLine(const std::vector<std::string>& args) {
   CommandLine cl;
   for (const auto& a : args) {
-    if (Upper(a) == "/NOGUI") cl.noGui = true;
+    if (report::UpperCase(a) == "/NOGUI") cl.noGui = true;
   }
   // A lone "/NOGUI" is a switch, not a file name.
-  if (args.empty() || Upper(args[0]) == "/NOGUI") return cl;
+  if (args.empty() || report::UpperCase(args[0]) == "/NOGUI") return cl;
 
   const std::string& first = args[0];
   if (first == "?" || first == "/?") {
@@ -34,7 +28,7 @@ CommandLine ParseCommandLine(const std::vector<std::string>& args) {
   }
   cl.file = first;
   const std::string second = args.size() > 1 ? args[1] : std::string();
-  const std::string upper = Upper(second);
+  const std::string upper = report::UpperCase(second);
   if (second == "/E" || second == "/e" || second == "/G") {
     cl.mode = StartMode::KeepName;
   } else if (second == "/I" || second == "/i") {

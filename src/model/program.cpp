@@ -2,22 +2,14 @@
 #include "model/program.h"
 
 #include <algorithm>
-#include <cctype>
+
+#include "report/text.h"
 
 namespace kv40::model {
-namespace {
-std::string Upper(std::string s) {
-  std::transform(s.begin(), s.end(), s.begin(), [](unsigned char c) {
-    return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : static_cast<char>(c);
-  });
-  return s;
-}
-}  // namespace
-
 bool HasSwitch(const Program& p, const std::string& sw) {
-  const std::string want = Upper(sw);
+  const std::string want = report::UpperCase(sw);
   return std::any_of(p.args.begin(), p.args.end(),
-                     [&](const std::string& a) { return Upper(a) == want; });
+                     [&](const std::string& a) { return report::UpperCase(a) == want; });
 }
 
 }  // namespace kv40::model

@@ -13,13 +13,6 @@
 namespace kv40::model {
 namespace {
 
-std::string UpperAscii(std::string s) {
-  for (char& ch : s) {
-    if (ch >= 'a' && ch <= 'z') ch = static_cast<char>(ch - 'a' + 'A');
-  }
-  return s;
-}
-
 std::filesystem::path RecentFilesPath(const Program& p) {
   return report::AddBackslash(p.configDir) + kRecentFilesName;
 }
@@ -29,10 +22,10 @@ std::filesystem::path RecentFilesPath(const Program& p) {
 void AddRecentFile(Program& p, const std::string& name) {
   if (name.empty()) return;
   const std::string path = InputFilePath(p, name);
-  const std::string key = UpperAscii(path);
+  const std::string key = report::UpperCase(path);
   auto& list = p.recentFiles;
   const auto same = std::find_if(list.begin(), list.end(),
-                                 [&](const std::string& e) { return UpperAscii(e) == key; });
+                                 [&](const std::string& e) { return report::UpperCase(e) == key; });
   if (same != list.end()) RemoveRecentFile(p, static_cast<int>(same - list.begin()) + 1);
   std::move_backward(list.begin(), list.end() - 1, list.end());
   list.front() = path;
