@@ -7,6 +7,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstdio>
 #include <thread>
 #include <utility>
 
@@ -62,6 +63,10 @@ bool ProcessDesktop::StartProgram(const std::string& program, const std::string&
 
 bool ProcessDesktop::OpenUrl(const std::string& url) {
   return RunProcess({"xdg-open", url}, false);
+}
+
+void ProcessDesktop::ShowTextWindow(const std::string& path) {
+  std::fprintf(stderr, "KV40: %s\n", path.c_str());
 }
 
 bool ProcessDesktop::PrintTextFile(const std::string& path) {

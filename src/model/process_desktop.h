@@ -22,6 +22,8 @@ class ProcessDesktop final : public Desktop {
   bool OpenUrl(const std::string& url) override;
   // Runs the print command on the file and waits for it; true when it succeeded.
   bool PrintTextFile(const std::string& path) override;
+  // Without a window the file stays where it is; its name goes to standard error.
+  void ShowTextWindow(const std::string& path) override;
   void SetClipboardText(const std::string&) override {}
   void SetWaitCursor(bool) override {}
   void ProcessEvents() override {}

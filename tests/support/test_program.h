@@ -36,6 +36,7 @@ class RecordingDesktop final : public model::Desktop {
     printed.push_back(path);
     return result;
   }
+  void ShowTextWindow(const std::string& path) override { shown.push_back(path); }
   void SetClipboardText(const std::string& text) override { clipboard = text; }
   void SetWaitCursor(bool) override {}
   void ProcessEvents() override {}
@@ -44,6 +45,7 @@ class RecordingDesktop final : public model::Desktop {
   std::vector<std::pair<std::string, std::string>> started;  // program, file
   std::vector<std::string> urls;
   std::vector<std::string> printed;
+  std::vector<std::string> shown;  // files handed to the text window
   std::string clipboard;
 };
 
