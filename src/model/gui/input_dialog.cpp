@@ -7,6 +7,7 @@
 #include <QPushButton>
 
 #include "help/show_help.h"
+#include "model/gui/place_dialog.h"
 #include "report/format.h"
 
 namespace kv40::model::gui {
@@ -56,12 +57,6 @@ Extended Parse(const report::NumberFormat& nf, Quantity q, const std::string& te
   return report::ParseNumber(text);
 }
 
-// Where the dialog appears and how large it is: the single place for placing input dialogs
-// on the main window (sizes and font scale of the configuration).
-void PlaceInputDialog(QDialog* dialog) {
-  dialog->adjustSize();
-}
-
 }  // namespace
 
 ValueEdit::ValueEdit(const report::NumberFormat& nf, Quantity q, const char* name, QWidget* parent)
@@ -105,7 +100,7 @@ InputDialog::InputDialog(Program& p, QWidget* parent, const char* objectName,
 
 void InputDialog::Run() {
   ShowValues(p_.spec);
-  PlaceInputDialog(this);
+  PlaceDialog(this, p_);
   if (exec() == QDialog::Accepted) {
     p_.cancel = false;
     TakeValues(p_.spec);
