@@ -18,9 +18,6 @@ int Round(Extended v) {
   return static_cast<int>(std::nearbyint(std::clamp(v, -kMaxPixel, kMaxPixel)));
 }
 
-Extended Frac(Extended x) {
-  return x - std::trunc(x);
-}
 
 }  // namespace
 
@@ -196,7 +193,8 @@ void GraphicState::Rectangle(Extended x1, Extended y1, Extended x2, Extended y2)
 
 void GraphicState::Arc(Extended xc, Extended yc, Extended startAngle, Extended endAngle,
                        Extended r) {
-  Extended sweep = (Frac(endAngle / 360) - Frac(startAngle / 360)) * 360;
+  // (frac(a2 / 360) - frac(a1 / 360)) * 360, computed exactly: 4 degrees stay 4
+  Extended sweep = std::fmod(endAngle, 360.0L) - std::fmod(startAngle, 360.0L);
   if (sweep < 0) sweep += 360;
   const Extended xs = xc + r * std::cos(startAngle * kDegToRad);
   const Extended ys = yc + r * std::sin(startAngle * kDegToRad);
