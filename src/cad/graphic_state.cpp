@@ -18,28 +18,7 @@ int Round(Extended v) {
   return static_cast<int>(std::nearbyint(std::clamp(v, -kMaxPixel, kMaxPixel)));
 }
 
-
 }  // namespace
-
-int DeviceMapping::X(Extended x) const {
-  if (!printer) return Round((x - zoomX0) * scaleX) + viewX0;
-  return offsetX + Round(pageW * (((x - zoomX0) * scaleX) + viewX0) * printScaleX / resX);
-}
-
-int DeviceMapping::Y(Extended y) const {
-  if (!printer) return viewY1 - Round((y - zoomY0) * scaleY);
-  return offsetY + Round(pageH * (viewY1 - (y - zoomY0) * scaleY) * printScaleY / resY);
-}
-
-int DeviceMapping::LengthX(Extended l) const {
-  if (!printer) return Round(l * scaleX);
-  return Round(pageW * l * scaleX * printScaleX / resX);
-}
-
-int DeviceMapping::LengthY(Extended l) const {
-  if (!printer) return Round(l * scaleY);
-  return Round(pageH * l * scaleY * printScaleY / resY);
-}
 
 void GraphicState::ApplyConfig(const config::Config& c) {
   if (c.resX != 0 && c.resX != 0xFFFF) ResX = c.resX;
