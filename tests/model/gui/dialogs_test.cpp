@@ -20,6 +20,7 @@
 #include "calc/measure.h"
 #include "model/gui/input_dialogs.h"
 #include "model/spec_fields.h"
+#include "support/temp_dir.h"
 #include "support/test_program.h"
 
 namespace kv40::model::gui {
@@ -502,6 +503,22 @@ TEST(InputDialogs, HelpButtonsShowTheDialogsHelpText) {
   EXPECT_EQ(boxes[0].caption, "HILFETEXT Nr.5030");
   EXPECT_EQ(boxes[0].text.rfind("Datei /nonexistent/kv40.hlp nicht gefunden !", 0), 0u);
   EXPECT_FALSE(t.p.cancel);
+}
+
+TEST(InputDialogs, LabelsShowTheirHelpTextAsHintWhenTheHelpLevelIsOn) {
+  test::TempDir dir;
+  test::WriteBytes(dir / "kv40.hlp", "5150\r\nDurchmesser d1\r\n5155\r\nd2\r\n");
+  for (const int level : {1, 0}) {
+    SCOPED_TRACE(level);
+    test::TestProgram t;
+    t.p.config.pltDir = dir.path().string();
+    t.p.config.helpLevel = level;
+    WithDialog([&] { EditDimensions(t.p, nullptr); },
+               [&](QDialog& d) {
+                 const auto* edit = Find<QLineEdit>(d, "Edit_d1");
+                 EXPECT_EQ(edit->toolTip().toStdString(), level ? "Durchmesser d1    " : "");
+               });
+  }
 }
 
 }  // namespace
