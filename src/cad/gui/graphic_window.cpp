@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QEvent>
 #include <QKeyEvent>
+#include <QLayout>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QThread>
@@ -95,6 +96,12 @@ void TFquengra::ApplySettings() {
   ClearViewPort();
 }
 
+void TFquengra::FitClientArea() {
+  const QSize want(p_.graphic.ResX + 1, p_.graphic.ResY + 1);
+  layout()->activate();  // menus and bars in place, also before the window is shown
+  resize(size() + (want - canvas_->size()));
+}
+
 void TFquengra::Clear() {
   p_.graphic.Clear();
 }
@@ -137,7 +144,7 @@ void TFquengra::CancelReplay() {
 
 // Replays into the picture; with letEventsRun the event loop runs every 50 000 records, and
 // a repaint asked for meanwhile starts the replay again.
-void TFquengra::ReplayNow(bool letEventsRun) {
+void TFquengra::ReplayNow(bool letEventsRun, bool fromPaint) {
   replaying_ = true;
   do {
     restartReplay_ = false;
@@ -163,14 +170,14 @@ void TFquengra::ReplayNow(bool letEventsRun) {
   } while (restartReplay_ && !stopReplay_);
   replaying_ = false;
   canvas_->unsetCursor();
-  canvas_->update();
+  if (!fromPaint) canvas_->update();
 }
 
 void TFquengra::PaintCanvas(QPainter& painter) {
   // A small list is replayed at once, so the first paint already shows the drawing; a long
   // one comes from the event loop.
   if (dirty_ && !replaying_ && p_.graphic.displayList.size() < kReplayEventInterval) {
-    ReplayNow(false);
+    ReplayNow(false, true);
   }
   if (picture_.isNull()) {
     const Rgb bg = RgbFromColorRef(p_.graphic.BackgroundColor);

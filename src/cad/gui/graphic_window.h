@@ -11,9 +11,11 @@
 //   };
 //
 // - The constructor puts the client area (ClientArea(), object name "PaintBox_graphic") in
-//   as the central widget; a subclass must not replace it. Its size hint is ResX+1 by
-//   ResY+1 pixels. Settings come from p.config through ApplySettings(), called by the
-//   constructor and again after the configuration changed.
+//   as the central widget; a subclass must not replace it. Drawings map onto ResX by ResY
+//   device pixels whatever the window's size: FitClientArea() sizes the window so that the
+//   client area is ResX+1 by ResY+1 (call it once the menus are in, before show()).
+//   Settings come from p.config through ApplySettings(), called by the constructor and
+//   again after the configuration changed.
 // - Drawings are recorded through p.graphic (cad::GraphicState: Header, line, Arc, SetColor,
 //   ...), never painted directly. ClearViewPort() (or p.graphic.ClearViewPort()) repaints:
 //   the replay runs from the event loop, letting events run every 50 000 records, and a
@@ -53,6 +55,8 @@ class TFquengra : public QMainWindow {
   // Takes resolution, colours, text style, zoom and pan factors and the print settings from
   // the configuration, sizes the client area and repaints.
   void ApplySettings();
+  // Resizes the window so that the client area is ResX+1 by ResY+1 pixels.
+  void FitClientArea();
 
   // Empties the display list and repaints.
   void Clear();
@@ -95,7 +99,7 @@ class TFquengra : public QMainWindow {
   void ScheduleReplay();
   // RestoreLimit, ResetZoom, ReSetWindow: the double click and printing with "anpassen".
   void BackToWholeDrawing();
-  void ReplayNow(bool letEventsRun);
+  void ReplayNow(bool letEventsRun, bool fromPaint = false);
   void PaintCanvas(QPainter& painter);
   void DrawImmediate(Extended x, Extended y, bool draw);
 
