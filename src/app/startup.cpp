@@ -6,6 +6,7 @@
 #include <filesystem>
 
 #include "app/gui_loader.h"
+#include "app/user_data.h"
 #include "calc/driver.h"
 #include "calc/json_export.h"
 #include "config/config_file.h"
@@ -142,7 +143,11 @@ void InitProgram(model::Program& p, const std::vector<std::string>& args) {
 }
 
 std::optional<int> RunStartUp(model::Program& p, const CommandLine& cl, ScreenSize screen) {
+  if (p.configDir.empty()) p.configDir = config::DefaultConfigDir();
+  std::error_code ec;
+  const bool ownConfig = fs::exists(config::ConfigFileName(p), ec);
   config::ReadConfig(p, screen.width, screen.height);
+  if (!ownConfig) UseUserDataFolder(p, config::BundledDataDir());
   p.cancel = false;
   model::LoadRecentFiles(p);
   p.cancel = false;
