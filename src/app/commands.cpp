@@ -36,6 +36,8 @@ void EditMaterial(model::Program& p, Shell& shell) {
   p.cancel = false;
   shell.RunDialog(InputDialog::Material);
   if (!p.cancel) p.modified = true;
+  // A cancelled dialog stored nothing; the calculation must not stop for its cancel.
+  p.cancel = false;
   calc::RecalcAll(p);
   shell.Refresh();
 }

@@ -12,8 +12,9 @@
 #include "app/gui/program_icon.h"
 #include "app/gui_loader.h"
 #include "app/startup.h"
+#include "model/gui/qt_desktop.h"
 #include "model/gui/qt_ui.h"
-#include "model/process_desktop.h"
+#include "report/gui/text_window.h"
 
 namespace kv40::app {
 namespace {
@@ -62,7 +63,7 @@ extern "C" int kv40_gui_run(kv40::model::Program* program, int argc, char** argv
   QApplication::setWindowIcon(app::ProgramIcon());
   model::Program& p = *program;
   model::QtUi ui(p);
-  model::ProcessDesktop desktop;
+  model::QtDesktop desktop(p);
   model::Ui* previousUi = p.ui;
   model::Desktop* previousDesktop = p.desktop;
   p.ui = &ui;
