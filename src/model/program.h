@@ -13,6 +13,7 @@
 #include "docu/docu_data.h"
 #include "model/desktop.h"
 #include "model/spec_state.h"
+#include "model/tooth_form_options.h"
 #include "model/ui.h"
 
 namespace kv40::model {
@@ -28,6 +29,7 @@ inline constexpr int kItemLineLength = 65;
 
 struct Program {
   SpecState spec;
+  ToothFormOptions toothForm;  // drawing options of the tooth forms
 
   // flags of the current command and file
   bool cancel = false;

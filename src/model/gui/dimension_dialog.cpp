@@ -1,0 +1,165 @@
+// The dimension dialog TForm_kv40geo: the DIN 5482 block, pressure angle and face widths,
+// typed in or (with the dimension table) taken from a row of DIN 5482.
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+#include "calc/input_aids.h"
+#include "model/gui/input_dialog.h"
+#include "model/gui/input_dialogs.h"
+
+namespace kv40::model::gui {
+namespace {
+
+constexpr int kHelpDimensions = 5030;
+
+class DimensionDialog final : public InputDialog {
+ public:
+  DimensionDialog(Program& p, QWidget* parent)
+      : InputDialog(p, parent, "TForm_kv40geo",
+                    QString(kProgramShortName) + " - " + "Abmessungen") {
+    auto* layout = new QVBoxLayout(this);
+    auto* grid = new QGridLayout;
+    AddBlockFields(grid);
+    AddWidthFields(grid);
+    layout->addLayout(grid);
+    layout->addLayout(SourceRow());
+    layout->addLayout(ButtonRow(kHelpDimensions, true));
+  }
+
+ private:
+  void AddBlockFields(QGridLayout* g) {
+    d1_ = AddField(g, 0, "Fußkreisdurchmesser Nabe d1", "Edit_d1", Quantity::Length);
+    d1_->setStyleSheet("QLineEdit { background-color: #ff0000; }");
+    d2_ = AddField(g, 1, "Kopfkreisdurchmesser Nabe d2", "Edit_d2", Quantity::Length);
+    d3_ = AddField(g, 2, "Kopfkreisdurchmesser Welle d3", "Edit_d3", Quantity::Length);
+    d4_ = AddField(g, 3, "Fußkreisdurchmesser Welle d4", "Edit_d4", Quantity::Length);
+    z_ = AddField(g, 4, "Zähnezahl z", "Edit_z", Quantity::Integer);
+    mn_ = AddField(g, 5, "Normalmodul mn", "Edit_mn", Quantity::Length);
+    xm_ = AddField(g, 6, "Profilverschiebung x*m", "Edit_x_m", Quantity::Length);
+    r1_ = AddField(g, 7, "Fußausrundungsradius Nabe r1 max", "Edit_r1", Quantity::Length);
+    r2_ = AddField(g, 8, "Fußausrundungsradius Welle r2 max", "Edit_r2", Quantity::Length);
+    k_ = AddField(g, 9, "Kopfkantenbruch Nabe k min", "Edit_k", Quantity::Length);
+    alpha_ = AddField(g, 10, "Eingriffswinkel alpha", "Edit_alpha", Quantity::Angle);
+    buttonD3_ = ArrowButton("Button_d3", "<",
+                            [this] { d3_->SetValue(calc::ProposeTipDiameter(d1_->Value())); });
+    buttonD4_ = ArrowButton("Button_d4", "<",
+                            [this] { d4_->SetValue(calc::ProposeRootDiameter(d2_->Value())); });
+    buttonZ_ = ArrowButton("Button_z", "<", [this] {
+      const auto z = calc::ProposeToothCount(p_.spec, d1_->Value(), d2_->Value(), mn_->Value());
+      if (z) z_->SetValue(*z);
+    });
+    g->addWidget(buttonD3_, 2, 3);
+    g->addWidget(buttonD4_, 3, 3);
+    g->addWidget(buttonZ_, 4, 3);
+  }
+
+  void AddWidthFields(QGridLayout* g) {
+    b1_ = AddField(g, 11, "Zahnbreite Welle b1", "Edit_b1", Quantity::Length);
+    b2_ = AddField(g, 12, "Zahnbreite Nabe b2", "Edit_b2", Quantity::Length);
+    b0_ = AddField(g, 13, "tragende Zahnbreite b0", "Edit_b12", Quantity::Length);
+    g->addWidget(ArrowButton("Button_b1", "<",
+                             [this] { b1_->SetValue(calc::ProposeFaceWidth(d1_->Value())); }),
+                 11, 3);
+    g->addWidget(ArrowButton("Button_b2", "<", [this] { b2_->SetValue(b1_->Value()); }), 12, 3);
+    g->addWidget(ArrowButton("Button_b12", "<",
+                             [this] { b0_->SetValue(std::min(b1_->Value(), b2_->Value())); }),
+                 13, 3);
+    // one button beside all three widths: b1 from d1, b2 and b0 the same
+    auto* all = ArrowButton("Button_b123", "<", [this] {
+      const Extended b = calc::ProposeFaceWidth(d1_->Value());
+      b1_->SetValue(b);
+      b2_->SetValue(b);
+      b0_->SetValue(b);
+    });
+    all->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Expanding);
+    g->addWidget(all, 11, 4, 3, 1);
+  }
+
+  QHBoxLayout* SourceRow() {
+    auto* box = new QGroupBox(this);
+    box->setObjectName("RadioGroup_abm");
+    auto* inner = new QVBoxLayout(box);
+    fromTable_ = new QRadioButton("Database DIN 5482", box);
+    selfDefined_ = new QRadioButton("self-defined", box);
+    inner->addWidget(fromTable_);
+    inner->addWidget(selfDefined_);
+    connect(fromTable_, &QRadioButton::toggled, this, [this] { ShowSource(); });
+    database_ = new QPushButton("Datenbank...", this);
+    database_->setObjectName("Button_db");
+    database_->setToolTip("Die DIN 5482-Tabelle ist in dieser Ausgabe noch nicht verfügbar.");
+    auto* metric = ArrowButton("Button_metric", "mm <--> inch", [this] { ToggleUnits(); });
+    metric->setMaximumWidth(QWIDGETSIZE_MAX);
+    auto* row = new QHBoxLayout;
+    row->addWidget(box);
+    auto* buttons = new QVBoxLayout;
+    buttons->addWidget(database_);
+    buttons->addWidget(metric);
+    row->addLayout(buttons);
+    return row;
+  }
+
+  // With the table as the source only the table button and the face widths are open.
+  void ShowSource() {
+    const bool typed = selfDefined_->isChecked();
+    for (QWidget* w : std::initializer_list<QWidget*>{d1_, d2_, d3_, d4_, z_, mn_, xm_, r1_, r2_,
+                                                      k_, alpha_, buttonZ_, buttonD3_, buttonD4_})
+      w->setEnabled(typed);
+    // the DIN 5482 table itself is not available yet: its button stays off
+    database_->setEnabled(false);
+  }
+
+  void ShowValues(const SpecState& s) override {
+    d1_->SetValue(s.d1);
+    d2_->SetValue(s.d2);
+    d3_->SetValue(s.d3);
+    d4_->SetValue(s.d4);
+    z_->SetValue(s.z5482);
+    mn_->SetValue(s.mn5482);
+    xm_->SetValue(s.xm);
+    r1_->SetValue(s.r1);
+    r2_->SetValue(s.r2);
+    k_->SetValue(s.kmin);
+    alpha_->SetValue(s.alpha);
+    b1_->SetValue(s.b[1]);
+    b2_->SetValue(s.b[2]);
+    b0_->SetValue(s.b0);
+    (s.abm == 2 ? selfDefined_ : fromTable_)->setChecked(true);
+    ShowSource();
+    ShowUnits();
+  }
+
+  void TakeValues(SpecState& s) override {
+    s.d1 = d1_->Value();
+    s.d2 = d2_->Value();
+    s.d3 = d3_->Value();
+    s.d4 = d4_->Value();
+    s.z5482 = static_cast<std::int32_t>(z_->Value());
+    s.mn5482 = mn_->Value();
+    s.xm = xm_->Value();
+    s.r1 = r1_->Value();
+    s.r2 = r2_->Value();
+    s.kmin = k_->Value();
+    s.alpha = alpha_->Value();
+    s.b[1] = b1_->Value();
+    s.b[2] = b2_->Value();
+    s.b0 = b0_->Value();
+    s.abm = selfDefined_->isChecked() ? 2 : 1;
+  }
+
+  ValueEdit *d1_, *d2_, *d3_, *d4_, *z_, *mn_, *xm_, *r1_, *r2_, *k_, *alpha_;
+  ValueEdit *b1_, *b2_, *b0_;
+  QPushButton *buttonZ_, *buttonD3_, *buttonD4_, *database_;
+  QRadioButton *fromTable_, *selfDefined_;
+};
+
+}  // namespace
+
+void EditDimensions(Program& p, QWidget* parent) {
+  DimensionDialog dialog(p, parent);
+  dialog.Run();
+}
+
+}  // namespace kv40::model::gui

@@ -1,0 +1,179 @@
+// Number fields, button row and modal run shared by the input dialogs.
+#include "model/gui/input_dialog.h"
+
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+
+#include "help/show_help.h"
+#include "model/gui/place_dialog.h"
+#include "report/format.h"
+
+namespace kv40::model::gui {
+namespace {
+
+QString Q(const std::string& s) {
+  return QString::fromStdString(s);
+}
+
+std::string Format(const report::NumberFormat& nf, Quantity q, Extended v) {
+  switch (q) {
+    case Quantity::Real:
+    case Quantity::Angle:
+      return report::FormatSig(nf, v);
+    case Quantity::RealLong:
+      return report::FormatSigLong(nf, v);
+    case Quantity::Integer:
+      return report::IntToText(static_cast<std::int64_t>(v));
+    case Quantity::Length:
+      return report::FormatLengthSig(nf, v);
+    case Quantity::LengthLong:
+      return report::FormatLengthSigLong(nf, v);
+    case Quantity::Stress:
+      return report::FormatStressSig(nf, v);
+    case Quantity::Torque:
+      return report::FormatTorqueSig(nf, v);
+  }
+  return {};
+}
+
+Extended Parse(const report::NumberFormat& nf, Quantity q, const std::string& text) {
+  switch (q) {
+    case Quantity::Integer:
+      return static_cast<Extended>(report::ParseInt(text));
+    case Quantity::Length:
+    case Quantity::LengthLong:
+      return report::ParseLength(nf, text);
+    case Quantity::Stress:
+      return report::ParseStress(nf, text);
+    case Quantity::Torque:
+      return report::ParseTorque(nf, text);
+    case Quantity::Real:
+    case Quantity::RealLong:
+    case Quantity::Angle:
+      break;
+  }
+  return report::ParseNumber(text);
+}
+
+}  // namespace
+
+ValueEdit::ValueEdit(const report::NumberFormat& nf, Quantity q, const char* name, QWidget* parent)
+    : QLineEdit(parent), nf_(nf), quantity_(q) {
+  setObjectName(name);
+}
+
+void ValueEdit::SetValue(Extended value) {
+  shown_ = value;
+  shownText_ = Q(Format(nf_, quantity_, value));
+  setText(shownText_);
+}
+
+Extended ValueEdit::Value() const {
+  if (text() == shownText_) return shown_;
+  return Parse(nf_, quantity_, text().trimmed().toStdString());
+}
+
+QString UnitText(const report::NumberFormat& nf, Quantity q) {
+  switch (q) {
+    case Quantity::Length:
+    case Quantity::LengthLong:
+      return Q(report::LengthUnit(nf));
+    case Quantity::Stress:
+      return Q(report::StressUnit(nf));
+    case Quantity::Torque:
+      return Q(report::TorqueUnit(nf));
+    case Quantity::Angle:
+      return Q(report::AngleUnit(nf));
+    default:
+      return {};
+  }
+}
+
+InputDialog::InputDialog(Program& p, QWidget* parent, const char* objectName,
+                         const QString& caption)
+    : QDialog(parent), p_(p), nf_(p.config.fmt), work_(p.spec) {
+  setObjectName(objectName);
+  setWindowTitle(caption);
+}
+
+void InputDialog::Run() {
+  ShowValues(p_.spec);
+  PlaceDialog(this, p_);
+  if (exec() == QDialog::Accepted) {
+    p_.cancel = false;
+    TakeValues(p_.spec);
+    Accepted();
+  } else {
+    p_.cancel = true;
+  }
+}
+
+QHBoxLayout* InputDialog::ButtonRow(int helpNumber, bool withImage) {
+  auto* row = new QHBoxLayout;
+  auto* ok = new QPushButton("OK", this);
+  ok->setObjectName("Button_ok");
+  ok->setDefault(true);
+  connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+  auto* cancel = new QPushButton("Abbrechen", this);
+  cancel->setObjectName("Button_cancel");
+  connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+  row->addWidget(ok);
+  row->addWidget(cancel);
+  if (helpNumber > 0) {
+    auto* help = new QPushButton("&Hilfe", this);
+    help->setObjectName("Button_help");
+    help->setAutoDefault(false);
+    connect(help, &QPushButton::clicked, this,
+            [this, helpNumber] { DialogHelp(p_, helpNumber, false); });
+    row->addWidget(help);
+    if (withImage) row->addWidget(HelpImageButton("Button_helpImage", "Hilfe&bild", helpNumber));
+  }
+  row->addStretch();
+  return row;
+}
+
+QPushButton* InputDialog::ArrowButton(const char* name, const QString& caption,
+                                      std::function<void()> action) {
+  auto* button = new QPushButton(caption, this);
+  button->setObjectName(name);
+  button->setAutoDefault(false);
+  button->setMaximumWidth(button->fontMetrics().horizontalAdvance(caption) + 24);
+  connect(button, &QPushButton::clicked, this, std::move(action));
+  return button;
+}
+
+QPushButton* InputDialog::HelpImageButton(const char* name, const QString& caption, int n) {
+  return ArrowButton(name, caption, [this, n] { DialogHelp(p_, n, true); });
+}
+
+ValueEdit* InputDialog::AddField(QGridLayout* grid, int row, const QString& label, const char* name,
+                                 Quantity q, const QString& fixedUnit) {
+  auto* edit = new ValueEdit(nf_, q, name, this);
+  auto* text = new QLabel(label, this);
+  text->setBuddy(edit);
+  auto* unit = new QLabel(fixedUnit.isEmpty() ? UnitText(nf_, q) : fixedUnit, this);
+  grid->addWidget(text, row, 0);
+  grid->addWidget(edit, row, 1);
+  grid->addWidget(unit, row, 2);
+  if (fixedUnit.isEmpty()) units_.emplace_back(unit, edit);
+  return edit;
+}
+
+void InputDialog::ToggleUnits() {
+  TakeValues(work_);
+  p_.config.fmt.inchUnits = p_.config.fmt.inchUnits == 1 ? 0 : 1;
+  ShowValues(work_);
+}
+
+void InputDialog::ShowUnits() {
+  for (auto& [label, edit] : units_)
+    label->setText(UnitText(nf_, edit->quantity()));
+}
+
+void DialogHelp(Program& p, int n, bool image) {
+  help::ShowHelp(p, n, image ? help::HelpMode::Image : help::HelpMode::Text);
+}
+
+}  // namespace kv40::model::gui

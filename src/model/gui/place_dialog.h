@@ -1,0 +1,24 @@
+// Sizing and placing every dialog of the program by the configured dialog size and font scale.
+#pragma once
+
+#include "model/program.h"
+
+class QDialog;
+class QWidget;
+
+namespace kv40::model::gui {
+
+enum class Placement {
+  Centred,   // centred on the main window, 20 pixels lower
+  SizeOnly,  // sized and scaled, left where the window system puts it (the text entry)
+};
+
+// Gives the dialog the main window's font scaled by fontScalePercent, lays it out, multiplies
+// its size by dialogSizePercent and centres it on the main window. Call it once the dialog's
+// controls are in place, right before it is shown.
+void PlaceDialog(QDialog* dialog, const Program& p, Placement placement = Placement::Centred);
+
+// The program's main window: the dialog's parent window, else the top-level window "Thh".
+QWidget* MainWindowOf(const QWidget* dialog);
+
+}  // namespace kv40::model::gui
