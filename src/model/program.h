@@ -10,6 +10,7 @@
 
 #include "base/check.h"
 #include "base/clock.h"
+#include "cad/graphic_state.h"
 #include "config/config.h"
 #include "docu/docu_data.h"
 #include "model/desktop.h"
@@ -54,6 +55,8 @@ struct Program {
 
   config::Config config;
   docu::DocuData docu;
+  // the graphic window's display list, world window and zoom (one window per program)
+  cad::GraphicState graphic;
   std::array<std::string, 4> recentFiles{};
 
   // shared lines of choice lists and text screens (1-based in the dialogs' terms)

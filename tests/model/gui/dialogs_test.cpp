@@ -1,111 +1,26 @@
 // The input dialogs through their real widgets, without a display: what OK stores, what
-// Abbrechen leaves alone, unit toggles, the "<" proposals and the live recalculations.
+// Abbrechen leaves alone, unit toggles, help buttons and hints.
+#include <cmath>
 #include <functional>
 
-#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QDialog>
-#include <QKeyEvent>
-#include <QLabel>
-#include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
-#include <QTimer>
 
 #include <gtest/gtest.h>
 
-#include "calc/driver.h"
+#include "model/gui/dialog_driver.h"
 #include "model/gui/input_dialogs.h"
 #include "model/spec_fields.h"
+#include "support/temp_dir.h"
 #include "support/test_program.h"
 
 namespace kv40::model::gui {
 namespace {
 
-QApplication& App() {
-  static int argc = 1;
-  static char name[] = "kv40test";
-  static char* argv[] = {name, nullptr};
-  // Never destroyed: the keyboard device of the typed keys would outlive it at exit.
-  static auto* app = new QApplication(argc, argv);
-  return *app;
-}
-
-// Opens a dialog with open() and runs act on it as soon as it shows; a dialog that act left
-// open is cancelled, so that a failing check never hangs the test.
-void WithDialog(const std::function<void()>& open, const std::function<void(QDialog&)>& act) {
-  App();
-  bool acted = false;
-  QTimer timer;
-  timer.setInterval(0);
-  QObject::connect(&timer, &QTimer::timeout, [&] {
-    auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-    if (dialog == nullptr || acted) return;
-    acted = true;
-    timer.stop();
-    act(*dialog);
-    if (dialog->isVisible()) dialog->reject();
-  });
-  timer.start();
-  open();
-  EXPECT_TRUE(acted) << "no dialog was shown";
-}
-
-template <class T>
-T* Find(QDialog& d, const char* name) {
-  T* w = d.findChild<T*>(name);
-  EXPECT_NE(w, nullptr) << name;
-  return w;
-}
-
-// Replaces the field's text by typing, as the user does (select all, then the keys).
-void Type(QDialog& d, const char* name, const QString& text) {
-  auto* edit = Find<QLineEdit>(d, name);
-  if (edit == nullptr) return;
-  edit->setFocus();
-  edit->selectAll();
-  QKeyEvent del(QEvent::KeyPress, Qt::Key_Delete, Qt::NoModifier);
-  QApplication::sendEvent(edit, &del);
-  for (const QChar c : text) {
-    QKeyEvent key(QEvent::KeyPress, 0, Qt::NoModifier, QString(c));
-    QApplication::sendEvent(edit, &key);
-  }
-}
-
-std::string Text(QDialog& d, const char* name) {
-  if (auto* edit = d.findChild<QLineEdit*>(name)) return edit->text().toStdString();
-  if (auto* label = d.findChild<QLabel*>(name)) return label->text().toStdString();
-  ADD_FAILURE() << "no text control " << name;
-  return {};
-}
-
-void Click(QDialog& d, const char* name) {
-  if (auto* b = Find<QAbstractButton>(d, name)) b->click();
-}
-
-// A calculated connection 50 x 2 x 24 with face widths, load and materials.
-void Calculated(Program& p) {
-  auto& s = p.spec;
-  s.z5482 = 24;
-  s.mn5482 = 2;
-  s.xm = -0.1L;
-  s.d1 = 50.4L;
-  s.d2 = 46;
-  s.d3 = 49.6L;
-  s.d4 = 45.2L;
-  s.abm = 2;
-  s.b[1] = 40;
-  s.b[2] = 40;
-  s.b0 = 30;
-  s.TN = 800;
-  s.Tmax = 1200;
-  s.DM[1] = 4.0L;
-  s.DM[2] = 3.5L;
-  calc::RecalcAll(p);
-  ASSERT_FALSE(s.log.fatal);
-}
+using namespace test_driver;
 
 // Names of the state fields in which a and b differ (NaN equals NaN).
 std::vector<std::string> Differences(const SpecState& a, const SpecState& b) {
@@ -241,6 +156,37 @@ TEST(InputDialogs, UnitTogglesShowInchAndNeverChangeStoredValues) {
       EXPECT_EQ(t.p.inchUnits(), toggles == 1 ? 1 : 0);
       EXPECT_EQ(Differences(before, t.p.spec), std::vector<std::string>{});
     }
+  }
+}
+
+TEST(InputDialogs, HelpButtonsShowTheDialogsHelpText) {
+  test::TestProgram t;
+  t.p.config.pltDir = "/nonexistent";
+  WithDialog([&] { EditDimensions(t.p, nullptr); },
+             [&](QDialog& d) {
+               Click(d, "Button_help");
+               Click(d, "Button_ok");
+             });
+  const auto boxes = t.ui.Of(test::PromptKind::MessageBox);
+  ASSERT_EQ(boxes.size(), 1u);
+  EXPECT_EQ(boxes[0].caption, "HILFETEXT Nr.5030");
+  EXPECT_EQ(boxes[0].text.rfind("Datei /nonexistent/kv40.hlp nicht gefunden !", 0), 0u);
+  EXPECT_FALSE(t.p.cancel);
+}
+
+TEST(InputDialogs, LabelsShowTheirHelpTextAsHintWhenTheHelpLevelIsOn) {
+  test::TempDir dir;
+  test::WriteBytes(dir / "kv40.hlp", "5150\r\nDurchmesser d1\r\n5155\r\nd2\r\n");
+  for (const int level : {1, 0}) {
+    SCOPED_TRACE(level);
+    test::TestProgram t;
+    t.p.config.pltDir = dir.path().string();
+    t.p.config.helpLevel = level;
+    WithDialog([&] { EditDimensions(t.p, nullptr); },
+               [&](QDialog& d) {
+                 const auto* edit = Find<QLineEdit>(d, "Edit_d1");
+                 EXPECT_EQ(edit->toolTip().toStdString(), level ? "Durchmesser d1    " : "");
+               });
   }
 }
 

@@ -1,0 +1,32 @@
+// Printing the graphic window onto a QPrinter: paper or a PDF file.
+#include <QPainter>
+#include <QPrinter>
+
+#include "cad/gui/graphic_window.h"
+#include "cad/gui/replay.h"
+
+namespace kv40::cad {
+
+bool TFquengra::PrintWindow(QPrinter& printer, bool fit) {
+  GraphicState& g = p_.graphic;
+  if (fit) {
+    bool ok = g.RestoreLimit();
+    g.ResetZoom();
+    ok = g.ReSetWindow() && ok;
+    if (!ok) p_.cancel = true;
+  }
+  Replay();  // the screen first, so both show the same
+  QPainter painter;
+  if (!painter.begin(&printer)) return false;
+  g.Printing = true;
+  ReplayOptions o;
+  o.printing = true;
+  const ReplayResult result = ReplayDisplayList(g, painter, o);
+  g.Printing = false;
+  painter.end();
+  if (result == ReplayResult::kBadWindow) p_.cancel = true;
+  ClearViewPort();
+  return true;
+}
+
+}  // namespace kv40::cad
