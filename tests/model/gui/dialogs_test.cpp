@@ -42,7 +42,7 @@ std::vector<std::string> Differences(const SpecState& a, const SpecState& b) {
   return names;
 }
 
-TEST(InputDialogs, OkStoresTheEntryAndKeepsEverythingElseAbbrechenStoresNothing) {
+TEST(InputDialogs, OkStoresTheEntryAndKeepsTheRestAbbrechenAndEscStoreNothing) {
   struct Case {
     const char* name;
     std::function<void(Program&)> open;
@@ -94,8 +94,9 @@ TEST(InputDialogs, OkStoresTheEntryAndKeepsEverythingElseAbbrechenStoresNothing)
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
-    for (const bool ok : {true, false}) {
-      SCOPED_TRACE(ok ? "OK" : "Abbrechen");
+    for (const char* close : {"Button_ok", "Button_cancel", "Esc"}) {
+      SCOPED_TRACE(close);
+      const bool ok = std::string(close) == "Button_ok";
       test::TestProgram t;
       Calculated(t.p);
       const SpecState before = t.p.spec;
@@ -103,7 +104,14 @@ TEST(InputDialogs, OkStoresTheEntryAndKeepsEverythingElseAbbrechenStoresNothing)
       WithDialog([&] { c.open(t.p); },
                  [&](QDialog& d) {
                    Type(d, c.edit, c.typed);
-                   Click(d, ok ? "Button_ok" : "Button_cancel");
+                   if (std::string(close) == "Esc") {
+                     QKeyEvent esc(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+                     QApplication::sendEvent(d.focusWidget() != nullptr ? d.focusWidget() : &d,
+                                             &esc);
+                     EXPECT_FALSE(d.isVisible());
+                   } else {
+                     Click(d, close);
+                   }
                  });
       EXPECT_EQ(t.p.cancel, !ok);
       EXPECT_EQ(Differences(before, t.p.spec), ok ? c.changed : std::vector<std::string>{});

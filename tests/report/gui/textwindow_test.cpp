@@ -149,6 +149,21 @@ TEST(TextWindow, TheQtDesktopOpensOneWindowAndReusesIt) {
   EXPECT_EQ(QGuiApplication::clipboard()->text().toStdString(), "über");
 }
 
+TEST(TextWindow, TheQtDesktopStartsProgramsAndSetsOneWaitCursor) {
+  App();
+  test::TestProgram t;
+  model::QtDesktop desktop(t.p);
+  EXPECT_TRUE(desktop.StartProgram("true", "/tmp/outwin.txt"));
+  EXPECT_FALSE(desktop.StartProgram("/nonexistent/textprogram", "/tmp/outwin.txt"));
+  EXPECT_FALSE(desktop.StartProgram("", "/tmp/outwin.txt"));
+  desktop.SetWaitCursor(true);
+  desktop.SetWaitCursor(true);  // a second request does not stack
+  ASSERT_NE(QApplication::overrideCursor(), nullptr);
+  EXPECT_EQ(QApplication::overrideCursor()->shape(), Qt::WaitCursor);
+  desktop.SetWaitCursor(false);
+  EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+}
+
 TEST(TextPrinting, PrintsEachFormFeedPageOnAPdfPage) {
   App();
   test::TestProgram t;
