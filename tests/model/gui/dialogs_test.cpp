@@ -99,6 +99,12 @@ TEST(InputDialogs, OkStoresTheEntryAndKeepsTheRestAbbrechenAndEscStoreNothing) {
       const bool ok = std::string(close) == "Button_ok";
       test::TestProgram t;
       Calculated(t.p);
+      // more digits than the fields show: an untouched field must give back the whole value
+      t.p.spec.d3 = 49.6123456789L;
+      t.p.spec.DM[1] = 4.123456789L;
+      t.p.spec.Tmax = 1200.123456789L;
+      t.p.spec.fS[1] = 1.23456789L;
+      t.p.spec.xem[1] = 0.123456789123L;
       const SpecState before = t.p.spec;
       t.p.cancel = ok;  // OK clears the flag, Abbrechen sets it
       WithDialog([&] { c.open(t.p); },
