@@ -111,7 +111,7 @@ TEST(InputDialogs, OkStoresTheEntryAndKeepsTheRestAbbrechenAndEscStoreNothing) {
                  [&](QDialog& d) {
                    Type(d, c.edit, c.typed);
                    if (std::string(close) == "Esc") {
-                     QKeyEvent esc(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+                     QKeyEvent esc = KeyPress(Qt::Key_Escape);
                      QApplication::sendEvent(d.focusWidget() != nullptr ? d.focusWidget() : &d,
                                              &esc);
                      EXPECT_FALSE(d.isVisible());

@@ -24,8 +24,8 @@ QApplication& App() {
   static int argc = 1;
   static char name[] = "kv40test";
   static char* argv[] = {name, nullptr};
-  static auto* app = new QApplication(argc, argv);
-  return *app;
+  static QApplication app(argc, argv);
+  return app;
 }
 
 std::string Run(const std::string& command) {
