@@ -28,6 +28,13 @@ inline constexpr const char* kExecutableName = "wKV40";
 inline constexpr int kItemLineCount = 135;
 inline constexpr int kItemLineLength = 65;
 
+// The languages the two caption vocabularies of the menus hold (app/captions.h): general
+// words, and engineering terms, which only some languages fill.
+struct CaptionLanguages {
+  int menu = 1;
+  int term = 1;
+};
+
 struct Program {
   SpecState spec;
   ToothFormOptions toothForm;  // drawing options of the tooth forms
@@ -57,6 +64,7 @@ struct Program {
   // shared lines of choice lists and text screens (1-based in the dialogs' terms)
   std::array<std::string, kItemLineCount> itemLines{};
   std::uint16_t helpContext = 0;
+  CaptionLanguages captions;
 
   Ui* ui = nullptr;
   Desktop* desktop = nullptr;
