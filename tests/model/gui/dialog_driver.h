@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QDialog>
+#include <QInputDevice>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -19,20 +20,39 @@
 
 namespace kv40::model::gui::test_driver {
 
-inline QApplication& App() {
-  static int argc = 1;
-  static char name[] = "kv40test";
-  static char* argv[] = {name, nullptr};
-  // Never destroyed: the keyboard device of the typed keys would outlive it at exit.
-  static auto* app = new QApplication(argc, argv);
-  return *app;
+// The application of the test run and a keyboard of its own for the typed keys. Both go in
+// the order Qt needs before the program exits: the keyboard first, then the application
+// (Qt's default keyboard would be deleted after the application, and crash).
+class GuiEnvironment final : public ::testing::Environment {
+ public:
+  void SetUp() override {
+    static int argc = 1;
+    static char name[] = "kv40test";
+    static char* argv[] = {name, nullptr};
+    app_ = new QApplication(argc, argv);
+    keyboard_ = new QInputDevice("test keyboard", 1, QInputDevice::DeviceType::Keyboard);
+  }
+  void TearDown() override {
+    delete keyboard_;
+    delete app_;
+  }
+  static const QInputDevice* keyboard() { return keyboard_; }
+
+ private:
+  static inline QApplication* app_ = nullptr;
+  static inline QInputDevice* keyboard_ = nullptr;
+};
+
+inline ::testing::Environment* const kGuiEnvironment =
+    ::testing::AddGlobalTestEnvironment(new GuiEnvironment);
+
+inline QKeyEvent KeyPress(int key, const QString& text = {}) {
+  return QKeyEvent(QEvent::KeyPress, key, Qt::NoModifier, 0, 0, 0, text, false, 1,
+                   GuiEnvironment::keyboard());
 }
 
-// Opens a dialog with open() and runs act on it as soon as it shows; a dialog that act left
-// open is cancelled, so that a failing check never hangs the test.
 inline void WithDialog(const std::function<void()>& open,
                        const std::function<void(QDialog&)>& act) {
-  App();
   bool acted = false;
   QTimer timer;
   timer.setInterval(0);
@@ -62,10 +82,10 @@ inline void Type(QDialog& d, const char* name, const QString& text) {
   if (edit == nullptr) return;
   edit->setFocus();
   edit->selectAll();
-  QKeyEvent del(QEvent::KeyPress, Qt::Key_Delete, Qt::NoModifier);
+  QKeyEvent del = KeyPress(Qt::Key_Delete);
   QApplication::sendEvent(edit, &del);
   for (const QChar c : text) {
-    QKeyEvent key(QEvent::KeyPress, 0, Qt::NoModifier, QString(c));
+    QKeyEvent key = KeyPress(0, QString(c));
     QApplication::sendEvent(edit, &key);
   }
 }
@@ -116,7 +136,7 @@ inline void ChooseWithKeys(QDialog& d, const char* name, int index) {
   const Qt::Key key = index > combo->currentIndex() ? Qt::Key_Down : Qt::Key_Up;
   while (combo->currentIndex() != index) {
     const int before = combo->currentIndex();
-    QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
+    QKeyEvent press = KeyPress(key);
     QApplication::sendEvent(combo, &press);
     if (combo->currentIndex() == before) break;
   }

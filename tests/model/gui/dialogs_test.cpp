@@ -42,7 +42,7 @@ std::vector<std::string> Differences(const SpecState& a, const SpecState& b) {
   return names;
 }
 
-TEST(InputDialogs, OkStoresTheEntryAndKeepsEverythingElseAbbrechenStoresNothing) {
+TEST(InputDialogs, OkStoresTheEntryAndKeepsTheRestAbbrechenAndEscStoreNothing) {
   struct Case {
     const char* name;
     std::function<void(Program&)> open;
@@ -94,16 +94,30 @@ TEST(InputDialogs, OkStoresTheEntryAndKeepsEverythingElseAbbrechenStoresNothing)
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
-    for (const bool ok : {true, false}) {
-      SCOPED_TRACE(ok ? "OK" : "Abbrechen");
+    for (const char* close : {"Button_ok", "Button_cancel", "Esc"}) {
+      SCOPED_TRACE(close);
+      const bool ok = std::string(close) == "Button_ok";
       test::TestProgram t;
       Calculated(t.p);
+      // more digits than the fields show: an untouched field must give back the whole value
+      t.p.spec.d3 = 49.6123456789L;
+      t.p.spec.DM[1] = 4.123456789L;
+      t.p.spec.Tmax = 1200.123456789L;
+      t.p.spec.fS[1] = 1.23456789L;
+      t.p.spec.xem[1] = 0.123456789123L;
       const SpecState before = t.p.spec;
       t.p.cancel = ok;  // OK clears the flag, Abbrechen sets it
       WithDialog([&] { c.open(t.p); },
                  [&](QDialog& d) {
                    Type(d, c.edit, c.typed);
-                   Click(d, ok ? "Button_ok" : "Button_cancel");
+                   if (std::string(close) == "Esc") {
+                     QKeyEvent esc = KeyPress(Qt::Key_Escape);
+                     QApplication::sendEvent(d.focusWidget() != nullptr ? d.focusWidget() : &d,
+                                             &esc);
+                     EXPECT_FALSE(d.isVisible());
+                   } else {
+                     Click(d, close);
+                   }
                  });
       EXPECT_EQ(t.p.cancel, !ok);
       EXPECT_EQ(Differences(before, t.p.spec), ok ? c.changed : std::vector<std::string>{});
