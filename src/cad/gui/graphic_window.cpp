@@ -102,6 +102,12 @@ void TFquengra::FitClientArea() {
   resize(size() + (want - canvas_->size()));
 }
 
+void TFquengra::setVisible(bool visible) {
+  if (visible && !shown_ && !testAttribute(Qt::WA_Resized)) FitClientArea();
+  if (visible) shown_ = true;
+  QMainWindow::setVisible(visible);
+}
+
 void TFquengra::Clear() {
   p_.graphic.Clear();
 }

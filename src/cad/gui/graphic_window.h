@@ -13,7 +13,8 @@
 // - The constructor puts the client area (ClientArea(), object name "PaintBox_graphic") in
 //   as the central widget; a subclass must not replace it. Drawings map onto ResX by ResY
 //   device pixels whatever the window's size: FitClientArea() sizes the window so that the
-//   client area is ResX+1 by ResY+1 (call it once the menus are in, before show()).
+//   client area is ResX+1 by ResY+1; the first show does it by itself unless the window
+//   was resized before.
 //   Settings come from p.config through ApplySettings(), called by the constructor and
 //   again after the configuration changed.
 // - Drawings are recorded through p.graphic (cad::GraphicState: Header, line, Arc, SetColor,
@@ -57,6 +58,8 @@ class TFquengra : public QMainWindow {
   void ApplySettings();
   // Resizes the window so that the client area is ResX+1 by ResY+1 pixels.
   void FitClientArea();
+  // The first show fits the client area unless the window was resized before.
+  void setVisible(bool visible) override;
 
   // Empties the display list and repaints.
   void Clear();
@@ -108,6 +111,7 @@ class TFquengra : public QMainWindow {
   std::unique_ptr<View> view_;
   QImage picture_;
   WorldFrame painted_;
+  bool shown_ = false;
   bool dirty_ = true;
   bool scheduled_ = false;
   bool replaying_ = false;

@@ -87,8 +87,7 @@ TEST(GraphicWindow, FitsItsClientAreaToTheResolution) {
   t.p.config.resY = 320;
   TFquengra w(t.p);
   w.menuBar()->addMenu("&Datei");
-  w.FitClientArea();
-  w.show();
+  w.show();  // fits the client area on its own
   QApplication::processEvents();
   EXPECT_EQ(w.ClientArea()->size(), QSize(451, 321));
   EXPECT_EQ(w.Picture().size(), QSize(451, 321));
