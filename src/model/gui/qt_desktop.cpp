@@ -7,6 +7,7 @@
 #include <QProcess>
 #include <QUrl>
 
+#include "model/gui/place_dialog.h"
 #include "report/gui/text_printing.h"
 #include "report/gui/text_window.h"
 
@@ -28,14 +29,18 @@ bool QtDesktop::OpenUrl(const std::string& url) {
   return QDesktopServices::openUrl(QUrl(QString::fromStdString(url)));
 }
 
+QWidget* QtDesktop::Parent() const {
+  return parent_ != nullptr ? parent_ : gui::MainWindowOf(nullptr);
+}
+
 bool QtDesktop::PrintTextFile(const std::string& path) {
-  return report::gui::PrintTextFile(p_, path, parent_);
+  return report::gui::PrintTextFile(p_, path, Parent());
 }
 
 void QtDesktop::ShowTextWindow(const std::string& path) {
   if (textWindow_ == nullptr) {
     // a window of its own beside the main window, closed together with it
-    textWindow_ = new report::gui::TextWindow(p_, parent_);
+    textWindow_ = new report::gui::TextWindow(p_, Parent());
     textWindow_->setAttribute(Qt::WA_DeleteOnClose);
   }
   textWindow_->ShowFile(path);

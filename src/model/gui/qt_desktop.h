@@ -17,6 +17,8 @@ namespace kv40::model {
 
 class QtDesktop final : public Desktop {
  public:
+  // Without a parent the program's main window is the parent of the text window and the
+  // print dialog.
   explicit QtDesktop(Program& p, QWidget* parent = nullptr) : p_(p), parent_(parent) {}
   ~QtDesktop() override;
   void SetParent(QWidget* parent) { parent_ = parent; }
@@ -36,6 +38,8 @@ class QtDesktop final : public Desktop {
   report::gui::TextWindow* textWindow() const { return textWindow_; }
 
  private:
+  QWidget* Parent() const;
+
   Program& p_;
   QWidget* parent_;
   QPointer<report::gui::TextWindow> textWindow_;

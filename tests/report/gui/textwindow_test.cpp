@@ -137,11 +137,15 @@ TEST(TextWindow, TheQtDesktopOpensOneWindowAndReusesIt) {
   test::TempDir dir;
   test::WriteBytes(dir / "a.txt", "erste\n");
   test::WriteBytes(dir / "b.txt", "zweite\n");
+  QWidget mainWindow;  // the text window goes with the main window
+  mainWindow.setObjectName("Thh");
   model::QtDesktop desktop(t.p);
   desktop.ShowTextWindow((dir / "a.txt").string());
   TextWindow* first = desktop.textWindow();
   ASSERT_NE(first, nullptr);
   EXPECT_TRUE(first->isVisible());
+  EXPECT_EQ(first->parentWidget(), &mainWindow);
+  EXPECT_TRUE(first->isWindow());
   desktop.ShowTextWindow((dir / "b.txt").string());
   EXPECT_EQ(desktop.textWindow(), first);
   EXPECT_EQ(first->findChild<QPlainTextEdit*>("Memo1")->toPlainText().toStdString(), "zweite\n");
