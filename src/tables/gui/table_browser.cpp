@@ -63,6 +63,9 @@ Tdbf4::Tdbf4(model::Program& p, const BrowserCaptions& captions, QWidget* parent
   grid_->setObjectName("TzGrid1");
   grid_->setModel(model_);
   grid_->setSelectionMode(QAbstractItemView::SingleSelection);
+  grid_->setWordWrap(false);
+  grid_->setMinimumSize(720, 300);
+  grid_->verticalHeader()->setDefaultSectionSize(grid_->fontMetrics().height() + 6);
   grid_->horizontalHeader()->setSectionsClickable(true);
   grid_->installEventFilter(this);
   connect(grid_->horizontalHeader(), &QHeaderView::sectionClicked, this,
@@ -199,6 +202,13 @@ bool Tdbf4::Show(model::Program& p, const BrowseView& view) {
   structureHelp_->setText(Q(s.title2.empty() ? s.title1 : s.title2));
   ShowMode();
   Refresh();
+  // Columns as wide as their fields (or their names), not as their longest value.
+  const int charWidth = grid_->fontMetrics().averageCharWidth();
+  for (int n = 1; s.table && n <= s.table->FieldCount(); ++n) {
+    const DbfField& f = s.table->Field(n);
+    const int chars = std::max<int>(f.length, static_cast<int>(f.name.size())) + 2;
+    grid_->setColumnWidth(n - 1, std::min(chars * charWidth + 8, 320));
+  }
   if (view.mode == kQuickPick && grid_->currentIndex().isValid()) {
     grid_->scrollTo(model_->index(grid_->currentIndex().row(), s.gridColumn));
   }
