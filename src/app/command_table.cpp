@@ -5,6 +5,7 @@
 #include "app/commands.h"
 #include "app/file_commands.h"
 #include "report/message_help.h"
+#include "tables/lookups.h"
 
 namespace kv40::app {
 namespace {
@@ -128,6 +129,19 @@ void Homepage(Program& p, Shell&) {
 void Mail(Program& p, Shell&) {
   p.GetDesktop().OpenUrl(MailUrl());
 }
+// The Database menu: the tables in the browser, for editing.
+void Din5482Table(Program& p, Shell&) {
+  p.cancel = false;
+  tables::ShowDin5482Table(p);
+}
+void MaterialTable(Program& p, Shell&) {
+  p.cancel = false;
+  tables::ShowMaterialTable(p, tables::kEditTable);
+}
+void MaterialTypes(Program& p, Shell&) {
+  p.cancel = false;
+  tables::ShowMaterialTypes(p, tables::kEditTable);
+}
 void About(Program&, Shell& s) {
   s.ShowLogo();
   s.ShowAbout();
@@ -136,7 +150,6 @@ void About(Program&, Shell& s) {
 // What commands without a handler wait for.
 constexpr const char* kDrawings = "drawings";
 constexpr const char* kCad = "CAD output";
-constexpr const char* kTables = "tables";
 constexpr const char* kDocu = "drawing documentation";
 constexpr const char* kHelpImages = "help images";
 constexpr const char* kConfigDialogs = "configuration dialogs";
@@ -217,9 +230,9 @@ constexpr MenuEntry kTable[] = {
     {1, "mi_cadZahnprofilNabe", ToothProfileHub, "", nullptr, kCad},
     // ---- Database ----
     {0, "mi_database", One<Cap::Database>, "", nullptr, ""},
-    {1, "mi_db5482", Fixed<kDin5482>, "", nullptr, kTables},
-    {1, "mi_dbfmaterial", One<Cap::Material>, "", nullptr, kTables},
-    {1, "mi_dbwstyp", One<Cap::MaterialType>, "", nullptr, kTables},
+    {1, "mi_db5482", Fixed<kDin5482>, "", Din5482Table, ""},
+    {1, "mi_dbfmaterial", One<Cap::Material>, "", MaterialTable, ""},
+    {1, "mi_dbwstyp", One<Cap::MaterialType>, "", MaterialTypes, ""},
     // ---- Documentation ----
     {0, "mi_documentation", One<Cap::Document>, "", nullptr, ""},
     {1, "mi_docdrawinginfo", One<Cap::DrawingData>, "", nullptr, kDocu},

@@ -16,6 +16,7 @@
 #include "model/process_desktop.h"
 #include "model/recent_files.h"
 #include "report/format.h"
+#include "tables/lookups.h"
 
 namespace kv40::app {
 namespace fs = std::filesystem;
@@ -163,6 +164,9 @@ std::optional<int> RunStartUp(model::Program& p, const CommandLine& cl, ScreenSi
       if (auto end = AskUser(p)) return end;
     }
     p.dataDir = WithSlash(p.config.dataDir) + p.userFolder;
+    // The first row of the DIN 5482 table is the block until a default file says otherwise.
+    tables::ReadDin5482Default(p);
+    p.cancel = false;
     model::LoadDefaultInputFile(p);
   }
   p.cancel = false;

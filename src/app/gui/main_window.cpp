@@ -17,12 +17,25 @@
 #include "app/gui/program_icon.h"
 #include "model/gui/input_dialogs.h"
 #include "model/gui/qt_ui.h"
+#include "tables/gui/table_browser.h"
 
 namespace kv40::app {
 namespace {
 
 QString Q(const std::string& s) {
   return QString::fromStdString(s);
+}
+
+tables::gui::BrowserCaptions BrowserCaptions(const model::Program& p) {
+  tables::gui::BrowserCaptions c;
+  c.file = Caption(p, Cap::File);
+  c.print = Caption(p, Cap::Print);
+  c.exit = Caption(p, Cap::Exit);
+  c.edit = Caption(p, Cap::Edit);
+  c.view = Caption(p, Cap::View);
+  c.help = Caption(p, Cap::Help);
+  c.database = Caption(p, Cap::Database);
+  return c;
 }
 
 }  // namespace
@@ -33,6 +46,7 @@ Thh::Thh(model::Program& p, model::QtUi& ui) : TFquengra(p), p_(p), ui_(ui) {
   ui_.SetParent(this);
   BuildMenus();
   ApplyCaptions();
+  tableBrowser_ = new tables::gui::Tdbf4(p_, BrowserCaptions(p_), this);
   Refresh();
   UpdateTitle();
   if (const QScreen* screen = QGuiApplication::primaryScreen()) {

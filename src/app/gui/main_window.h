@@ -15,6 +15,9 @@ class QMenu;
 namespace kv40::model {
 class QtUi;
 }
+namespace kv40::tables::gui {
+class Tdbf4;
+}
 
 namespace kv40::app {
 
@@ -54,6 +57,8 @@ class Thh final : public cad::TFquengra, public Shell {
   model::QtUi& ui_;
   QHash<QString, QAction*> actions_;  // items and separators
   QHash<QString, QMenu*> menus_;
+  // The one table browser, made with the window (its menus keep the captions of then).
+  tables::gui::Tdbf4* tableBrowser_ = nullptr;
 };
 
 }  // namespace kv40::app

@@ -6,9 +6,11 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include "calc/driver.h"
 #include "calc/input_aids.h"
 #include "model/gui/input_dialog.h"
 #include "model/gui/input_dialogs.h"
+#include "tables/lookups.h"
 
 namespace kv40::model::gui {
 namespace {
@@ -89,7 +91,7 @@ class DimensionDialog final : public InputDialog {
     connect(fromTable_, &QRadioButton::toggled, this, [this] { ShowSource(); });
     database_ = new QPushButton("Datenbank...", this);
     database_->setObjectName("Button_db");
-    database_->setToolTip("Die DIN 5482-Tabelle ist in dieser Ausgabe noch nicht verfügbar.");
+    connect(database_, &QPushButton::clicked, this, [this] { Button_dbClick(); });
     auto* metric = ArrowButton("Button_metric", "mm <--> inch", [this] { ToggleUnits(); });
     metric->setMaximumWidth(QWIDGETSIZE_MAX);
     auto* row = new QHBoxLayout;
@@ -107,8 +109,22 @@ class DimensionDialog final : public InputDialog {
     for (QWidget* w : std::initializer_list<QWidget*>{d1_, d2_, d3_, d4_, z_, mn_, xm_, r1_, r2_,
                                                       k_, alpha_, buttonZ_, buttonD3_, buttonD4_})
       w->setEnabled(typed);
-    // the DIN 5482 table itself is not available yet: its button stays off
-    database_->setEnabled(false);
+    database_->setEnabled(!typed);
+  }
+
+  // A row of the DIN 5482 table goes into the state at once and is calculated, so that the
+  // dialog shows what follows from it; Abbrechen afterwards keeps it.
+  void Button_dbClick() {
+    TakeValues(p_.spec);
+    p_.spec.normRow = 1;
+    p_.cancel = false;
+    const int row = tables::PickDin5482(p_, tables::kPickRecord);
+    if (!p_.cancel && row > 0) {
+      calc::RecalcDimensions(p_, row);
+      p_.modified = true;
+      ShowValues(p_.spec);
+    }
+    p_.cancel = false;
   }
 
   void ShowValues(const SpecState& s) override {

@@ -12,6 +12,7 @@
 #include "model/gui/input_dialog.h"
 #include "model/gui/input_dialogs.h"
 #include "report/format.h"
+#include "tables/lookups.h"
 
 namespace kv40::model::gui {
 namespace {
@@ -61,13 +62,25 @@ class MaterialDialog final : public InputDialog {
     c.plim = new QLabel(this);
     c.plim->setObjectName(shaft ? "Label1" : "Label2");
     g->addWidget(c.plim, 5, 0, 1, 3);
-    // the material table comes with the dBase tables; until then its button stays off
     c.lookup = new QPushButton(this);
     c.lookup->setObjectName(shaft ? "Button1" : "Button2");
-    c.lookup->setEnabled(false);
+    connect(c.lookup, &QPushButton::clicked, this, [this, i] { LookUpMaterial(i); });
     g->addWidget(c.lookup, 0, 3);
     for (ValueEdit* e : {c.re, c.fs, c.fh})
       connect(e, &QLineEdit::textChanged, this, [this, i] { ShowPlim(i); });
+  }
+
+  // A material of the material table with the factors of its group, into the state at once
+  // (for the shaft the number typed is where the table opens).
+  void LookUpMaterial(int i) {
+    if (i == 1) p_.spec.matnr[1] = base::CutChars(parts_[1].ident->text().toStdString(), kMatnrLen);
+    p_.cancel = false;
+    tables::PickMaterial(p_, tables::kPickRecord, i);
+    if (!p_.cancel) {
+      p_.modified = true;
+      ShowValues(p_.spec);
+    }
+    p_.cancel = false;
   }
 
   QLineEdit* Text(QGridLayout* g, int row, const char* label, const char* name, int maxLength,
