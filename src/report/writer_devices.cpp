@@ -145,7 +145,7 @@ std::string WindowBytes(const model::Program& p) {
 }
 
 bool Write(model::Program& p, const std::string& path, const std::string& bytes) {
-  if (const int error = base::WriteFileAtomically(path, bytes); error != 0) {
+  if (const int error = base::WriteFileAtomically(path, bytes, false); error != 0) {
     model::ReportWriteError(p, error);
     return false;
   }
