@@ -1,14 +1,44 @@
-// Open, Save, Save As, the save-changes question and the close query.
+// New, Open, Save, Save As, recent files, the save-changes question and the program end.
 #include "app/file_commands.h"
 
 #include <filesystem>
 
+#include "app/commands.h"
+#include "base/utf8.h"
+#include "config/config_file.h"
 #include "model/dialogs.h"
 #include "model/input_file.h"
 #include "model/recent_files.h"
+#include "report/format.h"
 
 namespace kv40::app {
 namespace fs = std::filesystem;
+namespace {
+
+constexpr std::size_t kLongPath = 50;
+
+bool IsSeparator(char c) {
+  return c == '/' || c == '\\';
+}
+
+// A new connection starts with an empty change list and title block; the drawing is by
+// today's user.
+void ClearDocumentation(model::Program& p) {
+  docu::DocuData& d = p.docu;
+  d.changeList = {};
+  d.changeCount = 0;
+  docu::DrawingInfo& info = d.drawingInfo;
+  for (std::string* field :
+       {&info.drawnDate, &info.drawnBy, &info.checkedDate, &info.checkedBy, &info.standardDate,
+        &info.standardBy, &info.releaseDate, &info.releaseBy, &info.replaces, &info.replacedBy}) {
+    field->clear();
+  }
+  info.drawnDate = report::DateText(p.fmt(), p.Now());
+  for (int i = 1; i <= 3; ++i)
+    p.spec.text[i].clear();
+}
+
+}  // namespace
 
 void AskSaveChanges(model::Program& p) {
   if (p.startedWithFile && p.config.archiveMode) {
@@ -44,6 +74,22 @@ std::string WindowTitle(const model::Program& p) {
   return title;
 }
 
+void FileNew(model::Program& p, Shell& shell) {
+  p.cancel = false;
+  AskSaveChanges(p);
+  if (p.cancel) return;
+  model::LoadDefaultInputFile(p);
+  p.cancel = false;  // without a template the defaults stay
+  p.currentFile.clear();
+  shell.UpdateTitle();
+  ClearDocumentation(p);
+  shell.ClearGraphic();
+  QuickInput(p, shell);
+  if (p.cancel) return;
+  shell.Refresh();
+  p.modified = true;
+}
+
 void FileOpen(model::Program& p) {
   p.cancel = false;
   AskSaveChanges(p);
@@ -55,6 +101,10 @@ void FileOpen(model::Program& p) {
 }
 
 void FileSave(model::Program& p) {
+  if (p.currentFile.empty()) {
+    FileSaveAs(p);
+    return;
+  }
   p.cancel = false;
   model::SaveInputFile(p, p.currentFile);
   if (!p.cancel) p.modified = false;
@@ -66,6 +116,60 @@ void FileSaveAs(model::Program& p) {
   if (p.cancel) return;
   p.modified = false;
   model::AddRecentFile(p, p.currentFile);
+}
+
+void OpenRecentFile(model::Program& p, Shell& shell, int i) {
+  p.cancel = false;
+  AskSaveChanges(p);
+  if (p.cancel) return;
+  const std::string path = p.recentFiles[static_cast<std::size_t>(i - 1)];
+  std::error_code ec;
+  if (path.empty() || !fs::is_regular_file(path, ec)) {
+    model::RemoveRecentFile(p, i);
+    shell.ApplyCaptions();
+    shell.UpdateTitle();
+    model::ShowInfo(p, "File " + path + " not found !");
+    return;
+  }
+  // A file that cannot be read leaves the connection and its name as they were, so that Save
+  // does not write the old inputs under the new name.
+  const std::string oldFile = p.currentFile;
+  const std::string oldDir = p.dataDir;
+  const model::FileNameParts parts = model::SplitFileName(path);
+  const bool plainName = parts.name.find('.') == std::string::npos &&
+                         path.ends_with(std::string(".") + model::kFileExt);
+  p.dataDir = parts.folder;
+  model::LoadInputFile(p, path);
+  if (p.cancel) {
+    p.currentFile = oldFile;
+    p.dataDir = oldDir;
+  } else {
+    p.currentFile = plainName ? parts.name : path;
+    model::AddRecentFile(p, p.currentFile);
+    p.modified = false;
+    shell.Refresh();
+  }
+  shell.UpdateTitle();
+}
+
+std::string ShortenedPath(const std::string& path) {
+  if (base::CharCount(path) < kLongPath) return path;
+  // An absolute path keeps its first folder, as a drive letter was kept before.
+  const std::size_t first = path.find_first_of("/\\", IsSeparator(path.front()) ? 1 : 0);
+  const std::size_t last = path.find_last_of("/\\");
+  if (first == std::string::npos || first >= last) return path;
+  return path.substr(0, first + 1) + "..." + path.substr(last);
+}
+
+std::string RecentItemCaption(int i, const std::string& path) {
+  std::string shown = ShortenedPath(path);
+  // a "&" in a folder name would be taken for an access key
+  std::string escaped;
+  for (char c : shown) {
+    if (c == '&') escaped += '&';
+    escaped += c;
+  }
+  return "&" + std::to_string(i) + " " + escaped;
 }
 
 bool CloseQuery(model::Program& p) {
@@ -83,6 +187,12 @@ bool CloseQuery(model::Program& p) {
     }
   }
   return true;
+}
+
+void ProgramEnd(model::Program& p, int languageAtStart) {
+  p.cancel = false;
+  model::SaveRecentFiles(p);
+  if (p.config.language != languageAtStart) config::WriteConfig(p);
 }
 
 }  // namespace kv40::app

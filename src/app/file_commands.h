@@ -1,9 +1,10 @@
-// File commands of the main window that need no window: the save-changes question, the
-// window title, Open, Save, Save As and the close query.
+// File commands of the main window: New, Open, Save, Save As, the recent files, the
+// save-changes question, the window title and the program end.
 #pragma once
 
 #include <string>
 
+#include "app/shell.h"
 #include "model/program.h"
 
 namespace kv40::app {
@@ -14,10 +15,25 @@ void AskSaveChanges(model::Program& p);
 // The main window's title for the current file.
 std::string WindowTitle(const model::Program& p);
 
+// A new connection from "null.k40" of the data folder, entered with the Quick input.
+void FileNew(model::Program& p, Shell& shell);
 void FileOpen(model::Program& p);
+// Saves to the current file without a question; without a current file it is Save As.
 void FileSave(model::Program& p);
 void FileSaveAs(model::Program& p);
+// Opens recent file i (1..4). An entry whose file is gone is taken off the list with a notice.
+void OpenRecentFile(model::Program& p, Shell& shell, int i);
+
+// The caption of recent-file item i (1..4) for its path: "&1 " and the path, long paths
+// shortened in the middle.
+std::string RecentItemCaption(int i, const std::string& path);
+// A path of 50 or more characters keeps its first folder and its file name: "/home/.../a.k40".
+std::string ShortenedPath(const std::string& path);
+
 // True when the window may close: changes saved or dropped, temporary drawing files removed.
 bool CloseQuery(model::Program& p);
+// After the window has closed: the recent-file list, and the configuration when the caption
+// language was changed during the run (so that it returns at the next start).
+void ProgramEnd(model::Program& p, int languageAtStart);
 
 }  // namespace kv40::app

@@ -25,10 +25,15 @@ std::string GuiModulePath() {
   if (const char* env = std::getenv("KV40_GUI_MODULE"); env != nullptr && *env != '\0') {
     return env;
   }
+  namespace fs = std::filesystem;
   std::error_code ec;
-  const auto exe = std::filesystem::read_symlink("/proc/self/exe", ec);
-  const auto dir = ec ? std::filesystem::path(".") : exe.parent_path();
-  return (dir / "libkv40gui.so").string();
+  const auto exe = fs::read_symlink("/proc/self/exe", ec);
+  const fs::path dir = ec ? fs::path(".") : exe.parent_path();
+  // the build tree keeps the module beside the program, an installation in lib/kv40
+  const fs::path beside = dir / kGuiModuleName;
+  const fs::path installed = (dir / ".." / "lib" / "kv40" / kGuiModuleName).lexically_normal();
+  if (!fs::exists(beside, ec) && fs::exists(installed, ec)) return installed.string();
+  return beside.string();
 }
 
 int RunGuiModule(model::Program& p, int argc, char** argv) {

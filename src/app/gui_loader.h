@@ -17,7 +17,10 @@ using GuiRunFn = int (*)(model::Program* program, int argc, char** argv);
 // True when a window system is reachable (X11, Wayland, or a Qt platform set explicitly).
 bool DisplayAvailable();
 
-// The module file: $KV40_GUI_MODULE, else libkv40gui.so beside the executable.
+inline constexpr const char* kGuiModuleName = "libkv40gui.so";
+
+// The module file: $KV40_GUI_MODULE, else libkv40gui.so beside the executable, else in
+// ../lib/kv40/ of an installation.
 std::string GuiModulePath();
 
 // Loads the module and runs the interactive program; returns its exit code. A missing or

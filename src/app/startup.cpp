@@ -6,6 +6,7 @@
 #include <filesystem>
 
 #include "app/gui_loader.h"
+#include "app/user_data.h"
 #include "calc/driver.h"
 #include "calc/json_export.h"
 #include "config/config_file.h"
@@ -102,6 +103,38 @@ std::optional<int> FollowCommandLine(model::Program& p, const CommandLine& cl) {
 
 }  // namespace
 
+bool UserModeFromEnvironment() {
+  const char* v = std::getenv("KV40_USER_MODE");
+  return v != nullptr && std::string(v) == "1";
+}
+
+bool IsUserFolder(const std::string& dataDir, const std::string& entry) {
+  if (entry.empty() || entry == "." || entry == "..") return false;
+  if (entry.find_first_of("/\\") != std::string::npos) return false;
+  std::error_code ec;
+  const fs::path data = fs::canonical(dataDir.empty() ? fs::path(".") : fs::path(dataDir), ec);
+  if (ec) return false;
+  const fs::path folder = fs::canonical(data / entry, ec);
+  if (ec || !fs::is_directory(folder, ec)) return false;
+  return folder.parent_path() == data;
+}
+
+std::optional<int> AskUser(model::Program& p) {
+  std::string entry;
+  if (!model::AskText(p, "Passwort (User) eingeben ...", 8, entry)) return 0;
+  const std::string data = WithSlash(p.config.dataDir);
+  std::error_code ec;
+  if (!fs::is_directory(data.empty() ? std::string(".") : data, ec)) {
+    model::ShowError(p, "Invalid Directory " + data);
+  }
+  if (!IsUserFolder(data, entry)) {
+    model::ShowError(p, "Ungültiges Passwort " + entry + " !");
+    return 0;
+  }
+  p.userFolder = entry + "/";
+  return std::nullopt;
+}
+
 void InitProgram(model::Program& p, const std::vector<std::string>& args) {
   model::InitDefaults(p.spec);
   docu::InitDocuData(p.docu, report::DateText(p.fmt(), p.Now()));
@@ -109,10 +142,15 @@ void InitProgram(model::Program& p, const std::vector<std::string>& args) {
   std::error_code ec;
   p.startDir = WithSlash(fs::current_path(ec).string());
   p.configDir = config::DefaultConfigDir();
+  p.userMode = UserModeFromEnvironment();
 }
 
 std::optional<int> RunStartUp(model::Program& p, const CommandLine& cl, ScreenSize screen) {
+  if (p.configDir.empty()) p.configDir = config::DefaultConfigDir();
+  std::error_code ec;
+  const bool ownConfig = fs::exists(config::ConfigFileName(p), ec);
   config::ReadConfig(p, screen.width, screen.height);
+  if (!ownConfig) UseUserDataFolder(p, config::BundledDataDir());
   p.cancel = false;
   model::LoadRecentFiles(p);
   p.cancel = false;
@@ -124,6 +162,9 @@ std::optional<int> RunStartUp(model::Program& p, const CommandLine& cl, ScreenSi
   if (auto end = FollowCommandLine(p, cl)) return end;
 
   if (!p.startedWithFile) {
+    if (p.userMode) {
+      if (auto end = AskUser(p)) return end;
+    }
     p.dataDir = WithSlash(p.config.dataDir) + p.userFolder;
     model::LoadDefaultInputFile(p);
   }

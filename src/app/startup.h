@@ -27,4 +27,14 @@ void InitProgram(model::Program& p, const std::vector<std::string>& args);
 // screen, refused start file), nullopt when the interactive run goes on.
 std::optional<int> RunStartUp(model::Program& p, const CommandLine& cl, ScreenSize screen);
 
+// The user mode: each user works in a subfolder of the data folder. Turned on by the
+// environment variable KV40_USER_MODE=1.
+bool UserModeFromEnvironment();
+// Asks for the user and takes the subfolder; an exit code when the program is to end here
+// (prompt cancelled, or no such user folder).
+std::optional<int> AskUser(model::Program& p);
+// The entry names one existing plain subfolder of the data folder: not empty, no "/" or "\",
+// not "." or "..", and it does not lead outside the data folder (a link to elsewhere).
+bool IsUserFolder(const std::string& dataDir, const std::string& entry);
+
 }  // namespace kv40::app

@@ -83,6 +83,15 @@ HelpEntry FindHelpEntry(const model::Program& p, int n) {
   return e;
 }
 
+std::string HelpText(const model::Program& p, int n) {
+  if (n == 0) n = p.helpContext;
+  const HelpEntry e = FindHelpEntry(p, n);
+  std::string text = e.lines[0];
+  for (std::size_t i = 1; i < e.lines.size(); ++i)
+    text += " " + e.lines[i];
+  return text;
+}
+
 void ShowHelp(model::Program& p, int n, HelpMode mode) {
   if (n == 0) n = p.helpContext;
   const HelpEntry e = FindHelpEntry(p, n);

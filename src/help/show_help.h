@@ -22,6 +22,9 @@ struct HelpEntry {
 // The entry n of its help file; a missing file or entry gives one line that says so.
 HelpEntry FindHelpEntry(const model::Program& p, int n);
 
+// The entry's lines joined with single blanks: the hint of a control.
+std::string HelpText(const model::Program& p, int n);
+
 // Shows help entry n (0: p.helpContext) as a text box and/or its image; never cancels.
 void ShowHelp(model::Program& p, int n, HelpMode mode);
 

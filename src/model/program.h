@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -18,6 +19,10 @@
 #include "model/ui.h"
 #include "report/writer_state.h"
 
+namespace kv40::tables {
+struct TableSession;  // tables/table_session.h
+}
+
 namespace kv40::model {
 
 inline constexpr const char* kProgramShortName = "KV40";
@@ -28,6 +33,13 @@ inline constexpr const char* kExecutableName = "wKV40";
 
 inline constexpr int kItemLineCount = 135;
 inline constexpr int kItemLineLength = 65;
+
+// The languages the two caption vocabularies of the menus hold (app/captions.h): general
+// words, and engineering terms, which only some languages fill.
+struct CaptionLanguages {
+  int menu = 1;
+  int term = 1;
+};
 
 struct Program {
   SpecState spec;
@@ -60,6 +72,10 @@ struct Program {
   // shared lines of choice lists and text screens (1-based in the dialogs' terms)
   std::array<std::string, kItemLineCount> itemLines{};
   std::uint16_t helpContext = 0;
+  CaptionLanguages captions;
+
+  // The one shared table of the table access layer and what it keeps between lookups.
+  std::shared_ptr<tables::TableSession> tables;
 
   Ui* ui = nullptr;
   Desktop* desktop = nullptr;

@@ -43,6 +43,7 @@ TEST(ShowHelp, FindsAnEntryWithItsNumberedContinuationLines) {
     EXPECT_EQ(e.lines, c.lines);
     EXPECT_EQ(e.image, c.image);
   }
+  EXPECT_EQ(HelpText(t.p, 1970), "A B C  ");  // the hint of a control
 }
 
 TEST(ShowHelp, AMissingHelpFileIsNamedAndCancelsNothing) {

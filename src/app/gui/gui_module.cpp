@@ -1,12 +1,53 @@
 // Entry points of the GUI module, loaded at run time by an interactive start.
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QScreen>
+#include <QTimer>
 
+#include <cstdio>
+#include <cstdlib>
+
+#include "app/file_commands.h"
 #include "app/gui/main_window.h"
+#include "app/gui/program_icon.h"
 #include "app/gui_loader.h"
 #include "app/startup.h"
+#include "model/gui/qt_desktop.h"
 #include "model/gui/qt_ui.h"
-#include "model/recent_files.h"
+#include "report/gui/text_window.h"
+
+namespace kv40::app {
+namespace {
+
+// KV40_QUIT_AFTER_PAINT=1 ends the program right after the main window's first paint: a
+// measured start (the time is printed to standard error).
+class QuitAfterFirstPaint final : public QObject {
+ public:
+  explicit QuitAfterFirstPaint(QElapsedTimer& clock) : clock_(clock) {}
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() == QEvent::Paint && !done_) {
+      done_ = true;
+      QTimer::singleShot(0, [this] {
+        std::fprintf(stderr, "KV40: erstes Bild nach %lld ms\n",
+                     static_cast<long long>(clock_.elapsed()));
+        QApplication::quit();
+      });
+    }
+    return QObject::eventFilter(watched, event);
+  }
+
+ private:
+  QElapsedTimer& clock_;
+  bool done_ = false;
+};
+
+bool QuitAfterPaintRequested() {
+  const char* v = std::getenv("KV40_QUIT_AFTER_PAINT");
+  return v != nullptr && std::string(v) == "1";
+}
+
+}  // namespace
+}  // namespace kv40::app
 
 extern "C" int kv40_gui_abi() {
   return kv40::app::kGuiAbiVersion;
@@ -14,27 +55,39 @@ extern "C" int kv40_gui_abi() {
 
 extern "C" int kv40_gui_run(kv40::model::Program* program, int argc, char** argv) {
   using namespace kv40;
+  QElapsedTimer clock;
+  clock.start();
   QApplication app(argc, argv);
   QApplication::setApplicationName(model::kProgramShortName);
+  QApplication::setDesktopFileName("kv40");
+  QApplication::setWindowIcon(app::ProgramIcon());
   model::Program& p = *program;
-  model::QtUi ui;
-  model::Ui* previous = p.ui;
+  model::QtUi ui(p);
+  model::QtDesktop desktop(p);
+  model::Ui* previousUi = p.ui;
+  model::Desktop* previousDesktop = p.desktop;
   p.ui = &ui;
+  p.desktop = &desktop;
 
   app::ScreenSize screen;
   if (const QScreen* s = QGuiApplication::primaryScreen()) {
     screen = {s->size().width(), s->size().height()};
   }
   const app::CommandLine cl = app::ParseCommandLine(p.args);
+  int code = 0;
   if (auto end = app::RunStartUp(p, cl, screen)) {
-    p.ui = previous;
-    return *end;
+    code = *end;
+  } else {
+    const int languageAtStart = p.config.language;
+    app::Thh window(p, ui);
+    app::QuitAfterFirstPaint quit(clock);
+    if (app::QuitAfterPaintRequested()) window.ClientArea()->installEventFilter(&quit);
+    window.show();
+    window.FormShowStart();
+    code = QApplication::exec();
+    app::ProgramEnd(p, languageAtStart);
   }
-
-  app::MainWindow window(p, ui);
-  window.show();
-  const int code = QApplication::exec();
-  model::SaveRecentFiles(p);
-  p.ui = previous;
+  p.ui = previousUi;
+  p.desktop = previousDesktop;
   return code;
 }

@@ -1,78 +1,178 @@
-// The main window: file menu, message list and the overview of the connection.
+// The main window: menu from the command table, captions, title, recent files, edit dialogs.
 #include "app/gui/main_window.h"
 
+#include <QAction>
 #include <QCloseEvent>
-#include <QFontDatabase>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QMenu>
 #include <QMenuBar>
-#include <QPlainTextEdit>
+#include <QMessageBox>
+#include <QScreen>
 
+#include "app/captions.h"
+#include "app/command_table.h"
+#include "app/commands.h"
 #include "app/file_commands.h"
-#include "app/summary.h"
+#include "app/gui/program_icon.h"
+#include "model/gui/input_dialogs.h"
 #include "model/gui/qt_ui.h"
-#include "report/message_help.h"
 
 namespace kv40::app {
+namespace {
 
-MainWindow::MainWindow(model::Program& p, model::QtUi& ui) : p_(p) {
-  setObjectName("TForm_kv40");
-  ui.SetParent(this);
-  view_ = new QPlainTextEdit(this);
-  view_->setObjectName("Memo_overview");
-  view_->setReadOnly(true);
-  view_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
-  setCentralWidget(view_);
+QString Q(const std::string& s) {
+  return QString::fromStdString(s);
+}
 
-  QMenu* file = menuBar()->addMenu("&Datei");
-  auto add = [this](QMenu* menu, const char* name, const char* caption, auto slot,
-                    QKeySequence key = {}) {
-    QAction* a = menu->addAction(QString::fromUtf8(caption));
-    a->setObjectName(name);
-    if (!key.isEmpty()) a->setShortcut(key);
-    connect(a, &QAction::triggered, this, slot);
-    return a;
-  };
-  add(file, "mi_fileOpen", "Ö&ffnen...", &MainWindow::mi_fileOpenClick, QKeySequence::Open);
-  add(file, "mi_FileSave", "&Speichern", &MainWindow::mi_FileSaveClick, QKeySequence::Save);
-  add(file, "mi_FileSaveAs", "Speichern &unter...", &MainWindow::mi_FileSaveAsClick);
-  file->addSeparator();
-  add(file, "mi_fileexit", "&Beenden", &QWidget::close);
-  QMenu* help = menuBar()->addMenu("&Hilfe");
-  add(help, "mi_helpErrorMessages", "&Fehlermeldungen", &MainWindow::mi_helpErrorMessagesClick);
+}  // namespace
 
-  const QFontMetrics fm(view_->font());
-  resize(fm.horizontalAdvance(QString(70, 'x')) + 40, fm.lineSpacing() * 30);
+Thh::Thh(model::Program& p, model::QtUi& ui) : TFquengra(p), p_(p), ui_(ui) {
+  setObjectName("Thh");
+  setWindowIcon(ProgramIcon());
+  ui_.SetParent(this);
+  BuildMenus();
+  ApplyCaptions();
   Refresh();
+  UpdateTitle();
+  if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+    move(screen->availableGeometry().topLeft());
+  }
 }
 
-void MainWindow::Refresh() {
-  setWindowTitle(QString::fromStdString(WindowTitle(p_)));
-  QString text;
-  for (const auto& line : SummaryLines(p_))
-    text += QString::fromStdString(line) + '\n';
-  view_->setPlainText(text);
+Thh::~Thh() {
+  ui_.SetParent(nullptr);
 }
 
-void MainWindow::mi_fileOpenClick() {
-  FileOpen(p_);
-  Refresh();
-}
-
-void MainWindow::mi_FileSaveClick() {
-  FileSave(p_);
-  Refresh();
-}
-
-void MainWindow::mi_FileSaveAsClick() {
-  FileSaveAs(p_);
-  Refresh();
-}
-
-void MainWindow::mi_helpErrorMessagesClick() {
+void Thh::FormShowStart() {
   p_.cancel = false;
-  report::ShowMessageList(p_);
+  if (p_.config.language > 0) SetLanguage(p_, *this, p_.config.language);
+  UpdateTitle();
+  ShowLogo();
 }
 
-void MainWindow::closeEvent(QCloseEvent* event) {
+void Thh::BuildMenus() {
+  const auto table = CommandTable();
+  QMenu* parents[3] = {nullptr, nullptr, nullptr};
+  for (std::size_t i = 0; i < table.size(); ++i) {
+    const MenuEntry& e = table[i];
+    const QString name = e.name;
+    if (IsMenu(table, i)) {
+      QMenu* menu =
+          e.level == 0 ? menuBar()->addMenu(QString()) : parents[e.level - 1]->addMenu(QString());
+      menu->setObjectName(name);
+      menu->menuAction()->setObjectName(name);
+      menus_.insert(name, menu);
+      parents[e.level] = menu;
+      continue;
+    }
+    QMenu* parent = parents[e.level - 1];
+    QAction* a = IsSeparator(e) ? parent->addSeparator() : parent->addAction(QString());
+    if (!name.isEmpty()) {
+      a->setObjectName(name);
+      actions_.insert(name, a);
+    }
+    if (IsSeparator(e)) continue;
+    if (*e.shortcut != '\0') a->setShortcut(QKeySequence(QString(e.shortcut)));
+    a->setEnabled(e.handler != nullptr);
+    if (e.handler == nullptr) a->setToolTip(QString("noch nicht verfügbar (%1)").arg(e.waitsFor));
+    connect(a, &QAction::triggered, this, [this, i] { RunCommand(i); });
+  }
+}
+
+void Thh::RunCommand(std::size_t entry) {
+  const MenuEntry& e = CommandTable()[entry];
+  if (e.handler == nullptr) return;
+  e.handler(p_, *this);
+}
+
+void Thh::ApplyCaptions() {
+  for (const MenuEntry& e : CommandTable()) {
+    if (IsSeparator(e)) continue;
+    const QString text = Q(e.caption(p_));
+    if (QMenu* m = menus_.value(e.name)) {
+      m->setTitle(text);
+    } else if (QAction* a = actions_.value(e.name)) {
+      a->setText(text);
+    }
+  }
+}
+
+void Thh::Refresh() {
+  if (QAction* a = actions_.value(kErrorItemName)) {
+    a->setText(Q(ErrorItemCaption(p_)));
+    const bool wired = [] {
+      for (const MenuEntry& e : CommandTable()) {
+        if (std::string_view(e.name) == kErrorItemName) return e.handler != nullptr;
+      }
+      return false;
+    }();
+    a->setEnabled(wired && p_.spec.log.messageCount > 0);
+  }
+  // The drawings of the default view are not part of the program yet: the logo stands in.
+  ShowLogo();
+}
+
+void Thh::UpdateTitle() {
+  setWindowTitle(Q(WindowTitle(p_)));
+  if (QAction* sep = actions_.value(kRecentSeparatorName)) {
+    sep->setVisible(!p_.recentFiles[0].empty());
+  }
+  for (int i = 1; i <= 4; ++i) {
+    QAction* a = actions_.value(kRecentItemNames[i - 1]);
+    const std::string& path = p_.recentFiles[static_cast<std::size_t>(i - 1)];
+    if (a == nullptr) continue;
+    a->setVisible(!path.empty());
+    a->setText(Q(RecentItemCaption(i, path)));
+  }
+}
+
+void Thh::RunDialog(InputDialog dialog) {
+  switch (dialog) {
+    case InputDialog::Text:
+      model::gui::EditText(p_, this);
+      break;
+    case InputDialog::Dimensions:
+      model::gui::EditDimensions(p_, this);
+      break;
+    case InputDialog::Tolerances:
+      model::gui::EditTolerances(p_, this);
+      break;
+    case InputDialog::Measurement:
+      model::gui::EditMeasurement(p_, this);
+      break;
+    case InputDialog::Material:
+      model::gui::EditMaterial(p_, this);
+      break;
+    case InputDialog::Load:
+      model::gui::EditLoad(p_, this);
+      break;
+  }
+}
+
+void Thh::ClearGraphic() {
+  Clear();
+}
+
+void Thh::ShowLogo() {
+  DrawLogo();
+}
+
+void Thh::ShowAbout() {
+  QMessageBox box(
+      QMessageBox::NoIcon, model::kProgramShortName,
+      QString("%1\n\nVersion %2 für Linux").arg(model::kProgramTitle, model::kProgramVersion),
+      QMessageBox::Ok, this);
+  box.setObjectName("AboutBox");
+  box.setIconPixmap(ProgramIcon().pixmap(64, 64));
+  box.exec();
+}
+
+void Thh::CloseWindow() {
+  close();
+}
+
+void Thh::closeEvent(QCloseEvent* event) {
   if (CloseQuery(p_)) {
     event->accept();
   } else {

@@ -1,11 +1,16 @@
-// The main window: file commands and an overview of the current connection.
+// The main window Thh: the graphic window with the program's menu, built from the command
+// table, and the steps of the commands that need the window.
 #pragma once
 
-#include <QMainWindow>
+#include <QHash>
+#include <QString>
 
+#include "app/shell.h"
+#include "cad/gui/graphic_window.h"
 #include "model/program.h"
 
-class QPlainTextEdit;
+class QAction;
+class QMenu;
 
 namespace kv40::model {
 class QtUi;
@@ -13,24 +18,42 @@ class QtUi;
 
 namespace kv40::app {
 
-class MainWindow final : public QMainWindow {
+class Thh final : public cad::TFquengra, public Shell {
   Q_OBJECT
 
  public:
-  MainWindow(model::Program& p, model::QtUi& ui);
+  // Builds the menu and applies the German captions; the start-up has run before.
+  Thh(model::Program& p, model::QtUi& ui);
+  ~Thh() override;
+
+  // After start-up: the configured language, the title, the start view with the logo.
+  void FormShowStart();
+
+  // ---- Shell ----
+  void RunDialog(InputDialog dialog) override;
+  void Refresh() override;
+  void UpdateTitle() override;
+  void ApplyCaptions() override;
+  void ClearGraphic() override;
+  void ShowLogo() override;
+  void ShowAbout() override;
+  void CloseWindow() override;
+
+  // The action or menu of the command table with this object name.
+  QAction* Action(const QString& name) const { return actions_.value(name); }
+  QMenu* Menu(const QString& name) const { return menus_.value(name); }
 
  protected:
   void closeEvent(QCloseEvent* event) override;
 
  private:
-  void Refresh();
-  void mi_fileOpenClick();
-  void mi_FileSaveClick();
-  void mi_FileSaveAsClick();
-  void mi_helpErrorMessagesClick();
+  void BuildMenus();
+  void RunCommand(std::size_t entry);
 
   model::Program& p_;
-  QPlainTextEdit* view_ = nullptr;
+  model::QtUi& ui_;
+  QHash<QString, QAction*> actions_;  // items and separators
+  QHash<QString, QMenu*> menus_;
 };
 
 }  // namespace kv40::app

@@ -31,18 +31,18 @@ class DimensionDialog final : public InputDialog {
 
  private:
   void AddBlockFields(QGridLayout* g) {
-    d1_ = AddField(g, 0, "Fußkreisdurchmesser Nabe d1", "Edit_d1", Quantity::Length);
+    d1_ = AddField(g, 0, "Fußkreisdurchmesser Nabe d1", "Edit_d1", Quantity::Length, 5150);
     d1_->setStyleSheet("QLineEdit { background-color: #ff0000; }");
-    d2_ = AddField(g, 1, "Kopfkreisdurchmesser Nabe d2", "Edit_d2", Quantity::Length);
-    d3_ = AddField(g, 2, "Kopfkreisdurchmesser Welle d3", "Edit_d3", Quantity::Length);
-    d4_ = AddField(g, 3, "Fußkreisdurchmesser Welle d4", "Edit_d4", Quantity::Length);
-    z_ = AddField(g, 4, "Zähnezahl z", "Edit_z", Quantity::Integer);
-    mn_ = AddField(g, 5, "Normalmodul mn", "Edit_mn", Quantity::Length);
-    xm_ = AddField(g, 6, "Profilverschiebung x*m", "Edit_x_m", Quantity::Length);
-    r1_ = AddField(g, 7, "Fußausrundungsradius Nabe r1 max", "Edit_r1", Quantity::Length);
-    r2_ = AddField(g, 8, "Fußausrundungsradius Welle r2 max", "Edit_r2", Quantity::Length);
-    k_ = AddField(g, 9, "Kopfkantenbruch Nabe k min", "Edit_k", Quantity::Length);
-    alpha_ = AddField(g, 10, "Eingriffswinkel alpha", "Edit_alpha", Quantity::Angle);
+    d2_ = AddField(g, 1, "Kopfkreisdurchmesser Nabe d2", "Edit_d2", Quantity::Length, 5155);
+    d3_ = AddField(g, 2, "Kopfkreisdurchmesser Welle d3", "Edit_d3", Quantity::Length, 5160);
+    d4_ = AddField(g, 3, "Fußkreisdurchmesser Welle d4", "Edit_d4", Quantity::Length, 5165);
+    z_ = AddField(g, 4, "Zähnezahl z", "Edit_z", Quantity::Integer, 5110);
+    mn_ = AddField(g, 5, "Normalmodul mn", "Edit_mn", Quantity::Length, 5090);
+    xm_ = AddField(g, 6, "Profilverschiebung x*m", "Edit_x_m", Quantity::Length, 5170);
+    r1_ = AddField(g, 7, "Fußausrundungsradius Nabe r1 max", "Edit_r1", Quantity::Length, 5175);
+    r2_ = AddField(g, 8, "Fußausrundungsradius Welle r2 max", "Edit_r2", Quantity::Length, 5180);
+    k_ = AddField(g, 9, "Kopfkantenbruch Nabe k min", "Edit_k", Quantity::Length, 5185);
+    alpha_ = AddField(g, 10, "Eingriffswinkel alpha", "Edit_alpha", Quantity::Angle, 5080);
     buttonD3_ = ArrowButton("Button_d3", "<",
                             [this] { d3_->SetValue(calc::ProposeTipDiameter(d1_->Value())); });
     buttonD4_ = ArrowButton("Button_d4", "<",
@@ -57,9 +57,9 @@ class DimensionDialog final : public InputDialog {
   }
 
   void AddWidthFields(QGridLayout* g) {
-    b1_ = AddField(g, 11, "Zahnbreite Welle b1", "Edit_b1", Quantity::Length);
-    b2_ = AddField(g, 12, "Zahnbreite Nabe b2", "Edit_b2", Quantity::Length);
-    b0_ = AddField(g, 13, "tragende Zahnbreite b0", "Edit_b12", Quantity::Length);
+    b1_ = AddField(g, 11, "Zahnbreite Welle b1", "Edit_b1", Quantity::Length, 5120);
+    b2_ = AddField(g, 12, "Zahnbreite Nabe b2", "Edit_b2", Quantity::Length, 5120);
+    b0_ = AddField(g, 13, "tragende Zahnbreite b0", "Edit_b12", Quantity::Length, 5120);
     g->addWidget(ArrowButton("Button_b1", "<",
                              [this] { b1_->SetValue(calc::ProposeFaceWidth(d1_->Value())); }),
                  11, 3);

@@ -149,7 +149,7 @@ QPushButton* InputDialog::HelpImageButton(const char* name, const QString& capti
 }
 
 ValueEdit* InputDialog::AddField(QGridLayout* grid, int row, const QString& label, const char* name,
-                                 Quantity q, const QString& fixedUnit) {
+                                 Quantity q, int hint, const QString& fixedUnit) {
   auto* edit = new ValueEdit(nf_, q, name, this);
   auto* text = new QLabel(label, this);
   text->setBuddy(edit);
@@ -158,7 +158,15 @@ ValueEdit* InputDialog::AddField(QGridLayout* grid, int row, const QString& labe
   grid->addWidget(edit, row, 1);
   grid->addWidget(unit, row, 2);
   if (fixedUnit.isEmpty()) units_.emplace_back(unit, edit);
+  SetHint({text, edit}, hint);
   return edit;
+}
+
+void InputDialog::SetHint(std::initializer_list<QWidget*> widgets, int n) {
+  if (n == 0 || p_.config.helpLevel == 0) return;
+  const QString hint = QString::fromStdString(help::HelpText(p_, n));
+  for (QWidget* w : widgets)
+    w->setToolTip(hint);
 }
 
 void InputDialog::ToggleUnits() {

@@ -76,7 +76,9 @@ class InputDialog : public QDialog {
   // label | edit | unit label in one grid row; the unit follows mm/inch unless fixedUnit
   // is given.
   ValueEdit* AddField(QGridLayout* grid, int row, const QString& label, const char* name,
-                      Quantity q, const QString& fixedUnit = {});
+                      Quantity q, int hint = 0, const QString& fixedUnit = {});
+  // With the help level on, the widgets show help text n as their hint.
+  void SetHint(std::initializer_list<QWidget*> widgets, int n);
   // Takes the controls into a working copy, flips mm/inch and shows the copy again: the
   // stored state is untouched until OK.
   void ToggleUnits();

@@ -68,10 +68,10 @@ class LoadDialog final : public InputDialog {
   }
 
   void AddLoadFields(QGridLayout* g) {
-    p_kw_ = AddField(g, 0, "Nennleistung", "Edit_p", Quantity::Real, "kW");
-    n_ = AddField(g, 1, "Drehzahl", "Edit_n", Quantity::Real, "/min");
-    tn_ = AddField(g, 2, "Nenndrehmoment", "Edit_tnenn", Quantity::Torque);
-    tmax_ = AddField(g, 3, "Maximales Drehmoment Tmax", "Edit_tmax", Quantity::Torque);
+    p_kw_ = AddField(g, 0, "Nennleistung", "Edit_p", Quantity::Real, 6105, "kW");
+    n_ = AddField(g, 1, "Drehzahl", "Edit_n", Quantity::Real, 6115, "/min");
+    tn_ = AddField(g, 2, "Nenndrehmoment", "Edit_tnenn", Quantity::Torque, 6100);
+    tmax_ = AddField(g, 3, "Maximales Drehmoment Tmax", "Edit_tmax", Quantity::Torque, 6110);
     for (ValueEdit* e : {p_kw_, n_, tn_})
       connect(e, &QLineEdit::textEdited, this, [this] { Derive(); });
     g->addWidget(
@@ -80,12 +80,13 @@ class LoadDialog final : public InputDialog {
   }
 
   void AddFactorFields(QGridLayout* g) {
-    ka_ = AddField(g, 4, "Anwendungsfaktor KA", "Edit_ka", Quantity::Real);
-    klambda_ = AddField(g, 5, "Lastverteilungsfaktor K lambda", "Edit_klambda", Quantity::Real);
-    fw_ = AddField(g, 6, "Lastrichtungswechselfaktor fW", "Edit_fw", Quantity::Real);
+    ka_ = AddField(g, 4, "Anwendungsfaktor KA", "Edit_ka", Quantity::Real, 6120);
+    klambda_ =
+        AddField(g, 5, "Lastverteilungsfaktor K lambda", "Edit_klambda", Quantity::Real, 6130);
+    fw_ = AddField(g, 6, "Lastrichtungswechselfaktor fW", "Edit_fw", Quantity::Real, 6160);
     g->addWidget(new QLabel("Lastspitzenhäufigkeitsfaktor fL", this), 7, 0);
-    fl1_ = AddField(g, 8, "Welle", "Edit_fl1", Quantity::Real);
-    fl2_ = AddField(g, 9, "Nabe", "Edit_fl2", Quantity::Real);
+    fl1_ = AddField(g, 8, "Welle", "Edit_fl1", Quantity::Real, 6170);
+    fl2_ = AddField(g, 9, "Nabe", "Edit_fl2", Quantity::Real, 6170);
     g->addWidget(ArrowButton("Button_ka", "<", [this] { ka_->setText(kOne); }), 4, 3);
     g->addWidget(ArrowButton("Button_klambda", "<", [this] { ProposeKlambda(); }), 5, 3);
     g->addWidget(ArrowButton("Button_fw", "<", [this] { fw_->setText(kOne); }), 6, 3);

@@ -51,12 +51,13 @@ class MaterialDialog final : public InputDialog {
   void AddPart(QGridLayout* g, int i) {
     auto& c = parts_[i];
     const bool shaft = i == 1;
-    c.ident = Text(g, 0, "Werkstoffnummer", shaft ? "Edit_ident1" : "Edit_ident2", kMatnrLen);
-    c.name = Text(g, 1, "Werkstoffname", shaft ? "Edit_Name1" : "Edit_name2", kMatnameLen);
+    c.ident = Text(g, 0, "Werkstoffnummer", shaft ? "Edit_ident1" : "Edit_ident2", kMatnrLen, 5340);
+    c.name = Text(g, 1, "Werkstoffname", shaft ? "Edit_Name1" : "Edit_name2", kMatnameLen, 5300);
     c.re = AddField(g, 2, "Streckgrenze (Zugfest.Rm bei spröden WS)  Re",
-                    shaft ? "Edit_Re1" : "Edit_re2", Quantity::Stress);
-    c.fs = AddField(g, 3, "Stützfaktor fS", shaft ? "Edit_fs1" : "Edit_fs2", Quantity::Real);
-    c.fh = AddField(g, 4, "Härteeinflußfaktor fH", shaft ? "Edit_fh1" : "Edit_fh2", Quantity::Real);
+                    shaft ? "Edit_Re1" : "Edit_re2", Quantity::Stress, 5310);
+    c.fs = AddField(g, 3, "Stützfaktor fS", shaft ? "Edit_fs1" : "Edit_fs2", Quantity::Real, 5400);
+    c.fh = AddField(g, 4, "Härteeinflußfaktor fH", shaft ? "Edit_fh1" : "Edit_fh2", Quantity::Real,
+                    5410);
     c.plim = new QLabel(this);
     c.plim->setObjectName(shaft ? "Label1" : "Label2");
     g->addWidget(c.plim, 5, 0, 1, 3);
@@ -69,7 +70,8 @@ class MaterialDialog final : public InputDialog {
       connect(e, &QLineEdit::textChanged, this, [this, i] { ShowPlim(i); });
   }
 
-  QLineEdit* Text(QGridLayout* g, int row, const char* label, const char* name, int maxLength) {
+  QLineEdit* Text(QGridLayout* g, int row, const char* label, const char* name, int maxLength,
+                  int hint) {
     auto* edit = new QLineEdit(this);
     edit->setObjectName(name);
     edit->setMaxLength(maxLength);
@@ -77,6 +79,7 @@ class MaterialDialog final : public InputDialog {
     text->setBuddy(edit);
     g->addWidget(text, row, 0);
     g->addWidget(edit, row, 1);
+    SetHint({text, edit}, hint);
     return edit;
   }
 

@@ -2,23 +2,14 @@
 #include "model/gui/qt_ui.h"
 
 #include <QApplication>
-#include <QButtonGroup>
-#include <QDialog>
-#include <QDialogButtonBox>
 #include <QFileDialog>
-#include <QFontDatabase>
-#include <QFormLayout>
-#include <QInputDialog>
-#include <QLabel>
-#include <QLineEdit>
-#include <QListWidget>
 #include <QMessageBox>
-#include <QPlainTextEdit>
 #include <QPushButton>
-#include <QRadioButton>
-#include <QVBoxLayout>
+#include <QStringList>
 
+#include "model/gui/choice_dialogs.h"
 #include "model/program.h"
+#include "report/gui/thelperr.h"
 
 namespace kv40::model {
 namespace {
@@ -26,163 +17,100 @@ namespace {
 QString Q(const std::string& s) {
   return QString::fromStdString(s);
 }
-std::string S(const QString& s) {
-  return s.toStdString();
-}
 
-QDialogButtonBox* OkCancel(QDialog* dlg) {
-  auto* box = new QDialogButtonBox(dlg);
-  box->addButton("OK", QDialogButtonBox::AcceptRole)->setObjectName("Button_ok");
-  box->addButton("Abbrechen", QDialogButtonBox::RejectRole)->setObjectName("Button_cancel");
-  QObject::connect(box, &QDialogButtonBox::accepted, dlg, &QDialog::accept);
-  QObject::connect(box, &QDialogButtonBox::rejected, dlg, &QDialog::reject);
-  return box;
+std::optional<std::string> RunFileDialog(QWidget* parent, QFileDialog::AcceptMode mode,
+                                         const std::string& filter, const std::string& startDir) {
+  QFileDialog dlg(parent);
+  dlg.setObjectName(mode == QFileDialog::AcceptOpen ? "OpenDialog" : "SaveDialog");
+  dlg.setAcceptMode(mode);
+  dlg.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile
+                                                  : QFileDialog::AnyFile);
+  // The program asks its own overwrite question.
+  dlg.setOption(QFileDialog::DontConfirmOverwrite);
+  if (!startDir.empty()) dlg.setDirectory(Q(startDir));
+  if (!filter.empty()) dlg.setNameFilter(gui::QtFileFilter(filter));
+  if (dlg.exec() != QDialog::Accepted || dlg.selectedFiles().isEmpty()) return std::nullopt;
+  return dlg.selectedFiles().first().toStdString();
 }
 
 }  // namespace
 
-std::optional<int> QtUi::Choose(const std::string& prompt, const std::vector<std::string>& items,
-                                int preselect, int /*helpContext*/) {
-  QDialog dlg(parent_);
-  dlg.setWindowTitle("Auswahl");
-  auto* layout = new QVBoxLayout(&dlg);
-  layout->addWidget(new QLabel(Q(prompt), &dlg));
-  QListWidget* list = nullptr;
-  QButtonGroup group(&dlg);
-  if (items.size() > 7) {
-    list = new QListWidget(&dlg);
-    for (const auto& item : items)
-      list->addItem(Q(item));
-    list->setCurrentRow(preselect - 1);
-    QObject::connect(list, &QListWidget::itemDoubleClicked, &dlg, &QDialog::accept);
-    layout->addWidget(list);
-  } else {
-    for (std::size_t i = 0; i < items.size(); ++i) {
-      auto* radio = new QRadioButton(Q(items[i]), &dlg);
-      group.addButton(radio, static_cast<int>(i) + 1);
-      radio->setChecked(static_cast<int>(i) + 1 == preselect);
-      layout->addWidget(radio);
-    }
+namespace gui {
+
+QString QtFileFilter(const std::string& filter) {
+  const QStringList parts = Q(filter).split('|');
+  if (parts.size() < 2) return Q(filter);
+  QStringList filters;
+  for (int i = 0; i + 1 < parts.size(); i += 2) {
+    QString patterns = parts[i + 1];
+    patterns.replace(';', ' ');
+    filters << parts[i] + " (" + patterns + ")";
   }
-  layout->addWidget(OkCancel(&dlg));
-  if (dlg.exec() != QDialog::Accepted) return std::nullopt;
-  if (list != nullptr) return list->currentRow() + 1;
-  return group.checkedId() > 0 ? group.checkedId() : preselect;
+  return filters.join(";;");
 }
 
-std::optional<bool> QtUi::YesNo(const std::string& prompt, bool preset, int /*helpContext*/) {
-  QDialog dlg(parent_);
-  dlg.setWindowTitle("Eingabe");
-  auto* layout = new QVBoxLayout(&dlg);
-  layout->addWidget(new QLabel(Q(prompt), &dlg));
-  auto* yes = new QRadioButton("&Ja", &dlg);
-  auto* no = new QRadioButton("&Nein", &dlg);
-  (preset ? yes : no)->setChecked(true);
-  layout->addWidget(yes);
-  layout->addWidget(no);
-  layout->addWidget(OkCancel(&dlg));
-  if (dlg.exec() != QDialog::Accepted) return std::nullopt;
-  return yes->isChecked();
+}  // namespace gui
+
+std::optional<int> QtUi::Choose(const std::string& prompt, const std::vector<std::string>& items,
+                                int preselect, int helpContext) {
+  return gui::RunChoiceDialog(p_, parent_, prompt, items, preselect, helpContext);
+}
+
+std::optional<bool> QtUi::YesNo(const std::string& prompt, bool preset, int helpContext) {
+  return gui::RunYesNoDialog(p_, parent_, prompt, preset, helpContext);
 }
 
 std::optional<std::string> QtUi::EnterText(const std::string& prompt, int maxLength,
-                                           const std::string& preset, int /*helpContext*/) {
-  QDialog dlg(parent_);
-  dlg.setWindowTitle("Eingabe");
-  dlg.setSizeGripEnabled(true);
-  auto* layout = new QVBoxLayout(&dlg);
-  auto* label = new QLabel(Q(prompt), &dlg);
-  label->setWordWrap(true);
-  layout->addWidget(label);
-  auto* edit = new QLineEdit(Q(preset), &dlg);
-  edit->setObjectName("Edit_text");
-  if (maxLength > 0) edit->setMaxLength(maxLength);
-  layout->addWidget(edit);
-  layout->addWidget(OkCancel(&dlg));
-  if (dlg.exec() != QDialog::Accepted) return std::nullopt;
-  return S(edit->text());
+                                           const std::string& preset, int helpContext) {
+  return gui::RunTextDialog(p_, parent_, prompt, maxLength, preset, helpContext);
 }
 
 Answer QtUi::YesNoCancel(const std::string& caption, const std::string& text) {
-  const auto b = QMessageBox::question(parent_, Q(caption), Q(text),
-                                       QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel,
-                                       QMessageBox::Yes);
+  QMessageBox box(QMessageBox::Question, Q(caption), Q(text),
+                  QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, parent_);
+  box.setObjectName("YesNoCancelBox");
+  box.setDefaultButton(QMessageBox::Yes);
+  box.setEscapeButton(QMessageBox::Cancel);
+  const int b = box.exec();
   if (b == QMessageBox::Yes) return Answer::Yes;
   if (b == QMessageBox::No) return Answer::No;
   return Answer::Cancel;
 }
 
 void QtUi::MessageBox(BoxKind kind, const std::string& caption, const std::string& text) {
-  if (kind == BoxKind::Error) {
-    QMessageBox::critical(parent_, Q(caption), Q(text));
-  } else {
-    QMessageBox::information(parent_, Q(caption), Q(text));
-  }
+  const QMessageBox::Icon icon = kind == BoxKind::Error   ? QMessageBox::Critical
+                                 : kind == BoxKind::Plain ? QMessageBox::NoIcon
+                                                          : QMessageBox::Information;
+  QMessageBox box(icon, Q(caption), Q(text), QMessageBox::Ok, parent_);
+  box.setObjectName("MessageBox");
+  box.exec();
 }
 
 void QtUi::TextScreen(const std::string& caption, const std::vector<std::string>& lines) {
-  QDialog dlg(parent_);
-  dlg.setWindowTitle(Q(caption));
-  auto* layout = new QVBoxLayout(&dlg);
-  auto* memo = new QPlainTextEdit(&dlg);
-  memo->setReadOnly(true);
-  memo->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
-  QString text;
-  for (const auto& line : lines)
-    text += Q(line) + '\n';
-  memo->setPlainText(text);
-  const QFontMetrics fm(memo->font());
-  memo->setMinimumSize(fm.horizontalAdvance(QString(66, 'x')), fm.lineSpacing() * 23);
-  layout->addWidget(memo);
-  auto* box = new QDialogButtonBox(QDialogButtonBox::Ok, &dlg);
-  QObject::connect(box, &QDialogButtonBox::accepted, &dlg, &QDialog::accept);
-  layout->addWidget(box);
-  dlg.exec();
+  gui::RunTextScreen(p_, parent_, caption, lines);
 }
 
 std::optional<std::string> QtUi::OpenFile(const std::string& filter, const std::string& startDir) {
-  const QString f = QFileDialog::getOpenFileName(parent_, QString(), Q(startDir), Q(filter));
-  if (f.isEmpty()) return std::nullopt;
-  return S(f);
+  return RunFileDialog(parent_, QFileDialog::AcceptOpen, filter, startDir);
 }
 
 std::optional<std::string> QtUi::SaveFile(const std::string& filter, const std::string& startDir) {
-  const QString f = QFileDialog::getSaveFileName(parent_, QString(), Q(startDir), Q(filter),
-                                                 nullptr, QFileDialog::DontConfirmOverwrite);
-  if (f.isEmpty()) return std::nullopt;
-  return S(f);
+  return RunFileDialog(parent_, QFileDialog::AcceptSave, filter, startDir);
 }
 
 std::optional<std::string> QtUi::ChooseFolder(const std::string& caption,
                                               const std::string& startDir) {
-  const QString d = QFileDialog::getExistingDirectory(parent_, Q(caption), Q(startDir));
-  if (d.isEmpty()) return std::nullopt;
-  return S(d);
+  QFileDialog dlg(parent_, Q(caption), Q(startDir));
+  dlg.setObjectName("FolderDialog");
+  dlg.setFileMode(QFileDialog::Directory);
+  dlg.setOption(QFileDialog::ShowDirsOnly);
+  if (dlg.exec() != QDialog::Accepted || dlg.selectedFiles().isEmpty()) return std::nullopt;
+  return dlg.selectedFiles().first().toStdString();
 }
 
 MessageHelpEdit QtUi::MessageHelp(const std::string& message, const std::string& cause,
                                   const std::string& remedy, int /*helpContext*/) {
-  QDialog dlg(parent_);
-  dlg.setObjectName("Thelperr");
-  dlg.setWindowTitle("Fehlermeldung");
-  auto* form = new QFormLayout(&dlg);
-  auto* msg = new QLineEdit(Q(message), &dlg);
-  msg->setObjectName("Edit_meldung");
-  auto* causeMemo = new QPlainTextEdit(Q(cause), &dlg);
-  causeMemo->setObjectName("Memo_ursache");
-  auto* remedyMemo = new QPlainTextEdit(Q(remedy), &dlg);
-  remedyMemo->setObjectName("Memo_abhilfe");
-  form->addRow("Fehlermeldung", msg);
-  form->addRow("Ursache", causeMemo);
-  form->addRow("Abhilfe", remedyMemo);
-  bool modified = false;
-  QObject::connect(causeMemo, &QPlainTextEdit::textChanged, [&] { modified = true; });
-  QObject::connect(remedyMemo, &QPlainTextEdit::textChanged, [&] { modified = true; });
-  auto* box = new QDialogButtonBox(QDialogButtonBox::Ok, &dlg);
-  QObject::connect(box, &QDialogButtonBox::accepted, &dlg, &QDialog::accept);
-  form->addRow(box);
-  dlg.exec();
-  return {modified, S(causeMemo->toPlainText()), S(remedyMemo->toPlainText())};
+  return report::gui::RunThelperr(p_, parent_, message, cause, remedy);
 }
 
 void QtUi::Beep() {

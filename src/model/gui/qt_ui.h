@@ -4,12 +4,16 @@
 #include "model/ui.h"
 
 class QWidget;
+class QString;
 
 namespace kv40::model {
 
+struct Program;
+
 class QtUi final : public Ui {
  public:
-  explicit QtUi(QWidget* parent = nullptr) : parent_(parent) {}
+  explicit QtUi(Program& p, QWidget* parent = nullptr) : p_(p), parent_(parent) {}
+  // The window the dialogs belong to and are centred on: the main window once it exists.
   void SetParent(QWidget* parent) { parent_ = parent; }
 
   std::optional<int> Choose(const std::string& prompt, const std::vector<std::string>& items,
@@ -31,7 +35,14 @@ class QtUi final : public Ui {
   void Beep() override;
 
  private:
+  Program& p_;
   QWidget* parent_;
 };
+
+namespace gui {
+// A file filter as the program writes it ("*.k40", or "Text|*.txt|Alle|*.*" pairs) in
+// QFileDialog's form.
+QString QtFileFilter(const std::string& filter);
+}  // namespace gui
 
 }  // namespace kv40::model

@@ -61,6 +61,7 @@ class ToleranceDialog final : public InputDialog {
     text->setBuddy(combo);
     grid->addWidget(text, row, 0);
     grid->addWidget(combo, row, 1);
+    SetHint({text, combo}, letters != nullptr ? 5200 : 5210);
     connect(combo, &QComboBox::activated, this, [this] { Recalculate(); });
     return combo;
   }

@@ -28,10 +28,12 @@ class ToothProfileDialog final : public InputDialog {
     points_->setRange(1, kMaxInvolutePoints);
     auto* pointsLabel = new QLabel("Anzahl der Punkte für die Evolvente", this);
     pointsLabel->setBuddy(points_);
+    SetHint({pointsLabel, points_}, 8300);
     g->addWidget(pointsLabel, 0, 0);
     g->addWidget(points_, 0, 1);
     polyline_ = Check(g, 1, "Evolvente als Polylinie ?", "CheckBox_polyline");
-    xe_ = AddField(g, 2, "Erzeug.Prof.versch.faktor xe", "Edit_xe", Quantity::RealLong);
+    SetHint({polyline_}, 8310);
+    xe_ = AddField(g, 2, "Erzeug.Prof.versch.faktor xe", "Edit_xe", Quantity::RealLong, 8330);
     auto* arrows = new QHBoxLayout;
     const auto& s = p.spec;
     arrows->addWidget(ArrowButton("Button_xem", "<", [this, &s] { xe_->SetValue(s.xem[part_]); }));

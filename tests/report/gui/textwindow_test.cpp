@@ -24,8 +24,8 @@ QApplication& App() {
   static int argc = 1;
   static char name[] = "kv40test";
   static char* argv[] = {name, nullptr};
-  static auto* app = new QApplication(argc, argv);
-  return *app;
+  static QApplication app(argc, argv);
+  return app;
 }
 
 std::string Run(const std::string& command) {
@@ -147,6 +147,21 @@ TEST(TextWindow, TheQtDesktopOpensOneWindowAndReusesIt) {
   EXPECT_EQ(first->findChild<QPlainTextEdit*>("Memo1")->toPlainText().toStdString(), "zweite\n");
   desktop.SetClipboardText("über");
   EXPECT_EQ(QGuiApplication::clipboard()->text().toStdString(), "über");
+}
+
+TEST(TextWindow, TheQtDesktopStartsProgramsAndSetsOneWaitCursor) {
+  App();
+  test::TestProgram t;
+  model::QtDesktop desktop(t.p);
+  EXPECT_TRUE(desktop.StartProgram("true", "/tmp/outwin.txt"));
+  EXPECT_FALSE(desktop.StartProgram("/nonexistent/textprogram", "/tmp/outwin.txt"));
+  EXPECT_FALSE(desktop.StartProgram("", "/tmp/outwin.txt"));
+  desktop.SetWaitCursor(true);
+  desktop.SetWaitCursor(true);  // a second request does not stack
+  ASSERT_NE(QApplication::overrideCursor(), nullptr);
+  EXPECT_EQ(QApplication::overrideCursor()->shape(), Qt::WaitCursor);
+  desktop.SetWaitCursor(false);
+  EXPECT_EQ(QApplication::overrideCursor(), nullptr);
 }
 
 TEST(TextPrinting, PrintsEachFormFeedPageOnAPdfPage) {

@@ -1,0 +1,273 @@
+// The menu of the main window and the handlers of its commands.
+#include "app/command_table.h"
+
+#include "app/captions.h"
+#include "app/commands.h"
+#include "app/file_commands.h"
+#include "report/message_help.h"
+
+namespace kv40::app {
+namespace {
+
+using model::Program;
+
+// ---- captions ----
+template <Cap c>
+std::string One(const Program& p) {
+  return Caption(p, c);
+}
+template <Cap a, Cap b>
+std::string Plus(const Program& p) {
+  return Caption(p, a) + " + " + Caption(p, b);
+}
+template <Cap c>
+std::string Dots(const Program& p) {
+  return Caption(p, c) + "...";
+}
+template <int i>
+std::string Recent(const Program& p) {
+  return RecentItemCaption(i, p.recentFiles[i - 1]);
+}
+std::string OpenTable(const Program& p) {
+  return Caption(p, Cap::Open) + " (" + Caption(p, Cap::Table) + ")";
+}
+std::string NiemannDetail(const Program& p) {
+  return "Detail " + Caption(p, Cap::Strength) + " Niemann";
+}
+template <const char* suffix>
+std::string DrawingWith(const Program& p) {
+  return Caption(p, Cap::Drawing) + suffix;
+}
+constexpr char kOne[] = " &1";
+constexpr char kTwo[] = " &2";
+constexpr char kOneAndTwo[] = " 1 &+ 2";
+std::string ToothProfileShaft(const Program& p) {
+  return Caption(p, Cap::ToothForm) + " " + Caption(p, Cap::Shaft) + " - External Spline";
+}
+std::string ToothProfileHub(const Program& p) {
+  return Caption(p, Cap::ToothForm) + " " + Caption(p, Cap::Hub) + " - Internal Spline";
+}
+template <int i>
+std::string DocumentN(const Program& p) {
+  return Caption(p, Cap::Document) + " &" + std::to_string(i);
+}
+std::string LanguageMenu(const Program& p) {
+  return Caption(p, Cap::Menu) + " " + Caption(p, Cap::Language);
+}
+// Items whose caption is the same in every language.
+template <const char* text>
+std::string Fixed(const Program&) {
+  return text;
+}
+constexpr char kDin5482[] = "DIN 5482";
+constexpr char kOle[] = "&OLE";
+constexpr char kStartExcel[] = "Start Excel";
+constexpr char kExportExcel[] = "Export KV40 -> Excel";
+constexpr char kImportExcel[] = "Import Excel -> KV40";
+constexpr char kPrintoutExcel[] = "Printout -> Excel";
+constexpr char kHistory[] = "&History";
+constexpr char kDeutsch[] = "&Deutsch";
+constexpr char kEnglishItem[] = "&English";
+constexpr char kRoman[] = "&Roman";
+constexpr char kKorea[] = "&Korea";
+constexpr char kAbout[] = "&KV40";
+
+// ---- handlers ----
+void New(Program& p, Shell& s) {
+  FileNew(p, s);
+}
+void Open(Program& p, Shell& s) {
+  FileOpen(p);
+  if (p.cancel) return;
+  s.Refresh();
+  s.UpdateTitle();
+}
+void Save(Program& p, Shell& s) {
+  FileSave(p);
+  if (!p.cancel) s.UpdateTitle();
+}
+void SaveAs(Program& p, Shell& s) {
+  FileSaveAs(p);
+  s.UpdateTitle();
+}
+template <int i>
+void OpenRecent(Program& p, Shell& s) {
+  OpenRecentFile(p, s, i);
+}
+void Exit(Program&, Shell& s) {
+  s.CloseWindow();
+}
+void Quick(Program& p, Shell& s) {
+  p.cancel = false;
+  QuickInput(p, s);
+  if (p.cancel) return;
+  s.Refresh();
+  p.modified = true;
+}
+void Text(Program& p, Shell& s) {
+  EditText(p, s);
+}
+template <InputDialog d>
+void Edit(Program& p, Shell& s) {
+  EditStep(p, s, d);
+}
+void Material(Program& p, Shell& s) {
+  EditMaterial(p, s);
+}
+void MessageList(Program& p, Shell&) {
+  p.cancel = false;
+  report::ShowMessageList(p);
+}
+template <int i>
+void Language(Program& p, Shell& s) {
+  SetLanguage(p, s, i);
+}
+void Homepage(Program& p, Shell&) {
+  p.GetDesktop().OpenUrl(kHomepageUrl);
+}
+void Mail(Program& p, Shell&) {
+  p.GetDesktop().OpenUrl(MailUrl());
+}
+void About(Program&, Shell& s) {
+  s.ShowLogo();
+  s.ShowAbout();
+}
+
+// What commands without a handler wait for.
+constexpr const char* kDrawings = "drawings";
+constexpr const char* kCad = "CAD output";
+constexpr const char* kTables = "tables";
+constexpr const char* kDocu = "drawing documentation";
+constexpr const char* kHelpImages = "help images";
+constexpr const char* kConfigDialogs = "configuration dialogs";
+constexpr const char* kPrintDialog = "print dialog";
+constexpr const char* kSpreadsheet = "spreadsheet";
+constexpr const char* kFileTable = "file table";
+constexpr const char* kDemo = "demonstration";
+constexpr const char* kReports = "reports";
+constexpr const char* kHistoryText = "version history";
+
+constexpr MenuEntry kTable[] = {
+    // ---- File ----
+    {0, "mi_file", One<Cap::File>, "", nullptr, ""},
+    {1, "mi_fileNew", One<Cap::New>, "Ctrl+N", New, ""},
+    {1, "mi_fileOpen", One<Cap::Open>, "Ctrl+O", Open, ""},
+    {1, "mi_fileOpenTable", OpenTable, "", nullptr, kFileTable},
+    {1, "mi_FileSave", One<Cap::Save>, "Ctrl+S", Save, ""},
+    {1, "mi_FileSaveAs", One<Cap::SaveAs>, "", SaveAs, ""},
+    {1, "", nullptr, "", nullptr, ""},
+    {1, "mi_fileprint", One<Cap::Print>, "Ctrl+P", nullptr, kPrintDialog},
+    {1, "mi_fileprintersetup", One<Cap::PrinterSetup>, "", nullptr, kPrintDialog},
+    {1, "mi_fileConfig", One<Cap::Settings>, "", nullptr, kConfigDialogs},
+    {1, "", nullptr, "", nullptr, ""},
+    {1, "mi_file1", Recent<1>, "Shift+F1", OpenRecent<1>, ""},
+    {1, "mi_file2", Recent<2>, "Shift+F2", OpenRecent<2>, ""},
+    {1, "mi_file3", Recent<3>, "Shift+F3", OpenRecent<3>, ""},
+    {1, "mi_file4", Recent<4>, "Shift+F4", OpenRecent<4>, ""},
+    {1, kRecentSeparatorName, nullptr, "", nullptr, ""},
+    {1, "mi_fileexit", One<Cap::Exit>, "", Exit, ""},
+    // ---- Edit ----
+    {0, "mi_Edit", One<Cap::Edit>, "", nullptr, ""},
+    {1, "mi_editquick", One<Cap::Quick>, "", Quick, ""},
+    {1, "mi_EditText", One<Cap::Text>, "", Text, ""},
+    {1, "mi_editabmessungen", One<Cap::Dimensions>, "", Edit<InputDialog::Dimensions>, ""},
+    {1, "mi_editqualitaet", One<Cap::Quality>, "", Edit<InputDialog::Tolerances>, ""},
+    {1, "mi_editMessen", One<Cap::Measure>, "", Edit<InputDialog::Measurement>, ""},
+    {1, "mi_EditMaterial", One<Cap::Material>, "", Material, ""},
+    {1, "mi_editLast", One<Cap::Load>, "", Edit<InputDialog::Load>, ""},
+    // ---- View ----
+    {0, "mi_View", One<Cap::View>, "", nullptr, ""},
+    {1, "mi_viewausdruck", One<Cap::Printout>, "", nullptr, ""},
+    {2, "mi_viewausdruckAbmessungen", One<Cap::Dimensions>, "", nullptr, kReports},
+    {2, "mi_viewausdruckFestigkeit", One<Cap::Strength>, "", nullptr, kReports},
+    {2, "mi_viewausdruckAbmessungenFestigkeit", Plus<Cap::Dimensions, Cap::Strength>, "", nullptr,
+     kReports},
+    {2, "mi_viewausdruckformelniemann", NiemannDetail, "", nullptr, kReports},
+    {2, "mi_viewausdruckauszug", One<Cap::Excerpt>, "", nullptr, kReports},
+    {1, "mi_ViewQuick", One<Cap::Quick>, "", nullptr, kDrawings},
+    {1, "mi_viewtabelle", One<Cap::Table>, "", nullptr, ""},
+    {2, "mi_viewtabellewellenabe", Plus<Cap::Shaft, Cap::Hub>, "", nullptr, kDrawings},
+    {2, "mi_viewtabellewelle", One<Cap::Shaft>, "", nullptr, kDrawings},
+    {2, "mi_viewtabellenabe", One<Cap::Hub>, "", nullptr, kDrawings},
+    {1, "mi_viewzeichnung", One<Cap::Drawing>, "", nullptr, ""},
+    {2, "mi_viewzeichnungwelle", One<Cap::Shaft>, "", nullptr, kDrawings},
+    {2, "mi_viewzeichnungnabe", One<Cap::Hub>, "", nullptr, kDrawings},
+    {1, "mi_viewfertigungszeichnung", One<Cap::ProductionDrawing>, "", nullptr, ""},
+    {2, "mi_viewfertigungszeichnungwellenabe", Plus<Cap::Shaft, Cap::Hub>, "", nullptr, kDrawings},
+    {2, "mi_viewfertigungszeichnungwelle", One<Cap::Shaft>, "", nullptr, kDrawings},
+    {2, "mi_viewfertigungszeichnungnabe", One<Cap::Hub>, "", nullptr, kDrawings},
+    {1, "mi_viewverzahnung", One<Cap::Toothing>, "", nullptr, ""},
+    {2, "mi_viewverzahnungwellenabe", Plus<Cap::Shaft, Cap::Hub>, "", nullptr, kDrawings},
+    {2, "mi_viewverzahnungwelle", One<Cap::Shaft>, "", nullptr, kDrawings},
+    {2, "mi_viewverzahnungnabe", One<Cap::Hub>, "", nullptr, kDrawings},
+    {1, "mi_viewbezugsprofil", One<Cap::ReferenceProfile>, "", nullptr, ""},
+    {2, "mi_viewbezugsprofilwelle", One<Cap::Shaft>, "", nullptr, kDrawings},
+    {2, "mi_viewbezugsprofilnabe", One<Cap::Hub>, "", nullptr, kDrawings},
+    {1, "mi_viewzahneingriff", One<Cap::ToothContact>, "", nullptr, kDrawings},
+    {1, "", nullptr, "", nullptr, ""},
+    {1, kErrorItemName, ErrorItemCaption, "", nullptr, kReports},
+    // ---- CAD ----
+    {0, "mi_CAD", One<Cap::Cad>, "", nullptr, ""},
+    {1, "mi_cadfertigungszeichnung", Dots<Cap::ProductionDrawing>, "", nullptr, kCad},
+    {1, "mi_cadzahnform", Dots<Cap::ToothForm>, "", nullptr, kCad},
+    {1, "mi_cadzeichnung1", DrawingWith<kOne>, "", nullptr, kCad},
+    {1, "mi_cadzeichnung2", DrawingWith<kTwo>, "", nullptr, kCad},
+    {1, "mi_cadzeichnung12", DrawingWith<kOneAndTwo>, "", nullptr, kCad},
+    {1, "mi_cadZahnprofilWelle", ToothProfileShaft, "", nullptr, kCad},
+    {1, "mi_cadZahnprofilNabe", ToothProfileHub, "", nullptr, kCad},
+    // ---- Database ----
+    {0, "mi_database", One<Cap::Database>, "", nullptr, ""},
+    {1, "mi_db5482", Fixed<kDin5482>, "", nullptr, kTables},
+    {1, "mi_dbfmaterial", One<Cap::Material>, "", nullptr, kTables},
+    {1, "mi_dbwstyp", One<Cap::MaterialType>, "", nullptr, kTables},
+    // ---- Documentation ----
+    {0, "mi_documentation", One<Cap::Document>, "", nullptr, ""},
+    {1, "mi_docdrawinginfo", One<Cap::DrawingData>, "", nullptr, kDocu},
+    {1, "", nullptr, "", nullptr, ""},
+    {1, "mi_docuShowChanges1", One<Cap::ChangesInfo>, "", nullptr, kDocu},
+    {1, "mi_docuPrintChanges", One<Cap::ChangesPrint>, "", nullptr, kDocu},
+    {1, "mi_docuNewChange", One<Cap::NewChange>, "", nullptr, kDocu},
+    {1, "mi_docuModifyChanges", One<Cap::EditLastChange>, "", nullptr, kDocu},
+    {1, "mi_docudeleteChange", One<Cap::DeleteLastChange>, "", nullptr, kDocu},
+    {1, "", nullptr, "", nullptr, ""},
+    {1, "mi_Document1", DocumentN<1>, "", nullptr, kDocu},
+    {1, "mi_Document2", DocumentN<2>, "", nullptr, kDocu},
+    {1, "mi_Document3", DocumentN<3>, "", nullptr, kDocu},
+    {1, "mi_Document4", DocumentN<4>, "", nullptr, kDocu},
+    {1, "mi_Document5", DocumentN<5>, "", nullptr, kDocu},
+    {1, "mi_DocumentSetup", One<Cap::DocumentSetup>, "", nullptr, kDocu},
+    // ---- OLE ----
+    {0, "mi_Ole", Fixed<kOle>, "", nullptr, ""},
+    {1, "mi_OleStartExcel", Fixed<kStartExcel>, "", nullptr, kSpreadsheet},
+    {1, "mi_OleExportExcel", Fixed<kExportExcel>, "", nullptr, kSpreadsheet},
+    {1, "mi_OleImportExcel", Fixed<kImportExcel>, "", nullptr, kSpreadsheet},
+    {1, "mi_OlePrintoutExcel", Fixed<kPrintoutExcel>, "", nullptr, kSpreadsheet},
+    // ---- Help ----
+    {0, "mi_Help", One<Cap::Help>, "", nullptr, ""},
+    {1, "mi_HelpHilfebild", One<Cap::HelpImage>, "", nullptr, kHelpImages},
+    {1, "mi_helpErrorMessages", One<Cap::ErrorMessages>, "", MessageList, ""},
+    {1, "mi_helpDemo", One<Cap::Demo>, "", nullptr, kDemo},
+    {1, "mi_helplanguage", LanguageMenu, "", nullptr, ""},
+    {2, "mi_helplanguageDeutsch", Fixed<kDeutsch>, "", Language<kGerman>, ""},
+    {2, "mi_helplanguageEnglish", Fixed<kEnglishItem>, "", Language<kEnglish>, ""},
+    {2, "mi_helplanguageRoman", Fixed<kRoman>, "", Language<kRomanian>, ""},
+    {2, "mi_helplanguageKorea", Fixed<kKorea>, "", Language<kKorean>, ""},
+    {1, "", nullptr, "", nullptr, ""},
+    {1, "mi_helpwww", One<Cap::Homepage>, "", Homepage, ""},
+    {1, "mi_helpemail", One<Cap::EMail>, "", Mail, ""},
+    {1, "", nullptr, "", nullptr, ""},
+    {1, "mi_helpHistory", Fixed<kHistory>, "", nullptr, kHistoryText},
+    {1, "mi_HelpAbout", Fixed<kAbout>, "", About, ""},
+};
+
+}  // namespace
+
+std::span<const MenuEntry> CommandTable() {
+  return kTable;
+}
+
+bool IsMenu(std::span<const MenuEntry> table, std::size_t i) {
+  return i + 1 < table.size() && table[i + 1].level > table[i].level;
+}
+
+}  // namespace kv40::app

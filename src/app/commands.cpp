@@ -1,0 +1,68 @@
+// Input sequences, the edit steps, the language switch and the mail address of the Help menu.
+#include "app/commands.h"
+
+#include "app/captions.h"
+#include "calc/driver.h"
+#include "report/message_help.h"
+
+namespace kv40::app {
+
+void QuickInput(model::Program& p, Shell& shell) {
+  for (InputDialog d : {InputDialog::Text, InputDialog::Dimensions, InputDialog::Tolerances,
+                        InputDialog::Measurement, InputDialog::Material, InputDialog::Load}) {
+    shell.RunDialog(d);
+    if (p.cancel) break;
+  }
+  if (p.cancel) {
+    p.cancel = false;
+    calc::RecalcAll(p);
+    return;
+  }
+  calc::RecalcAll(p);
+  p.modified = true;
+  report::ShowMessageList(p);
+}
+
+void EditStep(model::Program& p, Shell& shell, InputDialog dialog) {
+  p.cancel = false;
+  shell.RunDialog(dialog);
+  if (p.cancel) return;
+  p.modified = true;
+  calc::RecalcAll(p);
+  shell.Refresh();
+}
+
+void EditMaterial(model::Program& p, Shell& shell) {
+  p.cancel = false;
+  shell.RunDialog(InputDialog::Material);
+  if (!p.cancel) p.modified = true;
+  // A cancelled dialog stored nothing; the calculation must not stop for its cancel.
+  p.cancel = false;
+  calc::RecalcAll(p);
+  shell.Refresh();
+}
+
+void EditText(model::Program& p, Shell& shell) {
+  p.cancel = false;
+  shell.RunDialog(InputDialog::Text);
+  if (!p.cancel) p.modified = true;
+}
+
+void SetLanguage(model::Program& p, Shell& shell, int i) {
+  p.config.language = i;
+  LoadMenuCaptions(p, i);
+  LoadTermCaptions(p, i);
+  shell.ApplyCaptions();
+  shell.UpdateTitle();
+}
+
+std::string ErrorItemCaption(const model::Program& p) {
+  return Caption(p, Cap::ErrorMessages) + " (" + std::to_string(p.spec.log.messageCount) + ")";
+}
+
+std::string MailUrl() {
+  return std::string("mailto:") + kMailAddress + "?subject=" + model::kProgramShortName + "%20" +
+         model::kProgramVersion + "%20-%20" + "Passverzahnung%20DIN%205482";
+}
+
+}  // namespace kv40::app
