@@ -16,6 +16,7 @@
 #include "model/process_desktop.h"
 #include "model/recent_files.h"
 #include "report/format.h"
+#include "report/spline_report.h"
 #include "tables/lookups.h"
 
 namespace kv40::app {
@@ -65,7 +66,9 @@ int RunBatch(model::Program& p, const CommandLine& cl) {
       p.batchCad = true;
       p.batchCad = false;
       return 0;
-    default:  // the report text file comes with the report writer
+    case StartMode::BatchReport:
+      return report::BatchReport(p, cl.file);
+    default:
       return 0;
   }
 }

@@ -83,7 +83,7 @@ bool SafeTextWriter::Commit() {
   return error_ == 0;
 }
 
-int WriteFileAtomically(const std::filesystem::path& path, std::string_view bytes) {
+int WriteFileAtomically(const std::filesystem::path& path, std::string_view bytes, bool durable) {
   std::filesystem::path dir = path.parent_path();
   if (dir.empty()) dir = ".";
   std::string pattern = (dir / ("." + path.filename().string() + ".XXXXXX")).string();
@@ -112,7 +112,7 @@ int WriteFileAtomically(const std::filesystem::path& path, std::string_view byte
       done += static_cast<std::size_t>(n);
     }
   }
-  if (err == 0 && ::fsync(fd) != 0) err = errno;
+  if (err == 0 && durable && ::fsync(fd) != 0) err = errno;
   if (::close(fd) != 0 && err == 0) err = errno;
   if (err == 0 && std::rename(pattern.c_str(), path.c_str()) != 0) err = errno;
   if (err != 0) ::unlink(pattern.c_str());

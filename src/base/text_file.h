@@ -71,8 +71,10 @@ class SafeTextWriter {
 };
 
 // Writes bytes to path safely (temporary file in the same folder, then rename).
-// Returns 0 or the errno of the failure.
-int WriteFileAtomically(const std::filesystem::path& path, std::string_view bytes);
+// Returns 0 or the errno of the failure. durable: the bytes reach the disk before the rename
+// (files the user keeps); reports, which are made again at will, skip that wait.
+int WriteFileAtomically(const std::filesystem::path& path, std::string_view bytes,
+                        bool durable = true);
 
 // The historic error numbers the messages are chosen by: 100 read error, 101 disk full,
 // 106 bad numeric format; any other errno e gives 1000 + e.

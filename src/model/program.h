@@ -17,6 +17,7 @@
 #include "model/spec_state.h"
 #include "model/tooth_form_options.h"
 #include "model/ui.h"
+#include "report/writer_state.h"
 
 namespace kv40::tables {
 struct TableSession;  // tables/table_session.h
@@ -64,6 +65,8 @@ struct Program {
   docu::DocuData docu;
   // the graphic window's display list, world window and zoom (one window per program)
   cad::GraphicState graphic;
+  // the report writer: device, pages, header texts and the report being written
+  report::WriterState writer;
   std::array<std::string, 4> recentFiles{};
 
   // shared lines of choice lists and text screens (1-based in the dialogs' terms)

@@ -1,0 +1,298 @@
+// Opening and closing a report: the output devices, their files, the converted copies and
+// what each device does with the finished file.
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <array>
+#include <cerrno>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+
+#include "base/codepage.h"
+#include "base/text_file.h"
+#include "model/dialogs.h"
+#include "model/input_file.h"
+#include "report/external_program.h"
+#include "report/text.h"
+#include "report/writer.h"
+#include "report/writer_internal.h"
+
+namespace kv40::report {
+namespace {
+namespace fs = std::filesystem;
+
+constexpr std::array<const char*, 7> kDeviceTexts{
+    "Bildschirm",
+    "Textdrucker",
+    "Datei",
+    "Windows-Drucker",
+    "externes Textprogramm",
+    "TXT File (Excel, QPRO ...)",
+    "HTML File (Netscape, Internet Explorer ...)",
+};
+constexpr int kTempReportTries = 10;
+constexpr const char* kWindowCopy = "outwin.txt";
+constexpr const char* kPrinterPrefixFile = "TEXT.HXP";
+constexpr const char* kPausePerPage = "Pause nach jeder Seite ?";
+constexpr const char* kLossyNotice =
+    "Zeichen ohne Entsprechung im DOS-Zeichensatz wurden als \"?\" gespeichert.";
+
+std::string TempDir(const model::Program& p) {
+  return AddBackslash(p.config.tempDir);
+}
+
+std::string InputNamed(const model::Program& p, const std::string& ext) {
+  const std::string folder = p.dataDir.empty() ? std::string() : AddBackslash(p.dataDir);
+  return folder + p.currentFile + ext;
+}
+
+// Can path be written without harming a file that is there? 0 or the errno.
+int TestCreate(const std::string& path) {
+  struct stat st {};
+  if (stat(path.c_str(), &st) == 0) {
+    if (S_ISDIR(st.st_mode)) return EISDIR;
+    const int fd = open(path.c_str(), O_WRONLY | O_APPEND | O_CLOEXEC);
+    if (fd < 0) return errno;
+    close(fd);
+    return 0;
+  }
+  const int fd = open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
+  if (fd < 0) return errno;
+  close(fd);
+  unlink(path.c_str());
+  return 0;
+}
+
+// The first "$OUTn.TMP" of the temporary folder that can be created; empty when none.
+std::string TempReportFile(const model::Program& p, int& error) {
+  for (int n = 1; n <= kTempReportTries; ++n) {
+    const std::string path = TempDir(p) + "$OUT" + std::to_string(n) + ".TMP";
+    error = TestCreate(path);
+    if (error == 0) return path;
+  }
+  return {};
+}
+
+// The save dialog for a report file with the given extension, and the overwrite check.
+std::string ChooseReportFile(model::Program& p, const std::string& ext) {
+  const auto chosen = p.GetUi().SaveFile("*." + ext, p.dataDir);
+  if (!chosen || chosen->empty()) {
+    p.cancel = true;
+    return {};
+  }
+  std::string path = *chosen;
+  if (fs::path(path).extension().empty()) path += "." + ext;
+  model::CheckOutputFile(p, path);
+  return p.cancel ? std::string() : path;
+}
+
+std::string ExportFile(model::Program& p) {
+  if (p.config.askTextDevice) return ChooseReportFile(p, "txt");
+  return TempDir(p) + "$$$" + std::to_string(p.writer.exportCounter + 1) + ".txt";
+}
+
+bool HasBrowser(const model::Program& p) {
+  return !Trim(p.config.htmlBrowser).empty();
+}
+
+// The file of the device; empty (with p.cancel) when none can be had.
+std::string DeviceFile(model::Program& p, int& error) {
+  error = 0;
+  switch (p.writer.device) {
+    case kDeviceFile:
+      return ChooseReportFile(p, "txt");
+    case kDeviceExport:
+      return ExportFile(p);
+    case kDeviceHtml:
+      if (HasBrowser(p)) return TempDir(p) + model::kProgramShortName + ".htm";
+      return ChooseReportFile(p, "htm");
+    case kDeviceDosFile:
+      return TempDir(p) + "OUTDOS.TXT";
+    case kDeviceNamedExport:
+      if (p.writer.framedExport) return InputNamed(p, ".txt");
+      return ExportFile(p);
+    default:
+      return TempReportFile(p, error);
+  }
+}
+
+int DeviceOf(const model::Program& p, int kind) {
+  if (kind != 0) return kind >= 1 && kind <= kDeviceNamedExport ? kind : kDeviceScreen;
+  if (p.writer.forcedDevice != 0) return p.writer.forcedDevice;
+  const int configured = p.config.textDevice;
+  return configured >= 1 && configured <= kDeviceNamedExport ? configured : kDeviceScreen;
+}
+
+// The report in the DOS code page with DOS line ends.
+std::string OemBytes(model::Program& p, bool& lossy) {
+  std::string text;
+  text.reserve(p.writer.body.size() + p.writer.body.size() / 16);
+  for (char ch : p.writer.body) {
+    if (ch == '\n') text += '\r';
+    text += ch;
+  }
+  base::OemText oem = base::Utf8ToCp437(text);
+  lossy = oem.lossy;
+  return std::move(oem.bytes);
+}
+
+// The report for the screen and the desktop's programs (UTF-8).
+std::string WindowBytes(const model::Program& p) {
+  return WindowText(p.fmt(), p.writer.body);
+}
+
+bool Write(model::Program& p, const std::string& path, const std::string& bytes) {
+  if (const int error = base::WriteFileAtomically(path, bytes, false); error != 0) {
+    model::ReportWriteError(p, error);
+    return false;
+  }
+  return true;
+}
+
+// Devices whose file the system's printing or the user's programs read directly get it in
+// UTF-8; every other report text file is in the DOS code page.
+bool WriteReportFile(model::Program& p) {
+  const auto& w = p.writer;
+  const bool utf8 = w.device == kDeviceHtml || w.device == kDeviceTextPrinter ||
+                    w.device == kDevicePrinter ||
+                    (w.device == kDeviceNamedExport && w.framedExport);
+  if (utf8) return Write(p, w.outputFile, WindowBytes(p));
+  bool lossy = false;
+  const std::string bytes = OemBytes(p, lossy);
+  if (!Write(p, w.outputFile, bytes)) return false;
+  if (lossy) model::ShowInfo(p, kLossyNotice);
+  return true;
+}
+
+std::string WindowCopyPath(const model::Program& p) {
+  return TempDir(p) + kWindowCopy;
+}
+
+void RemoveReportFile(const model::Program& p) {
+  std::error_code ec;
+  fs::remove(p.writer.outputFile, ec);
+}
+
+// The bytes of a file as they are; empty when it cannot be read.
+std::string RawBytes(const char* path) {
+  std::ifstream in(path, std::ios::binary);
+  std::ostringstream bytes;
+  if (in) bytes << in.rdbuf();
+  return bytes.str();
+}
+
+// The text printer: the printer set-up bytes of TEXT.HXP in the working folder, unchanged,
+// then the report, handed to the text printer command (lp).
+void SendToTextPrinter(model::Program& p) {
+  const std::string& printer = p.writer.textPrinter;
+  if (!Write(p, p.writer.outputFile, RawBytes(kPrinterPrefixFile) + WindowBytes(p))) return;
+  RunExternalProgram(p, printer, p.writer.outputFile,
+                     "Textdrucker: " + printer + " hat den Druckauftrag nicht angenommen");
+  RemoveReportFile(p);
+}
+
+void HandOver(model::Program& p) {
+  auto& w = p.writer;
+  const std::string copy = WindowCopyPath(p);
+  switch (w.device) {
+    case kDeviceScreen:
+      if (Write(p, copy, WindowBytes(p))) p.GetDesktop().ShowTextWindow(copy);
+      RemoveReportFile(p);
+      return;
+    case kDeviceFile:
+      if (!Write(p, copy, WindowBytes(p))) return;
+      model::ShowInfo(p, w.outputFile + " " + "und Windows-Datei" + " " + kWindowCopy + " " +
+                             "wurden angelegt." + ".");
+      return;
+    case kDevicePrinter:
+      p.GetDesktop().PrintTextFile(w.outputFile);
+      RemoveReportFile(p);
+      return;
+    case kDeviceTextProgram:
+      if (Write(p, copy, WindowBytes(p))) StartExternalProgram(p, p.config.textProgram, copy);
+      RemoveReportFile(p);
+      return;
+    case kDeviceExport:
+      ++w.exportCounter;
+      Write(p, TempDir(p) + "$$" + std::to_string(w.exportCounter) + ".txt", WindowBytes(p));
+      return;
+    case kDeviceHtml:
+      if (HasBrowser(p)) StartExternalProgram(p, p.config.htmlBrowser, w.outputFile);
+      return;
+    case kDeviceDosFile:
+      Write(p, copy, WindowBytes(p));
+      return;
+    case kDeviceNamedExport:
+      ++w.exportCounter;
+      if (!w.framedExport) Write(p, InputNamed(p, ".txt"), WindowBytes(p));
+      return;
+    default:
+      return;
+  }
+}
+
+}  // namespace
+
+void OpenReport(model::Program& p, int kind, const std::string& name) {
+  for (std::size_t i = 0; i < kDeviceTexts.size(); ++i)
+    p.itemLines[i] = kDeviceTexts[i];
+  if (kind == kDeviceListKind) return;
+  auto& w = p.writer;
+  w.open = false;
+  w.device = static_cast<std::uint16_t>(DeviceOf(p, kind));
+  if (kind == 0 && w.forcedDevice == 0 && p.config.askTextDevice) {
+    int selection = w.device <= kDeviceTexts.size() ? int{w.device} : int{kDeviceScreen};
+    if (!model::ChooseItem(p, kChooseDevice, static_cast<int>(kDeviceTexts.size()), selection)) {
+      return;
+    }
+    w.device = static_cast<std::uint16_t>(selection);
+  }
+  (void)name;  // each device names its own file; the caller's name is the report's default
+  w.pagePause = false;
+  if (w.device == kDeviceTextPrinter) {
+    w.pagePause = model::AskYesNoCancel(p, kPausePerPage);
+    if (p.cancel) return;
+  }
+  int error = 0;
+  const std::string file = DeviceFile(p, error);
+  if (p.cancel) return;
+  if (error == 0 && !file.empty()) error = TestCreate(file);
+  if (file.empty() || error != 0) {
+    model::ReportCreateError(p, error != 0 ? error : ENOENT);
+    return;
+  }
+  w.outputFile = file;
+  w.lineCount = 0;
+  w.pageCount = 0;
+  w.tableOpen = false;
+  w.inHeader = false;
+  w.body.clear();
+  w.open = true;
+}
+
+void CloseReport(model::Program& p) {
+  auto& w = p.writer;
+  if (!detail::Writing(p)) return;
+  const bool pagePrinter =
+      w.device == kDeviceScreen || w.device == kDeviceTextPrinter || w.device == kDevicePrinter;
+  if (pagePrinter && w.lineCount > 0 && (p.config.headerMode == 2 || detail::FrameMode(p) == 4)) {
+    detail::EmitNoEnd(p, "\f");
+  }
+  if (CurrentStyle(p) == Style::Html) {
+    EndHtmlTable(p);
+    WriteRaw(p, "</BODY>");
+    WriteRaw(p, "</HTML>");
+  }
+  w.open = false;
+  if (w.device == kDeviceTextPrinter) {
+    SendToTextPrinter(p);
+  } else if (WriteReportFile(p)) {
+    HandOver(p);
+  }
+  w.body.clear();
+}
+
+}  // namespace kv40::report

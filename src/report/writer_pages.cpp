@@ -1,0 +1,245 @@
+// The report writer's pages: header texts, page headers in the three styles, page ends,
+// and the section of calculation messages.
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "base/utf8.h"
+#include "model/dialogs.h"
+#include "report/format.h"
+#include "report/message_help_file.h"
+#include "report/text.h"
+#include "report/writer.h"
+#include "report/writer_internal.h"
+
+namespace kv40::report {
+namespace {
+
+constexpr const char* kPauseQuestion = "Blatt in Drucker einlegen.  Fortfahren ?";
+constexpr const char* kMessageTitle = "BEMERKUNGEN, WARNUNGEN, FEHLERMELDUNGEN";
+constexpr int kMaxPathChars = 69;  // folder and name together; beyond that the name alone
+
+std::string ProgramTitleVersion() {
+  return std::string(model::kProgramTitle) + " V" + model::kProgramVersion;
+}
+
+// The input data file as the page header names it.
+std::string HeaderFileName(const model::Program& p) {
+  if (!p.writer.namedFile.empty()) return p.writer.namedFile;
+  if (p.startedWithFile || p.currentFile.empty()) return p.currentFile;
+  const std::string folder = p.dataDir.empty() ? std::string() : AddBackslash(p.dataDir);
+  const std::string ext = std::string(".") + model::kFileExt;
+  if (base::CharCount(folder + p.currentFile) > kMaxPathChars) return p.currentFile + ext;
+  return folder + p.currentFile + ext;
+}
+
+// The first page of a report: n = 1, or n = 0 before any page was begun.
+bool FirstPage(const model::Program& p, int n) {
+  return n == 1 || (n == 0 && p.writer.pageCount == 0);
+}
+
+// A header line: the fields between the side characters at columns 1 and 70.
+void SideLine(model::Program& p, std::vector<Field> fields) {
+  const std::string side = SideChar(p);
+  fields.insert(fields.begin(), Field{1, side});
+  fields.push_back(Field{kFrameWidth, side});
+  WriteLine(p, BuildLine(kFrameWidth, fields));
+}
+
+std::string PageNumberText(const model::Program& p, int page) {
+  std::string text = "Bl." + IntBlankPad(page, 2);
+  if (p.writer.pageTotal != 0) text += "/" + IntBlankPad(p.writer.pageTotal, 2);
+  return text;
+}
+
+void HtmlTableHeading(model::Program& p) {
+  const auto& h = p.writer.headings;
+  BeginHtmlTable(p);
+  std::string row = "<TR><TD><CENTER>" + detail::Html(h[0]) + "</CENTER></TD>";
+  for (std::size_t i = 1; i < h.size(); ++i)
+    row += "<TD>" + detail::Html(h[i]) + "</TD>";
+  detail::Emit(p, row + "</TR>");
+}
+
+void TabHeader(model::Program& p, int n, int kind) {
+  auto& w = p.writer;
+  if (FirstPage(p, n)) {
+    const base::DateTime now = p.Now();
+    WriteRaw(p, ProgramTitleVersion() + '\t' + DateText(p.fmt(), now) + '\t' + TimeText(now));
+    WriteRaw(p, RemoveBlanks(w.outputFile));
+    for (int i = 1; i <= 3; ++i)
+      WriteRaw(p, p.spec.text[i]);
+    WriteRaw(p, " ");
+    ++w.pageCount;
+  }
+  if (kind == 1) {
+    const auto& h = w.headings;
+    WriteRaw(p, h[0] + '\t' + h[1] + '\t' + h[2] + '\t' + h[3] + '\t' + h[4]);
+  }
+}
+
+void HtmlHeader(model::Program& p, int n, int kind) {
+  auto& w = p.writer;
+  if (FirstPage(p, n)) {
+    const std::string title = detail::Html(ProgramTitleVersion());
+    // The document begins once; a second report in the same file (the strength sheet after
+    // the dimension sheet) gets its header block only.
+    if (w.body.empty()) {
+      WriteRaw(p, "<!-- " + RemoveBlanks(w.outputFile) + " -->");
+      WriteRaw(p, "<HTML>");
+      WriteRaw(p, "<head><meta charset=\"utf-8\"><title>" + title + "</title></head>");
+      WriteRaw(p, "<BODY BGCOLOR=\"C0C0C0\">");
+    }
+    EndHtmlTable(p);
+    WriteRaw(p, "<hr>");
+    ++w.lineCount;
+    detail::Emit(p, "<br><h4>" + title + "</h4>");
+    WriteRaw(p, "<hr>");
+    for (const std::string& line : w.headerLines)
+      WriteRaw(p, "<h5>" + detail::Html(line) + "</h5>");
+    WriteRaw(p, "<hr>");
+    ++w.pageCount;
+  }
+  if (kind == 1) HtmlTableHeading(p);
+}
+
+// The framed header: title, page, date, time and file, the header lines, the table heading.
+void FramedHeader(model::Program& p, int page, int kind) {
+  const auto& w = p.writer;
+  const bool onEveryPage = p.config.headerMode != 2;
+  if (detail::FrameMode(p) == 4) WriteLine(p, "");
+  for (int i = 0; i < p.config.headerSpaceLines; ++i)
+    WriteLine(p, "");
+  WriteLine(p, TopFrame(p));
+  std::vector<Field> first{{6, w.headerTitle}};
+  if (onEveryPage) first.push_back({w.pageTotal == 0 ? 64 : 60, PageNumberText(p, page)});
+  SideLine(p, first);
+  const base::DateTime now = p.Now();
+  SideLine(p, {{53, DateText(p.fmt(), now)}, {64, TimeText(now)}});
+  SideLine(p, {{6, HeaderFileName(p)}});
+  WriteLine(p, MiddleFrame(p));
+  for (std::size_t i = 0; i < w.headerLines.size(); ++i) {
+    if (i == 3 && w.headerLines[i].empty()) continue;
+    SideLine(p, {{6, w.headerLines[i]}});
+  }
+  if (kind == 1) {
+    const auto& h = w.headings;
+    WriteLine(p, MiddleFrame(p));
+    SideLine(p, {{35, h[1]}, {44, h[2]}, {51, h[3]}, {62, h[4]}});
+    WriteLine(p, BottomFrame(p));
+    WriteLine(p, "");
+  } else {
+    WriteLine(p, BottomFrame(p));
+  }
+}
+
+void TextHeader(model::Program& p, int n, int kind) {
+  auto& w = p.writer;
+  if (w.pagePause && !model::AskYesNoCancel(p, kPauseQuestion)) p.cancel = true;
+  if (p.cancel) return;
+  const bool first = FirstPage(p, n);
+  if (p.config.headerMode == 2 && !first) return WriteLine(p, " ");
+  if (detail::FrameMode(p) == 4 && !first && w.lineCount < detail::LinesPerPage(p) / 2) return;
+  w.lineCount = 0;
+  w.pageKind = kind;
+  ++w.pageCount;
+  const bool wasInHeader = w.inHeader;
+  w.inHeader = true;
+  FramedHeader(p, n == 0 ? w.pageCount : n, kind);
+  w.inHeader = wasInHeader;
+}
+
+}  // namespace
+
+void SetPageHeader(model::Program& p, const std::string& title, const std::string& line1,
+                   const std::string& line2, const std::string& line3, const std::string& line4,
+                   int total) {
+  auto& w = p.writer;
+  w.headerTitle = Left(
+      title.empty() ? std::string(model::kProgramTitle) + "  V" + model::kProgramVersion : title,
+      kHeaderTextLength);
+  const std::string* lines[] = {&line1, &line2, &line3, &line4};
+  for (std::size_t i = 0; i < w.headerLines.size(); ++i)
+    w.headerLines[i] = Left(*lines[i], kHeaderTextLength);
+  w.pageTotal = total;
+  w.lineCount = 0;
+  w.pageCount = 0;
+}
+
+void SetTableHeadings(model::Program& p, const std::string& h0, const std::string& h1,
+                      const std::string& h2, const std::string& h3, const std::string& h4) {
+  auto& h = p.writer.headings;
+  h = {Left(h0, kHeadingLength), Left(h1, kShortHeadingLength), Left(h2, kShortHeadingLength),
+       Left(h3, kShortHeadingLength), Left(h4, kShortHeadingLength)};
+}
+
+void PageHeader(model::Program& p, int n, int kind) {
+  if (!detail::Writing(p)) return;
+  switch (CurrentStyle(p)) {
+    case Style::Tab:
+      return TabHeader(p, n, kind);
+    case Style::Html:
+      return HtmlHeader(p, n, kind);
+    case Style::Text:
+      return TextHeader(p, n, kind);
+  }
+}
+
+void PageEnd(model::Program& p) {
+  if (!detail::Writing(p)) return;
+  auto& w = p.writer;
+  if (w.device == kDeviceExport || w.device == kDeviceHtml || w.device == kDeviceNamedExport) {
+    return;
+  }
+  if (detail::FrameMode(p) == 4 && w.lineCount < detail::LinesPerPage(p) / 2) return;
+  if (w.device == kDeviceScreen || w.device == kDevicePrinter) detail::Emit(p, "\f");
+  if (w.device == kDeviceTextPrinter) detail::EmitNoEnd(p, "\f");
+  w.lineCount = 0;
+}
+
+void EnsureSpace(model::Program& p, int kind) {
+  if (!detail::Writing(p)) return;
+  if (p.writer.lineCount <= std::max(detail::LinesPerPage(p) - 10, 10)) return;
+  PageEnd(p);
+  PageHeader(p, 0, kind);
+  WriteLine(p, "");
+}
+
+void WriteMessageSection(model::Program& p) {
+  const MessageLog& log = p.spec.log;
+  if (!detail::Writing(p) || log.messageCount == 0) return;
+  const Style style = CurrentStyle(p);
+  WriteRaw(p, "");
+  WriteLine(p, kMessageTitle);
+  if (style != Style::Tab) {
+    WriteLine(p, DoubleLine(p));
+    WriteRaw(p, "");
+    WriteLine(p, ThinLine(p));
+  }
+  BeginHtmlTable(p);
+  for (int i = 1; i <= log.messageCount; ++i) {
+    if (style == Style::Tab) {
+      WriteRaw(p, log.Message(i) + '\t' + MessageCause(p, i) + '\t' + MessageRemedy(p, i));
+      continue;
+    }
+    WriteTextRow(p, log.Message(i));
+    WriteWrapped(p, MessageCause(p, i));
+    WriteWrapped(p, MessageRemedy(p, i));
+    if (style == Style::Text && detail::FrameMode(p) != 4) WriteLine(p, ThinLine(p));
+    if (style == Style::Html) {
+      EndHtmlTable(p);
+      WriteLine(p, "");
+      BeginHtmlTable(p);
+    }
+  }
+  EndHtmlTable(p);
+}
+
+void PrintMessageReport(model::Program& p) {
+  if (!detail::Writing(p) || p.spec.log.messageCount == 0) return;
+  PageHeader(p, 0, 0);
+  WriteMessageSection(p);
+  PageEnd(p);
+}
+
+}  // namespace kv40::report
