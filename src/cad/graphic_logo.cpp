@@ -55,8 +55,8 @@ void Connection(GraphicState& g) {
 // Letters 6 wide and 8 high with strokes of 1.6, lower left corner at (x, 0).
 void LetterK(GraphicState& g, Extended x) {
   Quad(g, {x, 0}, {x + 1.6L, 0}, {x + 1.6L, 8}, {x, 8});
-  Quad(g, {x + 1.6L, 3.2L}, {x + 4.0L, 8}, {x + 6.0L, 8}, {x + 1.6L, 5.2L});
-  Quad(g, {x + 2.6L, 4.4L}, {x + 4.0L, 0}, {x + 6.0L, 0}, {x + 3.8L, 5.4L});
+  Quad(g, {x + 1.6L, 2.6L}, {x + 3.5L, 2.6L}, {x + 6.0L, 8}, {x + 4.1L, 8});  // arm
+  Quad(g, {x + 2.4L, 4.6L}, {x + 4.1L, 0}, {x + 6.0L, 0}, {x + 4.3L, 4.6L});  // leg
 }
 
 void LetterV(GraphicState& g, Extended x) {

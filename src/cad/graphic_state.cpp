@@ -18,31 +18,7 @@ int Round(Extended v) {
   return static_cast<int>(std::nearbyint(std::clamp(v, -kMaxPixel, kMaxPixel)));
 }
 
-Extended Frac(Extended x) {
-  return x - std::trunc(x);
-}
-
 }  // namespace
-
-int DeviceMapping::X(Extended x) const {
-  if (!printer) return Round((x - zoomX0) * scaleX) + viewX0;
-  return offsetX + Round(pageW * (((x - zoomX0) * scaleX) + viewX0) * printScaleX / resX);
-}
-
-int DeviceMapping::Y(Extended y) const {
-  if (!printer) return viewY1 - Round((y - zoomY0) * scaleY);
-  return offsetY + Round(pageH * (viewY1 - (y - zoomY0) * scaleY) * printScaleY / resY);
-}
-
-int DeviceMapping::LengthX(Extended l) const {
-  if (!printer) return Round(l * scaleX);
-  return Round(pageW * l * scaleX * printScaleX / resX);
-}
-
-int DeviceMapping::LengthY(Extended l) const {
-  if (!printer) return Round(l * scaleY);
-  return Round(pageH * l * scaleY * printScaleY / resY);
-}
 
 void GraphicState::ApplyConfig(const config::Config& c) {
   if (c.resX != 0 && c.resX != 0xFFFF) ResX = c.resX;
@@ -196,7 +172,8 @@ void GraphicState::Rectangle(Extended x1, Extended y1, Extended x2, Extended y2)
 
 void GraphicState::Arc(Extended xc, Extended yc, Extended startAngle, Extended endAngle,
                        Extended r) {
-  Extended sweep = (Frac(endAngle / 360) - Frac(startAngle / 360)) * 360;
+  // (frac(a2 / 360) - frac(a1 / 360)) * 360, computed exactly: 4 degrees stay 4
+  Extended sweep = std::fmod(endAngle, 360.0L) - std::fmod(startAngle, 360.0L);
   if (sweep < 0) sweep += 360;
   const Extended xs = xc + r * std::cos(startAngle * kDegToRad);
   const Extended ys = yc + r * std::sin(startAngle * kDegToRad);

@@ -52,19 +52,38 @@ struct ZoomRect {
 };
 
 // World to device pixels for one replay pass, taken from the state when the pass starts
-// and after every window record.
+// and after every window record. Computed in double: the records hold 8 digits.
 struct DeviceMapping {
   bool printer = false;
-  Extended zoomX0 = 0, zoomY0 = 0, scaleX = 1, scaleY = 1;
+  double zoomX0 = 0, zoomY0 = 0, scaleX = 1, scaleY = 1;
   int viewX0 = 0, viewY1 = 0;
   // printer only: page size in pixels, print scales, resolution and the origin offset
-  Extended pageW = 0, pageH = 0, printScaleX = 1, printScaleY = 1, resX = 1, resY = 1;
+  double pageW = 0, pageH = 0, printScaleX = 1, printScaleY = 1, resX = 1, resY = 1;
   int offsetX = 0, offsetY = 0;
 
-  int X(Extended x) const;
-  int Y(Extended y) const;
-  int LengthX(Extended l) const;
-  int LengthY(Extended l) const;
+  int X(double x) const {
+    if (!printer) return RoundPixel((x - zoomX0) * scaleX) + viewX0;
+    return offsetX + RoundPixel(pageW * (((x - zoomX0) * scaleX) + viewX0) * printScaleX / resX);
+  }
+  int Y(double y) const {
+    if (!printer) return viewY1 - RoundPixel((y - zoomY0) * scaleY);
+    return offsetY + RoundPixel(pageH * (viewY1 - (y - zoomY0) * scaleY) * printScaleY / resY);
+  }
+  int LengthX(double l) const {
+    return RoundPixel(printer ? pageW * l * scaleX * printScaleX / resX : l * scaleX);
+  }
+  int LengthY(double l) const {
+    return RoundPixel(printer ? pageH * l * scaleY * printScaleY / resY : l * scaleY);
+  }
+
+  // Nearest integer, ties to even (adding 1.5 * 2^52 leaves no fraction bits), kept well
+  // inside what a painter can rasterise.
+  static int RoundPixel(double v) {
+    constexpr double kLimit = 16777216.0;
+    constexpr double kMagic = 6755399441055744.0;
+    v = v >= -kLimit ? (v <= kLimit ? v : kLimit) : -kLimit;  // NaN too
+    return static_cast<int>((v + kMagic) - kMagic);
+  }
 };
 
 // The screen mapping as one value: viewport, world window, zoomed world corner and scales.

@@ -114,10 +114,10 @@ bool GraphicState::ApplyWindowRecord(const RecordView& r) {
 
 DeviceMapping GraphicState::ScreenMapping() const {
   DeviceMapping m;
-  m.zoomX0 = ZoomWorldX0;
-  m.zoomY0 = ZoomWorldY0;
-  m.scaleX = ScaleX;
-  m.scaleY = ScaleY;
+  m.zoomX0 = static_cast<double>(ZoomWorldX0);
+  m.zoomY0 = static_cast<double>(ZoomWorldY0);
+  m.scaleX = static_cast<double>(ScaleX);
+  m.scaleY = static_cast<double>(ScaleY);
   m.viewX0 = ViewX0;
   m.viewY1 = ViewY1;
   return m;
@@ -128,8 +128,8 @@ DeviceMapping GraphicState::PrinterMapping(int pageW, int pageH) const {
   m.printer = true;
   m.pageW = pageW;
   m.pageH = pageH;
-  m.printScaleX = PrintScaleX;
-  m.printScaleY = PrintScaleY;
+  m.printScaleX = static_cast<double>(PrintScaleX);
+  m.printScaleY = static_cast<double>(PrintScaleY);
   m.resX = ResX > 0 ? ResX : 1;
   m.resY = ResY > 0 ? ResY : 1;
   // both offsets convert millimetres with the page width over 210 mm

@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -16,6 +17,10 @@
 #include "model/spec_state.h"
 #include "model/tooth_form_options.h"
 #include "model/ui.h"
+
+namespace kv40::tables {
+struct TableSession;  // tables/table_session.h
+}
 
 namespace kv40::model {
 
@@ -65,6 +70,9 @@ struct Program {
   std::array<std::string, kItemLineCount> itemLines{};
   std::uint16_t helpContext = 0;
   CaptionLanguages captions;
+
+  // The one shared table of the table access layer and what it keeps between lookups.
+  std::shared_ptr<tables::TableSession> tables;
 
   Ui* ui = nullptr;
   Desktop* desktop = nullptr;

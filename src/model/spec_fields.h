@@ -58,6 +58,11 @@ void VisitSpecFields(State& s, Visitor&& v) {
   v("wtyp", s.wtyp);
   v("wtab", s.wtab);
   v("wgroup", s.wgroup);
+  v("matText3", s.matText3);
+  v("matInt5", s.matInt5);
+  v("matInt7", s.matInt7);
+  v("matNumbers", s.matNumbers);
+  v("matTexts", s.matTexts);
   // --- load, surface-pressure method ---
   v("TN", s.TN);
   v("Tmax", s.Tmax);

@@ -19,6 +19,8 @@ inline constexpr int kBez5482Len = 7;
 inline constexpr int kText5482Len = 25;
 inline constexpr int kMatnrLen = 9;
 inline constexpr int kMatnameLen = 18;
+inline constexpr int kMatText3Len = 9;
+inline constexpr int kMatTextLen = 35;
 inline constexpr int kToolNameLen = 10;
 inline constexpr int kTolcodeLen = 8;
 
@@ -76,6 +78,12 @@ struct SpecState {
   PartPair<Word> wtyp;
   Word wtab = 1;
   PartPair<std::int32_t> wgroup;  // material type number (material table field 4)
+  // the further columns of the material table row last taken; not stored in the file
+  PartPair<std::string> matText3;             // field 3 [9]
+  PartPair<std::int32_t> matInt5;             // field 5
+  PartPair<std::int32_t> matInt7;             // field 7
+  PartPair<Array1<Extended, 4>> matNumbers;   // fields 8 to 11
+  PartPair<Array1<std::string, 2>> matTexts;  // fields 12 and 13 [35]
 
   // --- load, surface-pressure method ---
   Extended TN = 0;

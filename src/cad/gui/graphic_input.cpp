@@ -59,11 +59,7 @@ void TFquengra::FormMouseDown(Qt::MouseButton button, QPoint pos) {
     g.ResetZoom();
     ClearViewPort();
   } else if (button == Qt::LeftButton && doubleClicked_) {
-    // back to the whole drawing
-    bool ok = g.RestoreLimit();
-    g.ResetZoom();
-    ok = g.ReSetWindow() && ok;
-    if (!ok) p_.cancel = true;
+    BackToWholeDrawing();
     ClearViewPort();
   } else if (button == Qt::LeftButton && !rubberActive_) {
     rubberActive_ = true;
@@ -96,6 +92,17 @@ void TFquengra::FormMouseUp(QPoint pos) {
 
 void TFquengra::FormDblClick(QPoint) {
   doubleClicked_ = true;
+}
+
+void TFquengra::BackToWholeDrawing() {
+  GraphicState& g = p_.graphic;
+  bool ok = g.RestoreLimit();
+  g.ResetZoom();
+  ok = g.ReSetWindow() && ok;
+  // The window records in the list do not carry the scaling mode; the drawing started
+  // isotropic (Header), and the fractions of ReSetWindow must not stretch it on replay.
+  g.Isotropic = true;
+  if (!ok) p_.cancel = true;
 }
 
 }  // namespace kv40::cad

@@ -9,12 +9,7 @@ namespace kv40::cad {
 
 bool TFquengra::PrintWindow(QPrinter& printer, bool fit) {
   GraphicState& g = p_.graphic;
-  if (fit) {
-    bool ok = g.RestoreLimit();
-    g.ResetZoom();
-    ok = g.ReSetWindow() && ok;
-    if (!ok) p_.cancel = true;
-  }
+  if (fit) BackToWholeDrawing();
   Replay();  // the screen first, so both show the same
   QPainter painter;
   if (!painter.begin(&printer)) return false;

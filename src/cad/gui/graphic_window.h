@@ -93,6 +93,8 @@ class TFquengra : public QMainWindow {
   friend class GraphicCanvas;
 
   void ScheduleReplay();
+  // RestoreLimit, ResetZoom, ReSetWindow: the double click and printing with "anpassen".
+  void BackToWholeDrawing();
   void ReplayNow(bool letEventsRun);
   void PaintCanvas(QPainter& painter);
   void DrawImmediate(Extended x, Extended y, bool draw);

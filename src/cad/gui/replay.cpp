@@ -12,6 +12,7 @@
 #include <cmath>
 #include <vector>
 
+#include "cad/gui/raster_lines.h"
 #include "cad/gui/replay_text.h"
 
 namespace kv40::cad {
@@ -62,7 +63,12 @@ class Replayer {
   QPoint Map(double x, double y) const { return {m_.X(x), m_.Y(y)}; }
   void Flush() {
     if (lines_.empty()) return;
-    painter_.drawLines(lines_.data(), static_cast<int>(lines_.size()));
+    const int n = static_cast<int>(lines_.size());
+    if (image_ != nullptr && pen_.style() == Qt::SolidLine && pen_.width() <= 1) {
+      RasterLines(*image_, lines_.data(), n, pen_.color().rgb());
+    } else {
+      painter_.drawLines(lines_.data(), n);
+    }
     lines_.clear();
   }
   void SetPen() { painter_.setPen(pen_); }
@@ -72,6 +78,7 @@ class Replayer {
 
   GraphicState& g_;
   QPainter& painter_;
+  QImage* image_ = nullptr;  // set when lines may go straight into the picture
   const ReplayOptions& o_;
   WorldFrame* painted_;
   PassColors pass_;
@@ -91,6 +98,13 @@ ReplayResult Replayer::Run() {
   fill_ = ToQColor(*PenColor(pass_, 1));
   pen_ = QPen(fill_, o_.printing ? 4 : 1, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin);
   painter_.setRenderHint(QPainter::Antialiasing, false);
+  // Plain lines go straight into a 32-bit picture painted without transformation or clip;
+  // the painter writes into the same pixels, so the order of the records is kept.
+  QPaintDevice* device = painter_.device();
+  if (!o_.printing && device->devType() == QInternal::Image && !painter_.hasClipping() &&
+      painter_.transform().isIdentity() && CanRasterLines(*static_cast<QImage*>(device))) {
+    image_ = static_cast<QImage*>(device);
+  }
   painter_.setBrush(Qt::NoBrush);
   SetPen();
   if (o_.printing && g_.PrintBorder) Border();

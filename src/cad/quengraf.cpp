@@ -1,0 +1,58 @@
+// The graphic window as the drawing code calls it.
+#include "cad/quengraf.h"
+
+#include <filesystem>
+#include <fstream>
+
+#include "base/utf8.h"
+#include "model/dialogs.h"
+
+namespace kv40::cad {
+
+namespace {
+
+constexpr std::size_t kMaxTextChars = 254;
+
+}  // namespace
+
+bool Header(model::Program& p, Extended xmin, Extended ymin, Extended xmax, Extended ymax) {
+  if (p.graphic.Header(xmin, ymin, xmax, ymax)) return true;
+  p.cancel = true;
+  return false;
+}
+
+bool SetWindow(model::Program& p, bool iso, bool border, Extended vpLeft, Extended vpBottom,
+               Extended vpRight, Extended vpTop, Extended xmin, Extended ymin, Extended xmax,
+               Extended ymax) {
+  if (p.graphic.SetWindow(iso, border, vpLeft, vpBottom, vpRight, vpTop, xmin, ymin, xmax, ymax)) {
+    return true;
+  }
+  p.cancel = true;
+  return false;
+}
+
+void OutTextXY(model::Program& p, Extended x, Extended y, const std::string& text) {
+  p.graphic.OutTextXY(x, y, base::CharCount(text) > kMaxTextChars ? std::string() : text);
+}
+
+void DrawLogo(model::Program& p) {
+  p.graphic.Clear();
+  if (!p.graphic.DrawLogo()) p.cancel = true;
+  p.graphic.ClearViewPort();
+}
+
+void ShowMessage(model::Program& p, const std::string& text) {
+  model::ShowInfo(p, text);
+}
+
+bool CheckFileReadable(model::Program& p, const std::string& name) {
+  std::error_code ec;
+  if (std::filesystem::is_regular_file(name, ec) && std::ifstream(name, std::ios::binary)) {
+    return true;
+  }
+  model::ShowInfo(p, name + " nicht gefunden" + " !");
+  p.cancel = true;
+  return false;
+}
+
+}  // namespace kv40::cad

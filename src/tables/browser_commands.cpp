@@ -1,0 +1,189 @@
+// What the table browser's buttons and menu items do to the open table.
+#include "tables/browser_commands.h"
+
+#include <filesystem>
+
+#include "base/text_file.h"
+#include "help/show_help.h"
+#include "model/dialogs.h"
+#include "report/format.h"
+#include "report/text.h"
+#include "tables/dbf_transfer.h"
+#include "tables/table_access.h"
+#include "tables/table_session.h"
+
+namespace kv40::tables {
+namespace fs = std::filesystem;
+namespace {
+
+constexpr int kSearchLength = 50;
+constexpr int kCommonHelp = 3210;
+constexpr const char* kLossyNotice =
+    "Einige Zeichen gibt es im DOS-Zeichensatz nicht; sie wurden als \"?\" gespeichert.";
+
+DbfTable* Table(model::Program& p) {
+  TableSession& s = Session(p);
+  return s.table ? &*s.table : nullptr;
+}
+
+bool Search(model::Program& p, bool fromFirst) {
+  DbfTable* t = Table(p);
+  if (t == nullptr) return false;
+  const std::string& term = Session(p).searchTerm;
+  if (t->Search(term, fromFirst)) return true;
+  model::ShowInfo(p, term + " " + "nicht gefunden");
+  return false;
+}
+
+void Report(model::Program& p, const TransferResult& r) {
+  if (r.error != DbfError::None) {
+    std::string text = "DBF Error " + std::to_string(DbfErrorCode(r.error));
+    if (r.line > 0) text += " (Zeile " + std::to_string(r.line) + ")";
+    model::ShowError(p, text);
+    p.cancel = true;
+  } else if (r.lossy) {
+    model::ShowInfo(p, kLossyNotice);
+  }
+}
+
+std::string Escaped(const std::string& text) {
+  std::string out;
+  for (const char c : text) {
+    switch (c) {
+      case '&':
+        out += "&amp;";
+        break;
+      case '<':
+        out += "&lt;";
+        break;
+      case '>':
+        out += "&gt;";
+        break;
+      default:
+        out += c;
+    }
+  }
+  return out;
+}
+
+std::string StartFolder(const model::Program& p) {
+  return p.config.dbfDir.empty() ? p.startDir : p.config.dbfDir;
+}
+
+}  // namespace
+
+bool SearchTable(model::Program& p) {
+  if (Table(p) == nullptr) return false;
+  std::string term = Session(p).searchTerm;
+  if (!model::AskText(p, "Suchbegriff eingeben", kSearchLength, term)) return false;
+  Session(p).searchTerm = term;
+  return Search(p, true);
+}
+
+bool SearchTableNext(model::Program& p) {
+  return Search(p, false);
+}
+
+void SortByField(model::Program& p, int n) {
+  DbfTable* t = Table(p);
+  if (t == nullptr || n < 1 || n > t->FieldCount()) return;
+  const int current = t->RecordNumber();
+  const DbfError e = t->CreateIndex(t->Field(n).name, TempFolder(p) / "$qentemp.ndx");
+  if (e != DbfError::None) return ShowDbfError(p, e);
+  if (current > 0) GoRecord(p, current);
+}
+
+void AppendBlankRecord(model::Program& p) {
+  AppendRecord(p);
+}
+
+void PackTable(model::Program& p) {
+  if (DbfTable* t = Table(p)) {
+    if (const DbfError e = t->Pack(); e != DbfError::None) ShowDbfError(p, e);
+  }
+}
+
+void AppendDbfFile(model::Program& p) {
+  DbfTable* t = Table(p);
+  if (t == nullptr) return;
+  const auto file = p.GetUi().OpenFile("*.dbf", StartFolder(p));
+  if (file) Report(p, AppendFromDbf(*t, *file));
+}
+
+void AppendDelimitedFile(model::Program& p) {
+  DbfTable* t = Table(p);
+  if (t == nullptr) return;
+  const auto file = p.GetUi().OpenFile("*.txt", StartFolder(p));
+  if (file) Report(p, AppendDelimited(*t, *file));
+}
+
+void SaveAsDelimited(model::Program& p) {
+  DbfTable* t = Table(p);
+  if (t == nullptr) return;
+  const auto file = p.GetUi().SaveFile("*.txt", StartFolder(p));
+  if (file) Report(p, CopyToDelimited(*t, *file));
+}
+
+std::vector<std::string> HtmlTableLines(const model::Program& p, const DbfTable& t,
+                                        const std::string& fileName) {
+  const std::string name = fs::path(fileName).filename().string();
+  const base::DateTime now = p.Now();
+  std::vector<std::string> lines = {
+      "<HTML>",
+      "<head><meta charset=\"utf-8\"><title>" + Escaped(name) + "</title></head>",
+      "<BODY BGCOLOR=\"C0C0C0\">",
+      std::string("<P>") + model::kProgramShortName + "V" + model::kProgramVersion + "</P>",
+      "<P>" + Escaped(report::UpperCase(fileName)) + "</P>",
+      "<P>" + report::DateText(p.fmt(), now) + " - " + report::TimeText(now) + "</P>",
+      "<HR>",
+      "<TABLE BORDER = \"1\" WIDTH= \"100%\">"};
+  std::string heading = "<TR>";
+  for (int n = 1; n <= t.FieldCount(); ++n)
+    heading += "<TD><CENTER>" + Escaped(t.Field(n).name) + "</CENTER></TD>";
+  lines.push_back(heading + "</TR>");
+  for (const int rec : t.Order()) {
+    std::string row = "<TR>";
+    for (int n = 1; n <= t.FieldCount(); ++n)
+      row += "<TD>" + Escaped(t.StoredText(rec, n)) + "</TD>";
+    lines.push_back(row + "</TR>");
+  }
+  for (const char* end : {"</TABLE>", "</BODY>", "</HTML>"})
+    lines.emplace_back(end);
+  return lines;
+}
+
+void ExportHtml(model::Program& p) {
+  DbfTable* t = Table(p);
+  if (t == nullptr) return;
+  const fs::path proposed =
+      fs::path(StartFolder(p)) / Session(p).file.filename().replace_extension("htm");
+  auto file = p.GetUi().SaveFile("HTML files (*.htm *.html);;All files (*)", proposed.string());
+  if (!file) return;
+  if (fs::path(*file).extension().empty()) *file += ".htm";
+  std::string bytes;
+  for (const std::string& line : HtmlTableLines(p, *t, *file))
+    bytes += line + "\n";
+  if (const int err = base::WriteFileAtomically(*file, bytes); err != 0) {
+    model::ReportCreateError(p, err);
+  }
+}
+
+void ShowBrowserHelp(model::Program& p, BrowserHelp item) {
+  switch (item) {
+    case BrowserHelp::Structure:
+      help::ShowHelp(p, 0, help::HelpMode::Text);
+      break;
+    case BrowserHelp::Common:
+      help::ShowHelp(p, kCommonHelp, help::HelpMode::Text);
+      break;
+    case BrowserHelp::Image:
+      help::ShowHelp(p, 0, help::HelpMode::Image);
+      break;
+    case BrowserHelp::File:
+      model::ShowInfo(p, Session(p).file.string());
+      break;
+  }
+  p.cancel = false;
+}
+
+}  // namespace kv40::tables

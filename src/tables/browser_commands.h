@@ -1,0 +1,38 @@
+// What the table browser's buttons and menu items do to the open table: search, sorting by
+// a column, append, pack, the transfers, HTML export and the help items. The window only
+// calls these; every question and message goes through the Ui seam.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "model/program.h"
+#include "tables/dbf_table.h"
+
+namespace kv40::tables {
+
+// Asks "Suchbegriff eingeben" (the last term preset) and searches from the first record.
+// Not found: term + " nicht gefunden". True when found (the record is then current).
+bool SearchTable(model::Program& p);
+// Searches the last term again from the record after the current one.
+bool SearchTableNext(model::Program& p);
+// Orders the table by field n through the index "$qentemp.ndx" in the temporary folder,
+// staying on the current record.
+void SortByField(model::Program& p, int n);
+void AppendBlankRecord(model::Program& p);
+void PackTable(model::Program& p);
+void AppendDbfFile(model::Program& p);
+void AppendDelimitedFile(model::Program& p);
+void SaveAsDelimited(model::Program& p);
+
+// The HTML page of the shown records (fileName is shown without its folder).
+std::vector<std::string> HtmlTableLines(const model::Program& p, const DbfTable& t,
+                                        const std::string& fileName);
+// Asks for an HTML file, proposing the table's name, and writes HtmlTableLines into it.
+void ExportHtml(model::Program& p);
+
+enum class BrowserHelp { Structure, Common, Image, File };
+// The help items of the browser; each clears p.cancel.
+void ShowBrowserHelp(model::Program& p, BrowserHelp item);
+
+}  // namespace kv40::tables
