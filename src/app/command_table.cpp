@@ -95,6 +95,14 @@ template <int i>
 void OpenRecent(Program& p, Shell& s) {
   OpenRecentFile(p, s, i);
 }
+void Print(Program& p, Shell& s) {
+  p.cancel = false;
+  s.PrintDrawing(false);
+}
+void PrinterSetup(Program& p, Shell& s) {
+  p.cancel = false;
+  s.PrintDrawing(true);
+}
 void Exit(Program&, Shell& s) {
   s.CloseWindow();
 }
@@ -153,7 +161,6 @@ constexpr const char* kCad = "CAD output";
 constexpr const char* kDocu = "drawing documentation";
 constexpr const char* kHelpImages = "help images";
 constexpr const char* kConfigDialogs = "configuration dialogs";
-constexpr const char* kPrintDialog = "print dialog";
 constexpr const char* kSpreadsheet = "spreadsheet";
 constexpr const char* kFileTable = "file table";
 constexpr const char* kDemo = "demonstration";
@@ -169,8 +176,8 @@ constexpr MenuEntry kTable[] = {
     {1, "mi_FileSave", One<Cap::Save>, "Ctrl+S", Save, ""},
     {1, "mi_FileSaveAs", One<Cap::SaveAs>, "", SaveAs, ""},
     {1, "", nullptr, "", nullptr, ""},
-    {1, "mi_fileprint", One<Cap::Print>, "Ctrl+P", nullptr, kPrintDialog},
-    {1, "mi_fileprintersetup", One<Cap::PrinterSetup>, "", nullptr, kPrintDialog},
+    {1, "mi_fileprint", One<Cap::Print>, "Ctrl+P", Print, ""},
+    {1, "mi_fileprintersetup", One<Cap::PrinterSetup>, "", PrinterSetup, ""},
     {1, "mi_fileConfig", One<Cap::Settings>, "", nullptr, kConfigDialogs},
     {1, "", nullptr, "", nullptr, ""},
     {1, "mi_file1", Recent<1>, "Shift+F1", OpenRecent<1>, ""},

@@ -23,6 +23,8 @@ class Shell {
   // The start view of the graphic window with the program's logo.
   virtual void ShowLogo() = 0;
   virtual void ShowAbout() = 0;
+  // The print dialog of the drawing; in printer-setup mode the printer check and its data.
+  virtual void PrintDrawing(bool printerSetup) = 0;
   // Closes the main window; its close query may keep it open.
   virtual void CloseWindow() = 0;
 };

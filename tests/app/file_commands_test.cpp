@@ -25,6 +25,7 @@ struct RecordingShell final : Shell {
   void ClearGraphic() override {}
   void ShowLogo() override {}
   void ShowAbout() override {}
+  void PrintDrawing(bool) override {}
   void CloseWindow() override {}
   int refreshes = 0;
   int titles = 0;

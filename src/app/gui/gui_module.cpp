@@ -1,6 +1,8 @@
 // Entry points of the GUI module, loaded at run time by an interactive start.
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QFontDatabase>
+#include <QFontInfo>
 #include <QScreen>
 #include <QTimer>
 
@@ -41,6 +43,18 @@ class QuitAfterFirstPaint final : public QObject {
   bool done_ = false;
 };
 
+// Korean captions: a font with Hangul behind the default one, so that menus measure the
+// Korean texts with the font that draws them.
+void AddKoreanFallbackFont() {
+  const QStringList korean = QFontDatabase::families(QFontDatabase::Korean);
+  if (korean.isEmpty()) return;
+  QFont font = QApplication::font();
+  const QString resolved = QFontInfo(font).family();
+  if (korean.contains(resolved)) return;
+  font.setFamilies({resolved, korean.first()});
+  QApplication::setFont(font);
+}
+
 bool QuitAfterPaintRequested() {
   const char* v = std::getenv("KV40_QUIT_AFTER_PAINT");
   return v != nullptr && std::string(v) == "1";
@@ -61,6 +75,7 @@ extern "C" int kv40_gui_run(kv40::model::Program* program, int argc, char** argv
   QApplication::setApplicationName(model::kProgramShortName);
   QApplication::setDesktopFileName("kv40");
   QApplication::setWindowIcon(app::ProgramIcon());
+  app::AddKoreanFallbackFont();
   model::Program& p = *program;
   model::QtUi ui(p);
   model::QtDesktop desktop(p);

@@ -8,6 +8,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QPrinter>
 #include <QScreen>
 
 #include "app/captions.h"
@@ -15,6 +16,7 @@
 #include "app/commands.h"
 #include "app/file_commands.h"
 #include "app/gui/program_icon.h"
+#include "config/gui/print_dialog.h"
 #include "model/gui/input_dialogs.h"
 #include "model/gui/qt_ui.h"
 #include "tables/gui/table_browser.h"
@@ -180,6 +182,15 @@ void Thh::ShowAbout() {
   box.setObjectName("AboutBox");
   box.setIconPixmap(ProgramIcon().pixmap(64, 64));
   box.exec();
+}
+
+QPrinter& Thh::Printer() {
+  if (!printer_) printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
+  return *printer_;
+}
+
+void Thh::PrintDrawing(bool printerSetup) {
+  config::gui::ShowPrintDialog(p_, *this, Printer(), printerSetup);
 }
 
 void Thh::CloseWindow() {

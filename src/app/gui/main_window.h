@@ -4,12 +4,14 @@
 
 #include <QHash>
 #include <QString>
+#include <memory>
 
 #include "app/shell.h"
 #include "cad/gui/graphic_window.h"
 #include "model/program.h"
 
 class QAction;
+class QPrinter;
 class QMenu;
 
 namespace kv40::model {
@@ -40,11 +42,14 @@ class Thh final : public cad::TFquengra, public Shell {
   void ClearGraphic() override;
   void ShowLogo() override;
   void ShowAbout() override;
+  void PrintDrawing(bool printerSetup) override;
   void CloseWindow() override;
 
   // The action or menu of the command table with this object name.
   QAction* Action(const QString& name) const { return actions_.value(name); }
   QMenu* Menu(const QString& name) const { return menus_.value(name); }
+  // The printer of File → Print, chosen once per run (made when first used).
+  QPrinter& Printer();
 
  protected:
   void closeEvent(QCloseEvent* event) override;
@@ -59,6 +64,7 @@ class Thh final : public cad::TFquengra, public Shell {
   QHash<QString, QMenu*> menus_;
   // The one table browser, made with the window (its menus keep the captions of then).
   tables::gui::Tdbf4* tableBrowser_ = nullptr;
+  std::unique_ptr<QPrinter> printer_;  // the printer chosen in this run, made when first used
 };
 
 }  // namespace kv40::app
