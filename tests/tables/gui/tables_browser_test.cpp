@@ -61,7 +61,6 @@ std::string Cell(QDialog& d, int row, int column) {
 class BrowserTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    App();
     t_.p.config.dbfDir = config::BundledDataDir();
     t_.p.config.tempDir = temp_.path().string() + "/";
     browser_ = std::make_unique<Tdbf4>(t_.p, BrowserCaptions{});
