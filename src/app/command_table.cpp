@@ -5,6 +5,7 @@
 #include "app/commands.h"
 #include "app/file_commands.h"
 #include "report/message_help.h"
+#include "report/spline_report.h"
 #include "tables/lookups.h"
 
 namespace kv40::app {
@@ -150,6 +151,24 @@ void MaterialTypes(Program& p, Shell&) {
   p.cancel = false;
   tables::ShowMaterialTypes(p, tables::kEditTable);
 }
+// View → Ausdruck: the spline reports on the configured device.
+template <int what>
+void Sheets(Program& p, Shell&) {
+  p.cancel = false;
+  report::PrintSheets(p, what);
+}
+void Extract(Program& p, Shell&) {
+  p.cancel = false;
+  report::PrintExtract(p);
+}
+void FormulaSheet(Program& p, Shell&) {
+  p.cancel = false;
+  report::PrintFormulaSheet(p);
+}
+void MessageReport(Program& p, Shell&) {
+  p.cancel = false;
+  report::ShowMessageReport(p);
+}
 void About(Program&, Shell& s) {
   s.ShowLogo();
   s.ShowAbout();
@@ -164,7 +183,6 @@ constexpr const char* kConfigDialogs = "configuration dialogs";
 constexpr const char* kSpreadsheet = "spreadsheet";
 constexpr const char* kFileTable = "file table";
 constexpr const char* kDemo = "demonstration";
-constexpr const char* kReports = "reports";
 constexpr const char* kHistoryText = "version history";
 
 constexpr MenuEntry kTable[] = {
@@ -198,12 +216,12 @@ constexpr MenuEntry kTable[] = {
     // ---- View ----
     {0, "mi_View", One<Cap::View>, "", nullptr, ""},
     {1, "mi_viewausdruck", One<Cap::Printout>, "", nullptr, ""},
-    {2, "mi_viewausdruckAbmessungen", One<Cap::Dimensions>, "", nullptr, kReports},
-    {2, "mi_viewausdruckFestigkeit", One<Cap::Strength>, "", nullptr, kReports},
-    {2, "mi_viewausdruckAbmessungenFestigkeit", Plus<Cap::Dimensions, Cap::Strength>, "", nullptr,
-     kReports},
-    {2, "mi_viewausdruckformelniemann", NiemannDetail, "", nullptr, kReports},
-    {2, "mi_viewausdruckauszug", One<Cap::Excerpt>, "", nullptr, kReports},
+    {2, "mi_viewausdruckAbmessungen", One<Cap::Dimensions>, "", Sheets<1>, ""},
+    {2, "mi_viewausdruckFestigkeit", One<Cap::Strength>, "", Sheets<2>, ""},
+    {2, "mi_viewausdruckAbmessungenFestigkeit", Plus<Cap::Dimensions, Cap::Strength>, "", Sheets<3>,
+     ""},
+    {2, "mi_viewausdruckformelniemann", NiemannDetail, "", FormulaSheet, ""},
+    {2, "mi_viewausdruckauszug", One<Cap::Excerpt>, "", Extract, ""},
     {1, "mi_ViewQuick", One<Cap::Quick>, "", nullptr, kDrawings},
     {1, "mi_viewtabelle", One<Cap::Table>, "", nullptr, ""},
     {2, "mi_viewtabellewellenabe", Plus<Cap::Shaft, Cap::Hub>, "", nullptr, kDrawings},
@@ -225,7 +243,7 @@ constexpr MenuEntry kTable[] = {
     {2, "mi_viewbezugsprofilnabe", One<Cap::Hub>, "", nullptr, kDrawings},
     {1, "mi_viewzahneingriff", One<Cap::ToothContact>, "", nullptr, kDrawings},
     {1, "", nullptr, "", nullptr, ""},
-    {1, kErrorItemName, ErrorItemCaption, "", nullptr, kReports},
+    {1, kErrorItemName, ErrorItemCaption, "", MessageReport, ""},
     // ---- CAD ----
     {0, "mi_CAD", One<Cap::Cad>, "", nullptr, ""},
     {1, "mi_cadfertigungszeichnung", Dots<Cap::ProductionDrawing>, "", nullptr, kCad},

@@ -18,6 +18,7 @@
 #include "app/command_table.h"
 #include "app/commands.h"
 #include "app/gui/shell_dialog_script.h"
+#include "base/text_file.h"
 #include "calc/driver.h"
 #include "model/gui/qt_ui.h"
 #include "model/input_file.h"
@@ -267,6 +268,40 @@ TEST(ShellMainWindow, CommandTableWalk) {
           IsMenu(table, i) ? f.w->Menu(e.name)->title() : f.w->Action(e.name)->text();
       EXPECT_EQ(shown.toStdString(), caption);
     }
+  }
+}
+
+// View → Ausdruck and View → Fehlermeldungen hand their report to the text window.
+TEST(ShellMainWindow, ViewItemsShowTheirReportInTheTextWindow) {
+  struct Case {
+    const char* item;
+    std::vector<std::string> contains;
+  };
+  const Case cases[] = {
+      {"mi_viewausdruckAbmessungen", {"Teilkreisdurchmesser"}},
+      {"mi_viewausdruckFestigkeit", {"FESTIGKEIT NACH NIEMANN (2005)"}},
+      {"mi_viewausdruckAbmessungenFestigkeit",
+       {"Teilkreisdurchmesser", "FESTIGKEIT NACH NIEMANN (2005)"}},
+      {"mi_viewausdruckformelniemann", {"FESTIGKEIT NACH NIEMANN (2005)"}},
+      {"mi_viewausdruckauszug", {"DIN 5480"}},
+      {kErrorItemName, {"BEMERKUNGEN, WARNUNGEN, FEHLERMELDUNGEN", "Warnung: erfunden"}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.item);
+    Window f;
+    f.LoadSample();
+    report::AddMessage(f.t.p.spec.log, "Warnung: erfunden");
+    f.w->Refresh();
+    f.t.desktop.shown.clear();
+    f.Trigger(c.item);
+    ASSERT_EQ(f.t.desktop.shown.size(), 1u);
+    const auto read = base::ReadTextFile(f.t.desktop.shown[0]);
+    ASSERT_TRUE(read.text.has_value());
+    std::string all;
+    for (const std::string& line : read.text->lines)
+      all += line + "\n";
+    for (const std::string& text : c.contains)
+      EXPECT_NE(all.find(text), std::string::npos) << text;
   }
 }
 
