@@ -2,6 +2,7 @@
 // and the section of calculation messages.
 #include <algorithm>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "base/utf8.h"
@@ -120,7 +121,10 @@ void FramedHeader(model::Program& p, int page, int kind) {
   WriteLine(p, MiddleFrame(p));
   for (std::size_t i = 0; i < w.headerLines.size(); ++i) {
     if (i == 3 && w.headerLines[i].empty()) continue;
-    SideLine(p, {{6, w.headerLines[i]}});
+    // Trailing blanks of a full-length line (the number lines) would push the frame right.
+    std::string_view line = w.headerLines[i];
+    line = line.substr(0, line.find_last_not_of(' ') + 1);
+    SideLine(p, {{6, std::string(line)}});
   }
   if (kind == 1) {
     const auto& h = w.headings;
