@@ -11,11 +11,6 @@
 
 #include "cad/gui/raster_lines.h"
 
-// Fonts come through fontconfig, whose caches the leak checker counts as lost at exit.
-extern "C" const char* __lsan_default_suppressions() {
-  return "leak:libfontconfig.so\n";
-}
-
 namespace kv40::cad {
 namespace {
 

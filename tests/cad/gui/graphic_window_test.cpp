@@ -14,11 +14,6 @@
 #include "support/temp_dir.h"
 #include "support/test_program.h"
 
-// Fonts come through fontconfig, whose caches the leak checker counts as lost at exit.
-extern "C" const char* __lsan_default_suppressions() {
-  return "leak:libfontconfig.so\n";
-}
-
 namespace kv40::cad {
 namespace {
 
