@@ -1,13 +1,16 @@
 // What the table browser's buttons and menu items do to the open table.
 #include "tables/browser_commands.h"
 
+#include <algorithm>
 #include <filesystem>
 
 #include "base/text_file.h"
+#include "base/utf8.h"
 #include "help/show_help.h"
 #include "model/dialogs.h"
 #include "report/format.h"
 #include "report/text.h"
+#include "report/writer.h"
 #include "tables/dbf_transfer.h"
 #include "tables/table_access.h"
 #include "tables/table_session.h"
@@ -18,6 +21,7 @@ namespace {
 
 constexpr int kSearchLength = 50;
 constexpr int kCommonHelp = 3210;
+constexpr int kPrintedFields = 7;
 constexpr const char* kLossyNotice =
     "Einige Zeichen gibt es im DOS-Zeichensatz nicht; sie wurden als \"?\" gespeichert.";
 
@@ -64,6 +68,38 @@ std::string Escaped(const std::string& text) {
     }
   }
   return out;
+}
+
+// The text padded with blanks (or cut) to width characters.
+std::string Padded(const std::string& text, int width) {
+  std::string out = base::CutChars(text, static_cast<std::size_t>(width));
+  out.append(static_cast<std::size_t>(width) - base::CharCount(out), ' ');
+  return out;
+}
+
+// A printed column: the field's width and one blank, wider when the field's name is longer.
+int ColumnWidth(const DbfField& f) {
+  return std::max(f.length, static_cast<int>(base::CharCount(f.name))) + 1;
+}
+
+// One printed row: the texts in their columns.
+void PrintRow(model::Program& p, const DbfTable& t, const std::vector<std::string>& texts) {
+  std::string line;
+  switch (report::CurrentStyle(p)) {
+    case report::Style::Tab:
+      for (std::size_t i = 0; i < texts.size(); ++i)
+        line += (i > 0 ? "\t" : "") + texts[i];
+      return report::WriteRaw(p, line);
+    case report::Style::Html:
+      for (const std::string& text : texts)
+        line += "<TD>" + Escaped(text) + "</TD>";
+      return report::WriteRaw(p, "<TR>" + line + "</TR>");
+    case report::Style::Text:
+      for (std::size_t i = 0; i < texts.size(); ++i)
+        line += Padded(texts[i], ColumnWidth(t.Field(static_cast<int>(i) + 1)));
+      // a wider row would run over the page's frame
+      return report::WriteLine(p, base::CutChars(line, report::kLineWidth));
+  }
 }
 
 std::string StartFolder(const model::Program& p) {
@@ -166,6 +202,44 @@ void ExportHtml(model::Program& p) {
   if (const int err = base::WriteFileAtomically(*file, bytes); err != 0) {
     model::ReportCreateError(p, err);
   }
+}
+
+void PrintTable(model::Program& p, const std::string& caption) {
+  DbfTable* t = Table(p);
+  if (t == nullptr) return;
+  const TableSession& s = Session(p);
+  report::SetPageHeader(p, std::string(model::kProgramShortName) + " V" + model::kProgramVersion,
+                        s.file.string(), caption, s.title1, "", 0);
+  report::OpenReport(p, 0, "");
+  if (p.cancel) return;
+  report::PageHeader(p, 0, 0);
+  const int fields = std::min(t->FieldCount(), kPrintedFields);
+  std::vector<std::string> names;
+  for (int n = 1; n <= fields; ++n)
+    names.push_back(t->Field(n).name);
+  const report::Style style = report::CurrentStyle(p);
+  if (style == report::Style::Html) {
+    std::string heading;
+    for (const std::string& name : names)
+      heading += "<TD><CENTER>" + Escaped(name) + "</CENTER></TD>";
+    report::WriteRaw(p, "<TABLE BORDER = \"1\" WIDTH= \"100%\">");
+    report::WriteRaw(p, "<TR>" + heading + "</TR>");
+  } else if (style == report::Style::Text) {
+    report::WriteLine(p, report::DoubleLine(p));
+    PrintRow(p, *t, names);
+    report::WriteLine(p, report::DoubleLine(p));
+  } else {
+    PrintRow(p, *t, names);
+  }
+  for (const int rec : t->Order()) {
+    std::vector<std::string> texts;
+    for (int n = 1; n <= fields; ++n)
+      texts.push_back(t->StoredText(rec, n));
+    PrintRow(p, *t, texts);
+  }
+  if (style == report::Style::Html) report::WriteRaw(p, "</TABLE>");
+  report::PageEnd(p);
+  if (!p.cancel) report::CloseReport(p);
 }
 
 void ShowBrowserHelp(model::Program& p, BrowserHelp item) {

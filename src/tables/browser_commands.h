@@ -30,6 +30,9 @@ std::vector<std::string> HtmlTableLines(const model::Program& p, const DbfTable&
                                         const std::string& fileName);
 // Asks for an HTML file, proposing the table's name, and writes HtmlTableLines into it.
 void ExportHtml(model::Program& p);
+// Prints the shown records through the report writer on the configured device: a table of
+// the first seven fields under a header naming the table file, the caption and title1.
+void PrintTable(model::Program& p, const std::string& caption);
 
 enum class BrowserHelp { Structure, Common, Image, File };
 // The help items of the browser; each clears p.cancel.

@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include "report/writer_state.h"
 #include "support/temp_dir.h"
 #include "support/test_program.h"
 #include "tables/browser_commands.h"
@@ -156,6 +157,53 @@ TEST_F(CommandsTest, HtmlExportListsTheShownRecords) {
                 "</TABLE>\n"
                 "</BODY>\n"
                 "</HTML>\n");
+}
+
+TEST_F(CommandsTest, PrintGoesThroughTheReportWriterInEachStyle) {
+  // the shipped material table: thirteen fields, of which the first seven are printed
+  ASSERT_TRUE(OpenTableFile(t_.p, fs::path(KV40_TABLE_DIR) / "wkx1base.dbf"));
+  SetBrowserTitles(t_.p, "Werkstoff Welle", "Werkstoffdatenbank");
+  t_.p.config.htmlBrowser = "true";
+  struct Case {
+    const char* name;
+    int device;
+    const char* file;  // what the device leaves in the temporary folder
+    std::vector<std::string> lines;
+  };
+  const Case cases[] = {
+      {"framed text",
+       report::kDeviceScreen,
+       "outwin.txt",
+       {"       WNR       NAME               ZUSTAND   WTYP RM    RE    RMMAX ",
+        "       1.0503    C45                +QT       20   700   490   850   "}},
+      {"HTML",
+       report::kDeviceHtml,
+       "KV40.htm",
+       {"<TABLE BORDER = \"1\" WIDTH= \"100%\">",
+        "<TR><TD><CENTER>WNR</CENTER></TD><TD><CENTER>NAME</CENTER></TD><TD><CENTER>ZUSTAND"
+        "</CENTER></TD><TD><CENTER>WTYP</CENTER></TD><TD><CENTER>RM</CENTER></TD><TD><CENTER>"
+        "RE</CENTER></TD><TD><CENTER>RMMAX</CENTER></TD></TR>",
+        "<TR><TD>1.0503</TD><TD>C45</TD><TD>+QT</TD><TD>20</TD><TD>700</TD><TD>490</TD>"
+        "<TD>850</TD></TR>"}},
+      {"tab-separated",
+       report::kDeviceExport,
+       "$$1.txt",
+       {"WNR\tNAME\tZUSTAND\tWTYP\tRM\tRE\tRMMAX", "1.0503\tC45\t+QT\t20\t700\t490\t850"}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    t_.p.config.textDevice = static_cast<Word>(c.device);
+    PrintTable(t_.p, "Werkstoffdatenbank   Werkstoff Welle");
+    ASSERT_FALSE(t_.p.cancel);
+    const std::string out = test::ReadBytes(dir_ / c.file);
+    for (const std::string& line : c.lines)
+      EXPECT_NE(out.find(line + "\n"), std::string::npos) << line << "\n" << out;
+    if (c.device != report::kDeviceExport) {  // the header: table file, caption, title1
+      for (const char* header : {"wkx1base.dbf", "Werkstoffdatenbank   Werkstoff Welle"})
+        EXPECT_NE(out.find(header), std::string::npos) << header;
+    }
+    EXPECT_EQ(out.find("BEMERKUNG"), std::string::npos);  // field 13 is not printed
+  }
 }
 
 TEST_F(CommandsTest, FileHelpShowsTheTableFile) {

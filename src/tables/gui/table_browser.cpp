@@ -127,10 +127,7 @@ void Tdbf4::BuildMenus(const BrowserCaptions& c) {
   appendDelimited_ = add(file, "mi_fileAppendDelimited", "Append Delimited",
                          [this] { Run([this] { AppendDelimitedFile(p_); }); });
   file->addSeparator();
-  // Printing goes through the report writer, which is not part of the program yet.
-  QAction* print = add(file, "mi_filePrint", Q(c.print), [] {});
-  print->setEnabled(false);
-  print->setToolTip("noch nicht verfügbar (report writer)");
+  add(file, "mi_filePrint", Q(c.print), [this] { Run([this] { PrintTable(p_, view_.caption); }); });
   file->addSeparator();
   add(file, "mi_fileExit", Q(c.exit), [this] { Button_okClick(); });
 
