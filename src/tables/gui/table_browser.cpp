@@ -1,6 +1,8 @@
 // The table browser Tdbf4: grid, navigator, buttons and menus on the open table.
 #include "tables/gui/table_browser.h"
 
+#include <QFontMetrics>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -8,6 +10,8 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QScreen>
+#include <QStyle>
 #include <QTableView>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -21,6 +25,7 @@ namespace kv40::tables::gui {
 namespace {
 
 constexpr const char* kQuickPick = "CLOSE";
+constexpr int kMinGridWidth = 480;
 
 QString Q(const std::string& s) {
   return QString::fromStdString(s);
@@ -64,7 +69,7 @@ Tdbf4::Tdbf4(model::Program& p, const BrowserCaptions& captions, QWidget* parent
   grid_->setModel(model_);
   grid_->setSelectionMode(QAbstractItemView::SingleSelection);
   grid_->setWordWrap(false);
-  grid_->setMinimumSize(720, 300);
+  grid_->setMinimumSize(kMinGridWidth, 300);
   grid_->verticalHeader()->setDefaultSectionSize(grid_->fontMetrics().height() + 6);
   grid_->horizontalHeader()->setSectionsClickable(true);
   grid_->installEventFilter(this);
@@ -199,18 +204,37 @@ bool Tdbf4::Show(model::Program& p, const BrowseView& view) {
   structureHelp_->setText(Q(s.title2.empty() ? s.title1 : s.title2));
   ShowMode();
   Refresh();
-  // Columns as wide as their fields (or their names), not as their longest value.
-  const int charWidth = grid_->fontMetrics().averageCharWidth();
-  for (int n = 1; s.table && n <= s.table->FieldCount(); ++n) {
-    const DbfField& f = s.table->Field(n);
-    const int chars = std::max<int>(f.length, static_cast<int>(f.name.size())) + 2;
-    grid_->setColumnWidth(n - 1, std::min(chars * charWidth + 8, 320));
-  }
+  FitColumns();
   if (view.mode == kQuickPick && grid_->currentIndex().isValid()) {
     grid_->scrollTo(model_->index(grid_->currentIndex().row(), s.gridColumn));
   }
   model::gui::PlaceDialog(this, p);
   return exec() == QDialog::Accepted;
+}
+
+void Tdbf4::FitColumns() {
+  const TableSession& s = Session(p_);
+  // Columns as wide as their fields (or their names), not as their longest value.
+  const int charWidth = grid_->fontMetrics().averageCharWidth();
+  QFont titleFont = grid_->horizontalHeader()->font();
+  titleFont.setBold(true);  // the title of the current column
+  const QFontMetrics titleMetrics(titleFont);
+  int width = 0;
+  for (int n = 1; s.table && n <= s.table->FieldCount(); ++n) {
+    const DbfField& f = s.table->Field(n);
+    const int title = titleMetrics.horizontalAdvance(Q(f.name)) + 2 * charWidth;
+    grid_->setColumnWidth(n - 1, std::min(std::max((f.length + 2) * charWidth + 8, title), 320));
+    width += grid_->columnWidth(n - 1);
+  }
+  // The grid as wide as its columns, so that no column hides behind the scroll bar, as far
+  // as the screen allows.
+  width += grid_->verticalHeader()->sizeHint().width() +
+           grid_->style()->pixelMetric(QStyle::PM_ScrollBarExtent) + 2 * grid_->frameWidth() + 4;
+  int available = 1200;
+  if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+    available = screen->availableGeometry().width() - 80;
+  }
+  grid_->setMinimumWidth(std::clamp(width, kMinGridWidth, std::max(available, kMinGridWidth)));
 }
 
 void Tdbf4::ShowMode() {
@@ -220,6 +244,9 @@ void Tdbf4::ShowMode() {
   appendDelimited_->setVisible(edit);
   editButtons_->setVisible(edit);
   model_->SetEditable(edit);
+  // a pick takes a whole record; editing works on cells
+  grid_->setSelectionBehavior(edit ? QAbstractItemView::SelectItems
+                                   : QAbstractItemView::SelectRows);
   grid_->setEditTriggers(edit ? QAbstractItemView::DoubleClicked |
                                     QAbstractItemView::EditKeyPressed |
                                     QAbstractItemView::AnyKeyPressed

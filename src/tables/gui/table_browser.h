@@ -48,6 +48,7 @@ class Tdbf4 final : public QDialog, public TableBrowser {
  private:
   void BuildMenus(const BrowserCaptions& c);
   QWidget* BuildNavigator();
+  void FitColumns();
   void ShowMode();
   void Refresh();
   void ShowRecordNumber();
