@@ -155,8 +155,8 @@ bool Write(model::Program& p, const std::string& path, const std::string& bytes)
 // UTF-8; every other report text file is in the DOS code page.
 bool WriteReportFile(model::Program& p) {
   const auto& w = p.writer;
-  const bool utf8 = w.device == kDeviceHtml || w.device == kDeviceTextPrinter ||
-                    w.device == kDevicePrinter;
+  const bool utf8 =
+      w.device == kDeviceHtml || w.device == kDeviceTextPrinter || w.device == kDevicePrinter;
   if (utf8) return Write(p, w.outputFile, WindowBytes(p));
   bool lossy = false;
   const std::string bytes = OemBytes(p, lossy);
