@@ -95,13 +95,11 @@ int BatchReport(model::Program& p, const std::string& file) {
     return 1;
   }
   w.forcedDevice = kDeviceNamedExport;
-  w.framedExport = true;
   w.namedFile = file;
   p.cancel = false;
   PrintSheets(p, 0);
   const bool failed = p.cancel || w.open;
   w.forcedDevice = 0;
-  w.framedExport = false;
   w.namedFile.clear();
   if (failed) {
     model::ShowError(p, "Bericht " + p.currentFile + ".txt" + " wurde nicht geschrieben.");

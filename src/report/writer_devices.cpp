@@ -112,7 +112,6 @@ std::string DeviceFile(model::Program& p, int& error) {
     case kDeviceDosFile:
       return TempDir(p) + "OUTDOS.TXT";
     case kDeviceNamedExport:
-      if (p.writer.framedExport) return InputNamed(p, ".txt");
       return ExportFile(p);
     default:
       return TempReportFile(p, error);
@@ -156,9 +155,8 @@ bool Write(model::Program& p, const std::string& path, const std::string& bytes)
 // UTF-8; every other report text file is in the DOS code page.
 bool WriteReportFile(model::Program& p) {
   const auto& w = p.writer;
-  const bool utf8 = w.device == kDeviceHtml || w.device == kDeviceTextPrinter ||
-                    w.device == kDevicePrinter ||
-                    (w.device == kDeviceNamedExport && w.framedExport);
+  const bool utf8 =
+      w.device == kDeviceHtml || w.device == kDeviceTextPrinter || w.device == kDevicePrinter;
   if (utf8) return Write(p, w.outputFile, WindowBytes(p));
   bool lossy = false;
   const std::string bytes = OemBytes(p, lossy);
@@ -227,7 +225,7 @@ void HandOver(model::Program& p) {
       return;
     case kDeviceNamedExport:
       ++w.exportCounter;
-      if (!w.framedExport) Write(p, InputNamed(p, ".txt"), WindowBytes(p));
+      Write(p, InputNamed(p, ".txt"), WindowBytes(p));
       return;
     default:
       return;

@@ -101,7 +101,7 @@ Style CurrentStyle(const model::Program& p) {
   const auto& w = p.writer;
   if (w.device == kDeviceHtml) return Style::Html;
   if (w.device == kDeviceExport) return Style::Tab;
-  if (w.device == kDeviceNamedExport && !w.framedExport) return Style::Tab;
+  if (w.device == kDeviceNamedExport) return Style::Tab;
   return Style::Text;
 }
 

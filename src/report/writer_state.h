@@ -41,8 +41,6 @@ struct WriterState {
 
   // Used in place of the configured device by a report that does not ask (0: none).
   std::uint16_t forcedDevice = 0;
-  // Device 9 writes framed text into the input file's name + ".txt" (the batch report).
-  bool framedExport = false;
   // The input file as named on the command line, shown in page headers as given.
   std::string namedFile;
   // The text printer command; the report is handed to it as its last argument.

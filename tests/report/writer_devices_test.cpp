@@ -224,7 +224,6 @@ TEST_F(Devices, DeviceChoiceAndCreateFailures) {
   p.cancel = false;
   t.ui.ClearPrompts();
   p.writer.forcedDevice = report::kDeviceNamedExport;
-  p.writer.framedExport = true;
   fs::create_directory(dir / "probe.txt");
   EXPECT_FALSE(Report(0));
   EXPECT_EQ(t.ui.MessageTexts(), std::vector<std::string>{"file write error"});
