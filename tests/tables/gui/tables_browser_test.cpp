@@ -156,9 +156,17 @@ TEST_F(BrowserTest, EditSortSearchAndPackInTheEditBrowser) {
                Click(d, "nbDelete");
                Find<QAction>(d, "mi_editPack")->trigger();
                EXPECT_EQ(RowWith(d, 1, "E295"), -1);
+               // printed on the screen device: the report's text goes to the text window
+               t_.p.config.textDevice = 1;
+               Find<QAction>(d, "mi_filePrint")->trigger();
+               EXPECT_TRUE(d.isVisible());
                Click(d, "Button_ok");
              });
   EXPECT_EQ(t_.ui.MessageTexts(), (std::vector<std::string>{"Stahl nicht gefunden"}));
+  ASSERT_EQ(t_.desktop.shown.size(), 1u);
+  const std::string printed = test::ReadBytes(t_.desktop.shown[0]);
+  EXPECT_NE(printed.find("C45"), std::string::npos);
+  EXPECT_EQ(printed.find("E295"), std::string::npos);  // packed away before
   DbfTable t = std::move(*DbfTable::Open(dbf / "wkx1base.dbf").table);
   EXPECT_EQ(t.RecordCount(), 18);
   ASSERT_EQ(t.CreateIndex("NAME", ""), DbfError::None);
