@@ -114,4 +114,25 @@ std::string AddBackslash(std::string_view folder) {
   return out;
 }
 
+std::string HtmlEscaped(std::string_view text) {
+  std::string out;
+  out.reserve(text.size());
+  for (char ch : text) {
+    switch (ch) {
+      case '&':
+        out += "&amp;";
+        break;
+      case '<':
+        out += "&lt;";
+        break;
+      case '>':
+        out += "&gt;";
+        break;
+      default:
+        out += ch;
+    }
+  }
+  return out;
+}
+
 }  // namespace kv40::report

@@ -21,6 +21,8 @@ std::string Left(std::string_view text, int n);
 std::string Right(std::string_view text, int n);
 // Only A..Z and a..z change.
 std::string UpperCase(std::string_view text);
+// "&", "<" and ">" as HTML entities.
+std::string HtmlEscaped(std::string_view text);
 std::string LowerCase(std::string_view text);
 std::string ReplaceChar(char32_t from, char32_t to, std::string_view text);
 

@@ -14,7 +14,6 @@ void Emit(model::Program& p, std::string_view text);
 // Appends text without a line end.
 void EmitNoEnd(model::Program& p, std::string_view text);
 // Text for an HTML page: "&", "<" and ">" as entities.
-std::string Html(std::string_view text);
 // The configured lines per page and frame mode (1 to 4; anything else counts as 2).
 int LinesPerPage(const model::Program& p);
 int FrameMode(const model::Program& p);

@@ -74,7 +74,7 @@ void PutLine(model::Program& p, const std::string& text, bool lineEnd) {
       EndHtmlTable(p);
       ++w.lineCount;
       if (IsDroppedInExport(p, text)) return;
-      emit("<br>" + detail::Html(text));
+      emit("<br>" + HtmlEscaped(text));
       return;
     case Style::Text:
       if (text == kFrameMarker) return;
@@ -92,7 +92,7 @@ std::string ExportValue(const model::Program& p, const std::string& value) {
 }
 
 std::string Cell(const std::string& text) {
-  return "</TD><TD>" + detail::Html(text);
+  return "</TD><TD>" + HtmlEscaped(text);
 }
 
 }  // namespace
@@ -171,7 +171,7 @@ void WriteTextRow(model::Program& p, const std::string& text) {
   if (!detail::Writing(p)) return;
   if (CurrentStyle(p) != Style::Html) return WriteLine(p, text);
   if (!p.writer.tableOpen) BeginHtmlTable(p);
-  detail::Emit(p, "<TR><TD>" + detail::Html(text) + "</TD></TR>");
+  detail::Emit(p, "<TR><TD>" + HtmlEscaped(text) + "</TD></TR>");
 }
 
 void WriteWrapped(model::Program& p, const std::string& text) {
@@ -192,8 +192,8 @@ void WriteRow4(model::Program& p, const std::string& description, const std::str
       return WriteRaw(p, description + '\t' + symbol + '\t' + unit + '\t' + ExportValue(p, value));
     case Style::Html:
       if (!p.writer.tableOpen) BeginHtmlTable(p);
-      detail::Emit(p, "<TR><TD>" + detail::Html(description) + Cell(symbol) + Cell(unit) +
-                          "</TD><TD><DIV ALIGN=RIGHT>" + detail::Html(value) + "</DIV></TD></TR>");
+      detail::Emit(p, "<TR><TD>" + HtmlEscaped(description) + Cell(symbol) + Cell(unit) +
+                          "</TD><TD><DIV ALIGN=RIGHT>" + HtmlEscaped(value) + "</DIV></TD></TR>");
       return;
     case Style::Text:
       WriteLine(p, BuildLine(68, {{1, description}, {35, symbol}, {44, unit}, {56, value}}));
@@ -211,7 +211,7 @@ void WriteRow5(model::Program& p, const std::string& description, const std::str
                              '\t' + ExportValue(p, value2));
     case Style::Html:
       if (!p.writer.tableOpen) BeginHtmlTable(p);
-      detail::Emit(p, "<TR><TD>" + detail::Html(description) + Cell(symbol) + Cell(unit) +
+      detail::Emit(p, "<TR><TD>" + HtmlEscaped(description) + Cell(symbol) + Cell(unit) +
                           Cell(value1) + Cell(value2) + "</TD></TR>");
       return;
     case Style::Text:
@@ -249,27 +249,6 @@ void Emit(model::Program& p, std::string_view text) {
 
 void EmitNoEnd(model::Program& p, std::string_view text) {
   p.writer.body += text;
-}
-
-std::string Html(std::string_view text) {
-  std::string out;
-  out.reserve(text.size());
-  for (char ch : text) {
-    switch (ch) {
-      case '&':
-        out += "&amp;";
-        break;
-      case '<':
-        out += "&lt;";
-        break;
-      case '>':
-        out += "&gt;";
-        break;
-      default:
-        out += ch;
-    }
-  }
-  return out;
 }
 
 int LinesPerPage(const model::Program& p) {

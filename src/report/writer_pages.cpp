@@ -56,9 +56,9 @@ std::string PageNumberText(const model::Program& p, int page) {
 void HtmlTableHeading(model::Program& p) {
   const auto& h = p.writer.headings;
   BeginHtmlTable(p);
-  std::string row = "<TR><TD><CENTER>" + detail::Html(h[0]) + "</CENTER></TD>";
+  std::string row = "<TR><TD><CENTER>" + HtmlEscaped(h[0]) + "</CENTER></TD>";
   for (std::size_t i = 1; i < h.size(); ++i)
-    row += "<TD>" + detail::Html(h[i]) + "</TD>";
+    row += "<TD>" + HtmlEscaped(h[i]) + "</TD>";
   detail::Emit(p, row + "</TR>");
 }
 
@@ -82,7 +82,7 @@ void TabHeader(model::Program& p, int n, int kind) {
 void HtmlHeader(model::Program& p, int n, int kind) {
   auto& w = p.writer;
   if (FirstPage(p, n)) {
-    const std::string title = detail::Html(ProgramTitleVersion());
+    const std::string title = HtmlEscaped(ProgramTitleVersion());
     // The document begins once; a second report in the same file (the strength sheet after
     // the dimension sheet) gets its header block only.
     if (w.body.empty()) {
@@ -97,7 +97,7 @@ void HtmlHeader(model::Program& p, int n, int kind) {
     detail::Emit(p, "<br><h4>" + title + "</h4>");
     WriteRaw(p, "<hr>");
     for (const std::string& line : w.headerLines)
-      WriteRaw(p, "<h5>" + detail::Html(line) + "</h5>");
+      WriteRaw(p, "<h5>" + HtmlEscaped(line) + "</h5>");
     WriteRaw(p, "<hr>");
     ++w.pageCount;
   }

@@ -50,26 +50,6 @@ void Report(model::Program& p, const TransferResult& r) {
   }
 }
 
-std::string Escaped(const std::string& text) {
-  std::string out;
-  for (const char c : text) {
-    switch (c) {
-      case '&':
-        out += "&amp;";
-        break;
-      case '<':
-        out += "&lt;";
-        break;
-      case '>':
-        out += "&gt;";
-        break;
-      default:
-        out += c;
-    }
-  }
-  return out;
-}
-
 // The text padded with blanks (or cut) to width characters.
 std::string Padded(const std::string& text, int width) {
   std::string out = base::CutChars(text, static_cast<std::size_t>(width));
@@ -92,7 +72,7 @@ void PrintRow(model::Program& p, const DbfTable& t, const std::vector<std::strin
       return report::WriteRaw(p, line);
     case report::Style::Html:
       for (const std::string& text : texts)
-        line += "<TD>" + Escaped(text) + "</TD>";
+        line += "<TD>" + report::HtmlEscaped(text) + "</TD>";
       return report::WriteRaw(p, "<TR>" + line + "</TR>");
     case report::Style::Text:
       for (std::size_t i = 0; i < texts.size(); ++i)
@@ -166,21 +146,21 @@ std::vector<std::string> HtmlTableLines(const model::Program& p, const DbfTable&
   const base::DateTime now = p.Now();
   std::vector<std::string> lines = {
       "<HTML>",
-      "<head><meta charset=\"utf-8\"><title>" + Escaped(name) + "</title></head>",
+      "<head><meta charset=\"utf-8\"><title>" + report::HtmlEscaped(name) + "</title></head>",
       "<BODY BGCOLOR=\"C0C0C0\">",
       std::string("<P>") + model::kProgramShortName + "V" + model::kProgramVersion + "</P>",
-      "<P>" + Escaped(report::UpperCase(fileName)) + "</P>",
+      "<P>" + report::HtmlEscaped(report::UpperCase(fileName)) + "</P>",
       "<P>" + report::DateText(p.fmt(), now) + " - " + report::TimeText(now) + "</P>",
       "<HR>",
       "<TABLE BORDER = \"1\" WIDTH= \"100%\">"};
   std::string heading = "<TR>";
   for (int n = 1; n <= t.FieldCount(); ++n)
-    heading += "<TD><CENTER>" + Escaped(t.Field(n).name) + "</CENTER></TD>";
+    heading += "<TD><CENTER>" + report::HtmlEscaped(t.Field(n).name) + "</CENTER></TD>";
   lines.push_back(heading + "</TR>");
   for (const int rec : t.Order()) {
     std::string row = "<TR>";
     for (int n = 1; n <= t.FieldCount(); ++n)
-      row += "<TD>" + Escaped(t.StoredText(rec, n)) + "</TD>";
+      row += "<TD>" + report::HtmlEscaped(t.StoredText(rec, n)) + "</TD>";
     lines.push_back(row + "</TR>");
   }
   for (const char* end : {"</TABLE>", "</BODY>", "</HTML>"})
@@ -221,7 +201,7 @@ void PrintTable(model::Program& p, const std::string& caption) {
   if (style == report::Style::Html) {
     std::string heading;
     for (const std::string& name : names)
-      heading += "<TD><CENTER>" + Escaped(name) + "</CENTER></TD>";
+      heading += "<TD><CENTER>" + report::HtmlEscaped(name) + "</CENTER></TD>";
     report::WriteRaw(p, "<TABLE BORDER = \"1\" WIDTH= \"100%\">");
     report::WriteRaw(p, "<TR>" + heading + "</TR>");
   } else if (style == report::Style::Text) {
