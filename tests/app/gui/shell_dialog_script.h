@@ -9,6 +9,7 @@
 
 #include <QApplication>
 #include <QDialog>
+#include <QElapsedTimer>
 #include <QPointer>
 #include <QTimer>
 
@@ -52,20 +53,38 @@ class DialogScript {
  private:
   void Poll() {
     QWidget* w = QApplication::activeModalWidget();
-    if (w == nullptr || w == last_) return;
+    if (w == nullptr) return;
+    if (w == last_) {
+      // an answer that did not close its dialog: recorded, and the dialog closed
+      if (answeredAt_.isValid() && answeredAt_.elapsed() > kStuckMs) {
+        unexpected.push_back("still open: " + w->objectName().toStdString());
+        answeredAt_.invalidate();
+        if (auto* d = qobject_cast<QDialog*>(w)) d->reject();
+      }
+      return;
+    }
     last_ = w;
+    answeredAt_.invalidate();
     shown.push_back(w->objectName().toStdString());
     if (answers_.empty()) {
       unexpected.push_back(w->objectName().toStdString());
       if (auto* d = qobject_cast<QDialog*>(w)) d->reject();
       return;
     }
-    Answer answer = std::move(answers_.front());
+    // Answered from a timer of its own: an answer that opens another dialog (a help button)
+    // runs a nested event loop in which this poll must go on.
+    QPointer<QWidget> dialog = w;
+    QTimer::singleShot(0, &timer_, [this, dialog, answer = std::move(answers_.front())] {
+      if (!dialog) return;
+      answeredAt_.start();
+      answer(*dialog);
+    });
     answers_.pop_front();
-    answer(*w);
   }
 
+  static constexpr qint64 kStuckMs = 10000;
   QTimer timer_;
+  QElapsedTimer answeredAt_;
   std::deque<Answer> answers_;
   QPointer<QWidget> last_;
 };

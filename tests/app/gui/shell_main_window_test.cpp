@@ -9,6 +9,7 @@
 #include <QAction>
 #include <QFileDialog>
 #include <QFontDatabase>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMessageBox>
 
@@ -91,7 +92,10 @@ TEST(ShellMainWindow, SaveWithoutFileNameIsSaveAs) {
     EXPECT_EQ(dlg->objectName(), "SaveDialog");
     EXPECT_EQ(dlg->nameFilters(), QStringList{"*.k40"});
     EXPECT_EQ(dlg->directory().absolutePath().toStdString(), f.dir.path().string());
-    dlg->selectFile(QString::fromStdString(path));
+    // typed into the name field, as the user does (selectFile leaves a focused field alone)
+    auto* name = dlg->findChild<QLineEdit*>("fileNameEdit");
+    ASSERT_NE(name, nullptr);
+    name->setText(QString::fromStdString(path));
     QMetaObject::invokeMethod(dlg, &QDialog::accept);
   });
   f.Trigger("mi_FileSave");
