@@ -15,6 +15,12 @@ namespace kv40::test {
 
 RunResult RunKv40(const std::vector<std::string>& args, const std::filesystem::path& cwd,
                   const std::map<std::string, std::string>& env) {
+  return RunProgram(KV40_BINARY, args, cwd, env);
+}
+
+RunResult RunProgram(const std::string& binary, const std::vector<std::string>& args,
+                     const std::filesystem::path& cwd,
+                     const std::map<std::string, std::string>& env, unsigned timeoutSeconds) {
   std::map<std::string, std::string> vars;
   for (char** e = environ; *e != nullptr; ++e) {
     const std::string kv = *e;
@@ -39,7 +45,6 @@ RunResult RunKv40(const std::vector<std::string>& args, const std::filesystem::p
     envp.push_back(s.data());
   envp.push_back(nullptr);
 
-  std::string binary = KV40_BINARY;
   std::vector<std::string> argStrings = {binary};
   argStrings.insert(argStrings.end(), args.begin(), args.end());
   std::vector<char*> argv;
@@ -59,6 +64,7 @@ RunResult RunKv40(const std::vector<std::string>& args, const std::filesystem::p
     dup2(in, 0);
     dup2(out, 1);
     dup2(err, 2);
+    if (timeoutSeconds > 0) alarm(timeoutSeconds);  // the pending alarm survives execve
     execve(binary.c_str(), argv.data(), envp.data());
     _exit(127);
   }

@@ -12,6 +12,8 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMessageBox>
+#include <QPushButton>
+#include <QRadioButton>
 
 #include <gtest/gtest.h>
 
@@ -307,6 +309,37 @@ TEST(ShellMainWindow, ViewItemsShowTheirReportInTheTextWindow) {
     for (const std::string& text : c.contains)
       EXPECT_NE(all.find(text), std::string::npos) << text;
   }
+}
+
+// Closing the window asks about unsaved inputs; a cancel keeps it open, otherwise the
+// temporary drawing blocks go and nothing else in the temporary folder.
+TEST(ShellMainWindow, CloseQueryKeepsTheWindowOrClearsTheTemporaryBlocks) {
+  Window f;
+  const fs::path tmp = f.dir / "tmp";
+  fs::create_directory(tmp);
+  f.t.p.config.tempDir = tmp.string() + "/";
+  for (const char* name : {"$1.dx$", "$welle.dx$", "a.dx$", "$1.txt", "$.dx$"})
+    test::WriteBytes(tmp / name, "x");
+  f.w->show();
+  f.t.p.modified = true;
+  test::DialogScript script;
+  script.ThenCancel();
+  script.Then([](QWidget& d) {
+    d.findChild<QRadioButton*>("RadioButton_ja")->setChecked(true);
+    d.findChild<QPushButton*>("Button_ok")->click();
+  });
+  EXPECT_FALSE(f.w->close());
+  EXPECT_TRUE(f.w->isVisible());
+  EXPECT_TRUE(fs::exists(tmp / "$1.dx$"));
+  EXPECT_TRUE(f.t.p.modified);
+
+  EXPECT_TRUE(f.w->close());
+  EXPECT_FALSE(f.w->isVisible());
+  EXPECT_EQ(script.shown, (std::vector<std::string>{"Tin_janeindialog", "Tin_janeindialog"}));
+  std::set<std::string> left;
+  for (const auto& e : fs::directory_iterator(tmp))
+    left.insert(e.path().filename().string());
+  EXPECT_EQ(left, (std::set<std::string>{"a.dx$", "$1.txt"}));
 }
 
 TEST(ShellMainWindow, AboutShowsTheTitleAndVersion) {
