@@ -67,6 +67,8 @@ bool PrintTextFile(model::Program& p, const std::string& path, QWidget* parent) 
   const int count = static_cast<int>(pages.size());
   QPrinter printer(QPrinter::HighResolution);
   printer.setPageOrientation(QPageLayout::Portrait);
+  // Room for punching and filing; the dialog may change it.
+  printer.setPageMargins(QMarginsF(20, 12, 10, 12), QPageLayout::Millimeter);
   printer.setFromTo(1, count);
   QPrintDialog dialog(&printer, parent);
   dialog.setMinMax(1, count);
