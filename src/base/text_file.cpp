@@ -30,8 +30,8 @@ TextLines SplitLines(std::string_view bytes) {
   return text;
 }
 
-ReadResult ReadTextFile(const std::filesystem::path& path) {
-  ReadResult result;
+BytesResult ReadFileBytes(const std::filesystem::path& path, std::uintmax_t maxBytes) {
+  BytesResult result;
   std::error_code ec;
   if (std::filesystem::is_directory(path, ec)) {
     result.error = EISDIR;
@@ -43,10 +43,10 @@ ReadResult ReadTextFile(const std::filesystem::path& path) {
     return result;
   }
   std::string bytes;
-  char chunk[8192];
+  char chunk[65536];
   while (in.read(chunk, sizeof chunk) || in.gcount() > 0) {
     bytes.append(chunk, static_cast<std::size_t>(in.gcount()));
-    if (bytes.size() > kMaxTextFileBytes) {
+    if (bytes.size() > maxBytes) {
       result.error = EFBIG;
       return result;
     }
@@ -55,7 +55,15 @@ ReadResult ReadTextFile(const std::filesystem::path& path) {
     result.error = EIO;
     return result;
   }
-  result.text = SplitLines(bytes);
+  result.bytes = std::move(bytes);
+  return result;
+}
+
+ReadResult ReadTextFile(const std::filesystem::path& path) {
+  ReadResult result;
+  BytesResult read = ReadFileBytes(path, kMaxTextFileBytes);
+  result.error = read.error;
+  if (read.bytes) result.text = SplitLines(*read.bytes);
   return result;
 }
 

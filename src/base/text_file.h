@@ -24,6 +24,14 @@ struct ReadResult {
 inline constexpr std::uintmax_t kMaxTextFileBytes = 16u << 20;
 
 ReadResult ReadTextFile(const std::filesystem::path& path);
+
+// A whole file's bytes, unchanged. error: 0, or an errno (EISDIR for a folder, EFBIG above
+// maxBytes, EIO for a failed read); bytes are empty then.
+struct BytesResult {
+  std::optional<std::string> bytes;
+  int error = 0;
+};
+BytesResult ReadFileBytes(const std::filesystem::path& path, std::uintmax_t maxBytes);
 // Splits raw CP437 bytes into decoded lines (the part of ReadTextFile after reading).
 TextLines SplitLines(std::string_view bytes);
 

@@ -1,6 +1,5 @@
 // A dBase III table: its NDX index (create, open, keep up to date, find) and text search.
 #include <algorithm>
-#include <fstream>
 
 #include "base/codepage.h"
 #include "base/text_file.h"
@@ -34,19 +33,6 @@ std::string Folded(std::string_view utf8) {
     base::AppendUtf8(out, c);
   }
   return out;
-}
-
-std::optional<std::string> ReadIndexFile(const std::filesystem::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) return std::nullopt;
-  std::string bytes;
-  char chunk[65536];
-  while (in.read(chunk, sizeof chunk) || in.gcount() > 0) {
-    bytes.append(chunk, static_cast<std::size_t>(in.gcount()));
-    if (bytes.size() > kMaxIndexBytes) return std::nullopt;
-  }
-  if (in.bad()) return std::nullopt;
-  return bytes;
 }
 
 }  // namespace
@@ -125,7 +111,7 @@ DbfError DbfTable::CreateIndex(std::string_view fieldName, const std::filesystem
 }
 
 DbfError DbfTable::OpenIndex(const std::filesystem::path& ndxPath) {
-  const std::optional<std::string> bytes = ReadIndexFile(ndxPath);
+  const std::optional<std::string> bytes = base::ReadFileBytes(ndxPath, kMaxIndexBytes).bytes;
   if (!bytes) return DbfError::IndexOpenFailed;
   NdxParse parsed = NdxIndex::Parse(*bytes);
   if (!parsed.index) return parsed.error;

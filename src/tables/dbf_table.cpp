@@ -2,7 +2,6 @@
 #include "tables/dbf_table.h"
 
 #include <cerrno>
-#include <fstream>
 
 #include "base/check.h"
 #include "base/text_file.h"
@@ -43,33 +42,17 @@ DbfOpen DbfTable::FromBytes(std::string_view bytes) {
 
 DbfOpen DbfTable::Open(const std::filesystem::path& path, const base::Clock* clock) {
   DbfOpen r;
-  std::error_code ec;
-  if (std::filesystem::is_directory(path, ec)) {
-    r.error = DbfError::OpenFailed;
-    r.sysError = EISDIR;
-    return r;
-  }
-  std::ifstream in(path, std::ios::binary);
-  if (!in) {
-    r.error = DbfError::OpenFailed;
-    r.sysError = errno != 0 ? errno : ENOENT;
-    return r;
-  }
-  std::string bytes;
-  char chunk[65536];
-  while (in.read(chunk, sizeof chunk) || in.gcount() > 0) {
-    bytes.append(chunk, static_cast<std::size_t>(in.gcount()));
-    if (bytes.size() > kMaxTableBytes) {
+  const base::BytesResult read = base::ReadFileBytes(path, kMaxTableBytes);
+  if (!read.bytes) {
+    if (read.error == EFBIG) {
       r.error = DbfError::TooLarge;
-      return r;
+    } else {
+      r.error = read.error == EIO ? DbfError::ReadFailed : DbfError::OpenFailed;
+      r.sysError = read.error;
     }
-  }
-  if (in.bad()) {
-    r.error = DbfError::ReadFailed;
-    r.sysError = EIO;
     return r;
   }
-  r = FromBytes(bytes);
+  r = FromBytes(*read.bytes);
   if (r.table) {
     r.table->path_ = path;
     r.table->memoryOnly_ = false;

@@ -1,8 +1,6 @@
 // Moving records between a table and another dBase table or delimited text.
 #include "tables/dbf_transfer.h"
 
-#include <fstream>
-
 #include "base/codepage.h"
 #include "base/text_file.h"
 #include "base/utf8.h"
@@ -31,19 +29,6 @@ bool LooksLikeUtf8(std::string_view bytes) {
     wide = wide || c >= 0x80;
   }
   return wide;
-}
-
-std::optional<std::string> ReadAll(const std::filesystem::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) return std::nullopt;
-  std::string bytes;
-  char chunk[65536];
-  while (in.read(chunk, sizeof chunk) || in.gcount() > 0) {
-    bytes.append(chunk, static_cast<std::size_t>(in.gcount()));
-    if (bytes.size() > kMaxDelimitedBytes) return std::nullopt;
-  }
-  if (in.bad()) return std::nullopt;
-  return bytes;
 }
 
 std::vector<std::string> Lines(const std::string& utf8) {
@@ -129,7 +114,7 @@ TransferResult AppendFromDbf(DbfTable& table, const std::filesystem::path& sourc
 
 TransferResult AppendDelimited(DbfTable& table, const std::filesystem::path& source) {
   TransferResult r;
-  const std::optional<std::string> bytes = ReadAll(source);
+  const std::optional<std::string> bytes = base::ReadFileBytes(source, kMaxDelimitedBytes).bytes;
   if (!bytes) {
     r.error = DbfError::OpenFailed;
     return r;

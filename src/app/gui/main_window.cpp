@@ -117,13 +117,7 @@ void Thh::ApplyCaptions() {
 void Thh::Refresh() {
   if (QAction* a = actions_.value(kErrorItemName)) {
     a->setText(Q(ErrorItemCaption(p_)));
-    const bool wired = [] {
-      for (const MenuEntry& e : CommandTable()) {
-        if (std::string_view(e.name) == kErrorItemName) return e.handler != nullptr;
-      }
-      return false;
-    }();
-    a->setEnabled(wired && p_.spec.log.messageCount > 0);
+    a->setEnabled(p_.spec.log.messageCount > 0);
   }
   // The drawings of the default view are not part of the program yet: the logo stands in.
   ShowLogo();

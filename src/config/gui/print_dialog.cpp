@@ -116,9 +116,7 @@ class TForm_printconf final : public QDialog {
   void AddButtons(QGridLayout* grid) {
     auto* row = new QHBoxLayout;
     auto add = [&](const char* name, const char* caption) {
-      auto* b = new QPushButton(caption, this);
-      b->setObjectName(name);
-      b->setAutoDefault(false);
+      QPushButton* b = model::gui::NamedButton(this, name, caption);
       row->addWidget(b);
       return b;
     };
@@ -128,7 +126,7 @@ class TForm_printconf final : public QDialog {
     connect(add("Button_cancel", "Abbrechen"), &QPushButton::clicked, this, &QDialog::reject);
     connect(add("Button_printer", "Drucker..."), &QPushButton::clicked, this,
             &TForm_printconf::Button_printerClick);
-    // stored print settings live in a table that this program does not offer yet
+    // picking and storing print settings in printout.dbf is not wired to this dialog yet
     add("Button_db", "Datenbank")->setEnabled(false);
     add("Button_append", "Ü&bernehmen Datenbank")->setEnabled(false);
     connect(add("Button_help", "&Hilfe"), &QPushButton::clicked, this,

@@ -54,9 +54,7 @@ class ChoiceDialog final : public QDialog {
   void AddButtons() {
     auto* row = new QHBoxLayout;
     auto add = [&](const char* name, const char* caption) {
-      auto* b = new QPushButton(caption, this);
-      b->setObjectName(name);
-      b->setAutoDefault(false);
+      QPushButton* b = NamedButton(this, name, caption);
       row->addWidget(b);
       return b;
     };

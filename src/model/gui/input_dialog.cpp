@@ -136,9 +136,7 @@ QHBoxLayout* InputDialog::ButtonRow(int helpNumber, bool withImage) {
 
 QPushButton* InputDialog::ArrowButton(const char* name, const QString& caption,
                                       std::function<void()> action) {
-  auto* button = new QPushButton(caption, this);
-  button->setObjectName(name);
-  button->setAutoDefault(false);
+  QPushButton* button = NamedButton(this, name, caption);
   button->setMaximumWidth(button->fontMetrics().horizontalAdvance(caption) + 24);
   connect(button, &QPushButton::clicked, this, std::move(action));
   return button;

@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QDialog>
 #include <QLayout>
+#include <QPushButton>
 
 #include <algorithm>
 
@@ -59,6 +60,13 @@ void PlaceDialog(QDialog* dialog, const Program& p, Placement placement) {
   const int left = frame.left() + std::max(0, (frame.width() - size.width()) / 2);
   const int top = frame.top() + std::max(0, (frame.height() - size.height()) / 2) + kBelowCentre;
   dialog->move(left, top);
+}
+
+QPushButton* NamedButton(QWidget* parent, const char* name, const QString& caption) {
+  auto* button = new QPushButton(caption, parent);
+  button->setObjectName(name);
+  button->setAutoDefault(false);
+  return button;
 }
 
 }  // namespace kv40::model::gui

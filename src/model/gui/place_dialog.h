@@ -4,6 +4,8 @@
 #include "model/program.h"
 
 class QDialog;
+class QPushButton;
+class QString;
 class QWidget;
 
 namespace kv40::model::gui {
@@ -17,6 +19,10 @@ enum class Placement {
 // its size by dialogSizePercent and centres it on the main window. Call it once the dialog's
 // controls are in place, right before it is shown.
 void PlaceDialog(QDialog* dialog, const Program& p, Placement placement = Placement::Centred);
+
+// A push button found by its object name in tests; Enter in a field never presses it (only the
+// dialog's default button).
+QPushButton* NamedButton(QWidget* parent, const char* name, const QString& caption);
 
 // The program's main window: the dialog's parent window, else the top-level window "Thh".
 QWidget* MainWindowOf(const QWidget* dialog);

@@ -31,13 +31,6 @@ QString Q(const std::string& s) {
   return QString::fromStdString(s);
 }
 
-QPushButton* Button(QWidget* parent, const char* name, const QString& text) {
-  auto* b = new QPushButton(text, parent);
-  b->setObjectName(name);
-  b->setAutoDefault(false);
-  return b;
-}
-
 }  // namespace
 
 Tdbf4::Tdbf4(model::Program& p, const BrowserCaptions& captions, QWidget* parent)
@@ -96,10 +89,10 @@ Tdbf4::Tdbf4(model::Program& p, const BrowserCaptions& captions, QWidget* parent
   auto* bottom = new QHBoxLayout;
   bottom->addWidget(BuildNavigator());
   bottom->addStretch();
-  auto* search = Button(this, "Button_search", "&Suchen");
-  auto* next = Button(this, "Button_SearchNext", "&Weitersuchen");
-  auto* ok = Button(this, "Button_ok", "OK");
-  auto* cancel = Button(this, "Button_cancel", "Abbrechen");
+  auto* search = model::gui::NamedButton(this, "Button_search", "&Suchen");
+  auto* next = model::gui::NamedButton(this, "Button_SearchNext", "&Weitersuchen");
+  auto* ok = model::gui::NamedButton(this, "Button_ok", "OK");
+  auto* cancel = model::gui::NamedButton(this, "Button_cancel", "Abbrechen");
   ok->setDefault(true);
   connect(search, &QPushButton::clicked, this, [this] { Button_searchClick(); });
   connect(next, &QPushButton::clicked, this, [this] { Button_SearchNextClick(); });
@@ -173,7 +166,7 @@ QWidget* Tdbf4::BuildNavigator() {
                {"nbNext", ">", "Nächster Datensatz", Move::Next},
                {"nbLast", ">|", "Letzter Datensatz", Move::Last}};
   for (const auto& m : moves) {
-    QPushButton* b = Button(nav, m.name, m.text);
+    QPushButton* b = model::gui::NamedButton(nav, m.name, m.text);
     b->setToolTip(m.hint);
     connect(b, &QPushButton::clicked, this, [this, move = m.move] { Navigate(move); });
     row->addWidget(b);
@@ -181,10 +174,10 @@ QWidget* Tdbf4::BuildNavigator() {
   editButtons_ = new QWidget(nav);
   auto* edit = new QHBoxLayout(editButtons_);
   edit->setContentsMargins(0, 0, 0, 0);
-  QPushButton* insert = Button(editButtons_, "nbInsert", "+");
+  QPushButton* insert = model::gui::NamedButton(editButtons_, "nbInsert", "+");
   insert->setToolTip("Datensatz anhängen");
   connect(insert, &QPushButton::clicked, this, [this] { Run([this] { AppendBlankRecord(p_); }); });
-  QPushButton* remove = Button(editButtons_, "nbDelete", "Löschen");
+  QPushButton* remove = model::gui::NamedButton(editButtons_, "nbDelete", "Löschen");
   remove->setToolTip("Datensatz als gelöscht markieren oder die Markierung aufheben");
   connect(remove, &QPushButton::clicked, this, [this] { ToggleDeleted(); });
   edit->addWidget(insert);
