@@ -10,8 +10,8 @@ using kv40::Extended;
 
 // DIN 5480 W 50 x 2 x 24 entered as a self-defined block, with a load.
 void TypicalBlock(kv40::model::Program& p) {
-  kv40::model::InitDefaults(p.spec);
-  auto& s = p.spec;
+  kv40::model::InitDefaults(p.connection);
+  auto& s = p.connection;
   const Extended dB = 50, m = 2;
   const int z = 24;
   const Extended xm = (dB - m * z - 1.1L * m) / 2;
@@ -35,7 +35,7 @@ void BM_RecalcAll(benchmark::State& state) {
   TypicalBlock(p);
   for (auto _ : state) {
     kv40::calc::RecalcAll(p);
-    benchmark::DoNotOptimize(p.spec.MdR);
+    benchmark::DoNotOptimize(p.connection.MdR);
   }
 }
 BENCHMARK(BM_RecalcAll);
@@ -47,7 +47,7 @@ void BM_RecalcAllFixed(benchmark::State& state) {
   TypicalBlock(p);
   for (auto _ : state) {
     kv40::calc::RecalcAll(p);
-    benchmark::DoNotOptimize(p.spec.MdR);
+    benchmark::DoNotOptimize(p.connection.MdR);
   }
 }
 BENCHMARK(BM_RecalcAllFixed)->Iterations(1000);

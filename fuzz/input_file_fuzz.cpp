@@ -23,16 +23,16 @@ void Require(bool ok, const char* what) {
 }
 
 struct Base {
-  kv40::model::SpecState spec;
+  kv40::model::SpecState connection;
   kv40::docu::DocuData docu;
   Base() {
-    kv40::model::InitDefaults(spec);
+    kv40::model::InitDefaults(connection);
     kv40::docu::InitDocuData(docu, "01.01.2024");
   }
 };
 
 InputFileParse Reparse(const std::string& bytes, const Base& base) {
-  return ParseInputFile(kv40::base::SplitLines(bytes), base.spec, base.docu);
+  return ParseInputFile(kv40::base::SplitLines(bytes), base.connection, base.docu);
 }
 
 }  // namespace
@@ -40,27 +40,29 @@ InputFileParse Reparse(const std::string& bytes, const Base& base) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   static const Base base;
   const std::string_view bytes(reinterpret_cast<const char*>(data), size);
-  const InputFileParse first = ParseInputFile(kv40::base::SplitLines(bytes), base.spec, base.docu);
+  const InputFileParse first =
+      ParseInputFile(kv40::base::SplitLines(bytes), base.connection, base.docu);
   if (!first.ok) return 0;
 
   // Writing rounds reals to the file's precision once; after that nothing may change.
   const kv40::report::NumberFormat point;
-  const kv40::base::OemText once = InputFileBytes(first.spec, first.docu, point);
+  const kv40::base::OemText once = InputFileBytes(first.connection, first.docu, point);
   Require(!once.lossy, "a character read from the file cannot be written back");
   const InputFileParse second = Reparse(once.bytes, base);
   Require(second.ok, "a written file does not read back");
-  const std::string twice = InputFileBytes(second.spec, second.docu, point).bytes;
+  const std::string twice = InputFileBytes(second.connection, second.docu, point).bytes;
   const InputFileParse third = Reparse(twice, base);
   Require(third.ok, "a rewritten file does not read back");
-  Require(InputFileBytes(third.spec, third.docu, point).bytes == twice, "rewriting is not stable");
+  Require(InputFileBytes(third.connection, third.docu, point).bytes == twice,
+          "rewriting is not stable");
 
   // The decimal comma is only a way of writing: the values read back are the same.
   kv40::report::NumberFormat comma;
   comma.decimalSeparator = 2;
   const InputFileParse viaComma =
-      Reparse(InputFileBytes(second.spec, second.docu, comma).bytes, base);
+      Reparse(InputFileBytes(second.connection, second.docu, comma).bytes, base);
   Require(viaComma.ok, "a file written with the decimal comma does not read back");
-  Require(InputFileBytes(viaComma.spec, viaComma.docu, point).bytes == twice,
+  Require(InputFileBytes(viaComma.connection, viaComma.docu, point).bytes == twice,
           "the decimal comma changes values");
   return 0;
 }

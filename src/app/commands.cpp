@@ -57,7 +57,8 @@ void SetLanguage(model::Program& p, Shell& shell, int i) {
 }
 
 std::string ErrorItemCaption(const model::Program& p) {
-  return Caption(p, Cap::ErrorMessages) + " (" + std::to_string(p.spec.log.messageCount) + ")";
+  return Caption(p, Cap::ErrorMessages) + " (" + std::to_string(p.connection.log.messageCount) +
+         ")";
 }
 
 std::string MailUrl() {

@@ -35,7 +35,7 @@ void ClearDocumentation(model::Program& p) {
   }
   info.drawnDate = report::DateText(p.fmt(), p.Now());
   for (int i = 1; i <= 3; ++i)
-    p.spec.text[i].clear();
+    p.connection.text[i].clear();
 }
 
 }  // namespace

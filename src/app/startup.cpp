@@ -137,7 +137,7 @@ std::optional<int> AskUser(model::Program& p) {
 }
 
 void InitProgram(model::Program& p, const std::vector<std::string>& args) {
-  model::InitDefaults(p.spec);
+  model::InitDefaults(p.connection);
   docu::InitDocuData(p.docu, report::DateText(p.fmt(), p.Now()));
   p.args = args;
   std::error_code ec;

@@ -87,7 +87,7 @@ void PointedToothUndercutClearance(model::SpecState& s, int i) {
 }
 
 void MeasuringValues(model::Program& p, int i) {
-  auto& s = p.spec;
+  auto& s = p.connection;
   auto& log = s.log;
   const Extended dm = ProposeDM(p, s.z[i], s.betaRad, s.alphaRad, s.xemaxM[i], s.mn);
   // no proposal (0): nothing to compare the user's ball with
@@ -102,7 +102,7 @@ void MeasuringValues(model::Program& p, int i) {
 }  // namespace
 
 void CalcCentreDistance(model::Program& p) {
-  auto& s = p.spec;
+  auto& s = p.connection;
   if (s.log.fatal) return;
   // centre distance 0: the geometry step sets the operating pressure angle again
   s.alphawt = 0;
@@ -110,14 +110,14 @@ void CalcCentreDistance(model::Program& p) {
 }
 
 void CalcPairData(model::Program& p) {
-  auto& s = p.spec;
+  auto& s = p.connection;
   InterferenceLimits(s);
   UsableRootDiameters(s);
   SlidingAndTipInterference(s);
 }
 
 void CheckAccuracy(model::Program& p) {
-  auto& s = p.spec;
+  auto& s = p.connection;
   auto& log = s.log;
   for (int i = 1; i <= 2; ++i) {
     const Extended q = IntPower(1.4L, s.Q[i] - 5);
@@ -134,7 +134,7 @@ void CheckAccuracy(model::Program& p) {
 }
 
 void CheckWarnings(model::Program& p) {
-  auto& s = p.spec;
+  auto& s = p.connection;
   for (int i = 1; i <= 2; ++i)
     PointedToothUndercutClearance(s, i);
   if (s.z[2] < 0 && s.Y < 0) report::AddMessage(s.log, "Eingriffstörungen !");
@@ -143,7 +143,7 @@ void CheckWarnings(model::Program& p) {
 }
 
 void DrawingValues(model::Program& p, const PartPair<Extended>& xe) {
-  auto& s = p.spec;
+  auto& s = p.connection;
   const Extended t = std::tan(s.alphaRad);
   for (int i = 1; i <= 2; ++i) {
     s.sne[i] = (kPi / 2 + 2 * xe[i] * t) * s.mn;

@@ -75,7 +75,7 @@ bool TipRootDiffer(model::SpecState& s) {
 }
 
 void SplineDesignations(model::Program& p) {
-  auto& s = p.spec;
+  auto& s = p.connection;
   const std::string size = report::FormatSig(p.fmt(), s.dB) + " x " +
                            report::FormatSig(p.fmt(), s.mn) + " x " + report::IntToText(s.z[1]) +
                            " x ";
@@ -86,7 +86,7 @@ void SplineDesignations(model::Program& p) {
 
 // ISO 286 limits of the root and tip diameters; the hub's are stored negative.
 void DiameterLimits(model::Program& p) {
-  auto& s = p.spec;
+  auto& s = p.connection;
   s.dfLim[1] = s.df[1] + 0.001L * IsoDeviation(p, "h12", s.df[1]).lower;
   s.dfLim[2] = s.df[2] - 0.001L * IsoDeviation(p, "H12", -s.df[2]).upper;
   s.daLim[1] = s.da0[1] + 0.001L * IsoDeviation(p, "h11", s.da0[1]).lower;
@@ -95,7 +95,7 @@ void DiameterLimits(model::Program& p) {
 
 // Designations after the DIN 5482 block (hub diameters d1 and d2 for both parts).
 void BlockDesignations(model::Program& p) {
-  auto& s = p.spec;
+  auto& s = p.connection;
   const std::string size =
       report::FormatSig(p.fmt(), s.d1) + " x " + report::FormatSig(p.fmt(), s.d2) + " DIN 5482";
   s.bez[1] = "B " + size;
@@ -105,7 +105,7 @@ void BlockDesignations(model::Program& p) {
 }  // namespace
 
 void ApplyDin5482(model::Program& p) {
-  auto& s = p.spec;
+  auto& s = p.connection;
   if (s.z5482 == 0) return RecordFatal(s.log, "Fatal  : z = 0 !");
   s.z[1] = s.z5482;
   s.z[2] = Negated(s.z5482);
@@ -129,7 +129,7 @@ void ApplyDin5482(model::Program& p) {
 }
 
 void CalcSpline(model::Program& p) {
-  auto& s = p.spec;
+  auto& s = p.connection;
   s.calcFlag = true;
   report::ResetMessages(s.log);
   s.alphaRad = DegToRad(s.alpha);
@@ -163,16 +163,16 @@ void CalcSpline(model::Program& p) {
 
 void RecalcAll(model::Program& p) {
   // every run starts with an empty log, also when the block cannot be converted
-  report::ResetMessages(p.spec.log);
+  report::ResetMessages(p.connection.log);
   ApplyDin5482(p);
-  if (p.spec.log.fatal) return;
+  if (p.connection.log.fatal) return;
   CalcSpline(p);
   DiameterLimits(p);  // also after a calculation that ended early
   BlockDesignations(p);
 }
 
 void RecalcDimensions(model::Program& p, int pickedRow) {
-  auto& s = p.spec;
+  auto& s = p.connection;
   report::ResetMessages(s.log);
   s.normRow = pickedRow;
   ApplyDin5482(p);

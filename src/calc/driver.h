@@ -1,5 +1,5 @@
 // The calculation driver: turns the inputs of the state into a complete set of results.
-// Findings go to p.spec.log (with its fatal flag); a failing step may set p.cancel, which the
+// Findings go to p.connection.log (with its fatal flag); a failing step may set p.cancel, which the
 // caller clears before and tests after a run.
 #pragma once
 

@@ -69,7 +69,7 @@ void Diameters(model::SpecState& s) {
 }  // namespace
 
 void CheckBasicData(model::Program& p) {
-  auto& s = p.spec;
+  auto& s = p.connection;
   auto& log = s.log;
   if (log.fatal) {
     report::AddMessage(log, "Fatal  : Unit0");
@@ -112,7 +112,7 @@ void CheckBasicData(model::Program& p) {
 }
 
 void CalcGeometry(model::Program& p) {
-  auto& s = p.spec;
+  auto& s = p.connection;
   auto& log = s.log;
   if (log.fatal) {
     report::AddMessage(log, "Fatal  : KV7");
@@ -142,7 +142,7 @@ void CalcGeometry(model::Program& p) {
 }
 
 void CalcToothData(model::Program& p) {
-  auto& s = p.spec;
+  auto& s = p.connection;
   auto& log = s.log;
   if (log.fatal) {
     report::AddMessage(log, "Fatal  : Unit2");

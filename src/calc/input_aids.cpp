@@ -77,7 +77,7 @@ Extended Plim(Extended re, Extended fS, Extended fH) {
 }
 
 PartPair<int> ProposeMeasuringTeeth(model::Program& p) {
-  const auto& s = p.spec;
+  const auto& s = p.connection;
   PartPair<int> k;
   for (int i = 1; i <= 2; ++i)
     k[i] = ProposeK(p, s.z[i], s.betaRad, s.alphaRad, s.xeminM[i], s.mn);
@@ -85,7 +85,7 @@ PartPair<int> ProposeMeasuringTeeth(model::Program& p) {
 }
 
 PartPair<Extended> ProposeBallDiameters(model::Program& p) {
-  const auto& s = p.spec;
+  const auto& s = p.connection;
   PartPair<Extended> dm;
   for (int i = 1; i <= 2; ++i)
     dm[i] = ProposeDM(p, s.z[i], s.betaRad, s.alphaRad, s.xeminM[i], s.mn);
@@ -93,8 +93,8 @@ PartPair<Extended> ProposeBallDiameters(model::Program& p) {
 }
 
 void ApplyTolerances(model::Program& p, const PartPair<Word>& field, const PartPair<Word>& series) {
-  p.spec.tolfeld = field;
-  p.spec.tolreihe = series;
+  p.connection.tolfeld = field;
+  p.connection.tolreihe = series;
   RecalcAll(p);
 }
 

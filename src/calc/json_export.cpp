@@ -112,7 +112,7 @@ class JsonWriter {
 
 std::string ResultsJson(const model::Program& p) {
   JsonWriter writer;
-  model::VisitSpecFields(p.spec, writer);
+  model::VisitSpecFields(p.connection, writer);
   return writer.Finish();
 }
 

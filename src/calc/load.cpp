@@ -129,7 +129,7 @@ Extended LoadShareMax(report::MessageLog& log, int q) {
 }
 
 void CalcLoadCapacity(model::Program& p) {
-  auto& s = p.spec;
+  auto& s = p.connection;
   if (!RoloffMatek(s)) return;
   Niemann1981(s);
   for (int i = 1; i <= 2; ++i)

@@ -72,7 +72,7 @@ Extended BallWith(model::SpecState& s, const Angles& g, int i, Extended xe) {
 }  // namespace
 
 Extended SpanW(model::Program& p, int i, Extended xe) {
-  return SpanWith(p.spec, AnglesOf(p.spec), i, xe);
+  return SpanWith(p.connection, AnglesOf(p.connection), i, xe);
 }
 
 Extended SpanWFree(report::MessageLog& log, int z, int k, Extended mn, Extended alpha,
@@ -83,7 +83,7 @@ Extended SpanWFree(report::MessageLog& log, int z, int k, Extended mn, Extended 
 }
 
 Extended BallDim(model::Program& p, int i, Extended xe) {
-  return BallWith(p.spec, AnglesOf(p.spec), i, xe);
+  return BallWith(p.connection, AnglesOf(p.connection), i, xe);
 }
 
 Extended BallDimFree(report::MessageLog& log, int z, Extended mn, Extended alpha, Extended beta,
@@ -116,7 +116,7 @@ Extended PinDimFree(int z, Extended beta, Extended dm, Extended m) {
 
 Extended ProposeDM(model::Program& p, int z, Extended beta, Extended alpha, Extended x,
                    Extended mn) {
-  auto& log = p.spec.log;
+  auto& log = p.connection.log;
   const Extended zn = z / PowerMsg(log, "Fehler : DmMess", std::cos(beta), 3.3L);
   const Extended alpha1 = ArcCosMsg(log, "Fehler : DmMess", std::cos(alpha) * zn / (zn + 2 * x));
   Extended d = 0;
@@ -134,7 +134,7 @@ Extended ProposeDM(model::Program& p, int z, Extended beta, Extended alpha, Exte
 }
 
 int ProposeK(model::Program& p, int z, Extended beta, Extended alpha, Extended x, Extended mn) {
-  auto& log = p.spec.log;
+  auto& log = p.connection.log;
   if (z == 0) {
     RecordFatal(log, "Fatal  : z = 0 !");
     return 0;
@@ -150,7 +150,7 @@ int ProposeK(model::Program& p, int z, Extended beta, Extended alpha, Extended x
 }
 
 void CalcMeasurements(model::Program& p) {
-  auto& s = p.spec;
+  auto& s = p.connection;
   if (s.log.fatal) return;
   const Angles g = AnglesOf(s);
   for (int i = 1; i <= 2; ++i) {
@@ -168,7 +168,7 @@ void CalcMeasurements(model::Program& p) {
 }
 
 bool CalcSingleMeasurements(model::Program& p) {
-  auto& s = p.spec;
+  auto& s = p.connection;
   auto& log = s.log;
   if (log.fatal) return false;
   for (int i = 1; i <= 2; ++i) {

@@ -83,13 +83,13 @@ bool ReadInto(Program& p, const std::string& path) {
     Fail(p, "Datei " + path + " kann nicht gelesen werden !");
     return false;
   }
-  InputFileParse parsed = ParseInputFile(*read.text, p.spec, p.docu);
+  InputFileParse parsed = ParseInputFile(*read.text, p.connection, p.docu);
   if (!parsed.ok) {
     Fail(p, "Datei " + path + " ist unvollständig oder beschädigt (Zeile " +
                 std::to_string(parsed.missingLine) + " fehlt) !");
     return false;
   }
-  p.spec = std::move(parsed.spec);
+  p.connection = std::move(parsed.connection);
   p.docu = std::move(parsed.docu);
   p.modified = false;
   calc::RecalcAll(p);
@@ -153,7 +153,7 @@ void SaveInputFile(Program& p, const std::string& name) {
   const bool toCurrent = !name.empty() && name == p.currentFile;
   const std::string path = ChooseOutputFile(p, name, !toCurrent);
   if (p.cancel) return;
-  const base::OemText file = InputFileBytes(p.spec, p.docu, p.fmt());
+  const base::OemText file = InputFileBytes(p.connection, p.docu, p.fmt());
   if (const int error = base::WriteFileAtomically(path, file.bytes); error != 0) {
     ReportWriteError(p, error);
     return;

@@ -149,7 +149,7 @@ std::string YieldLine(const NumberFormat& nf, std::int32_t re) {
   return report::FormatFixed(nf, 5, 0, re);
 }
 
-std::vector<std::string> InputFileLines(const SpecState& spec, const docu::DocuData& docu,
+std::vector<std::string> InputFileLines(const SpecState& connection, const docu::DocuData& docu,
                                         const NumberFormat& nf) {
   LineWriter w(nf);
   w.Rule(layout::kRuleWidth);
@@ -157,18 +157,18 @@ std::vector<std::string> InputFileLines(const SpecState& spec, const docu::DocuD
   w.Fixed(std::string("Version ") + kProgramVersion);
   w.Fixed(kInputFileNote);
   w.Rule(layout::kRuleWidth);
-  layout::VisitHead(w, spec);
+  layout::VisitHead(w, connection);
   WriteChanges(w, docu);
   WriteDrawingInfo(w, docu.drawingInfo);
   WriteDocuments(w, docu);
-  layout::VisitTail(w, spec);
+  layout::VisitTail(w, connection);
   return w.Take();
 }
 
-base::OemText InputFileBytes(const SpecState& spec, const docu::DocuData& docu,
+base::OemText InputFileBytes(const SpecState& connection, const docu::DocuData& docu,
                              const NumberFormat& nf) {
   base::OemText out;
-  for (const std::string& line : InputFileLines(spec, docu, nf)) {
+  for (const std::string& line : InputFileLines(connection, docu, nf)) {
     base::OemText oem = base::Utf8ToCp437(line);
     out.lossy = out.lossy || oem.lossy;
     out.bytes += oem.bytes;

@@ -179,23 +179,23 @@ std::int32_t ReadYieldLine(std::string_view line) {
   return static_cast<std::int32_t>(v);
 }
 
-InputFileParse ParseInputFile(const base::TextLines& text, const SpecState& spec,
+InputFileParse ParseInputFile(const base::TextLines& text, const SpecState& connection,
                               const docu::DocuData& docu) {
   InputFileParse out;
-  out.spec = spec;
+  out.connection = connection;
   out.docu = docu;
   LineReader r(text);
   for (int i = 0; i < 5; ++i)
     r.Skip();  // rules and identification
-  layout::VisitHead(r, out.spec);
+  layout::VisitHead(r, out.connection);
   ReadChanges(r, out.docu);
   ReadDrawingInfo(r, out.docu.drawingInfo);
   ReadDocuments(r, out.docu);
-  layout::VisitTail(r, out.spec);
+  layout::VisitTail(r, out.connection);
 
   // The hub's teeth are stored negative; the shaft's most negative count has no opposite.
-  if (out.spec.z[1] == std::numeric_limits<std::int32_t>::min()) out.spec.z[1] = 0;
-  out.spec.z[2] = -out.spec.z[1];
+  if (out.connection.z[1] == std::numeric_limits<std::int32_t>::min()) out.connection.z[1] = 0;
+  out.connection.z[2] = -out.connection.z[1];
   out.ok = !r.failed();
   out.missingLine = r.missingLine();
   return out;

@@ -42,7 +42,7 @@ struct CaptionLanguages {
 };
 
 struct Program {
-  SpecState spec;
+  SpecState connection;
   ToothFormOptions toothForm;  // drawing options of the tooth forms
 
   // flags of the current command and file

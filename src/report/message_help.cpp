@@ -40,7 +40,7 @@ std::optional<std::string> ReadBytes(const fs::path& path, int& error) {
 
 void ShowMessageList(model::Program& p) {
   if (model::HasSwitch(p, "/NOGUI")) return;
-  const MessageLog& log = p.spec.log;
+  const MessageLog& log = p.connection.log;
   const int count = log.messageCount;
   if (count == 0) {
     model::ShowInfo(p, kNoMessages);
@@ -73,7 +73,7 @@ void ShowMessageHelp(model::Program& p, int i) {
     return;
   }
   const std::vector<std::string>& lines = read.text->lines;
-  const std::string& message = p.spec.log.Message(i);
+  const std::string& message = p.connection.log.Message(i);
   const std::optional<std::size_t> key = FindHelpEntry(lines, message);
   if (!key) {
     model::ShowBox(p, "Meldung", kNoDescription);

@@ -30,7 +30,7 @@ std::optional<EntryTexts> ReadEntry(const model::Program& p, int i) {
   const base::ReadResult read = base::ReadTextFile(MessageHelpPath(p));
   if (!read.text) return std::nullopt;
   const std::vector<std::string>& lines = read.text->lines;
-  const std::optional<std::size_t> key = FindHelpEntry(lines, p.spec.log.Message(i));
+  const std::optional<std::size_t> key = FindHelpEntry(lines, p.connection.log.Message(i));
   if (!key) return EntryTexts{kNoDescription, ""};
   EntryTexts texts;
   texts.cause = lines[*key + 1];

@@ -30,7 +30,7 @@ void Lengths(model::Program& p, const Fmt& f, const char* description, const cha
 }
 
 void Page1(model::Program& p, const Fmt& f) {
-  const model::SpecState& s = p.spec;
+  const model::SpecState& s = p.connection;
   WriteLine(p, "Welle: " + s.bez[1]);
   WriteLine(p, ThinLine(p));
   WriteLine(p, "Nabe : " + s.bez[2]);
@@ -64,7 +64,7 @@ void Page1(model::Program& p, const Fmt& f) {
 }
 
 void Page2(model::Program& p, const Fmt& f) {
-  const model::SpecState& s = p.spec;
+  const model::SpecState& s = p.connection;
   const auto factor = [&](const char* description, const char* symbol, const auto& v) {
     WriteRow5(p, description, symbol, "", f.Fixed(3, 3, v[1]), f.Fixed(3, 3, v[2]));
   };
@@ -97,7 +97,7 @@ void Page2(model::Program& p, const Fmt& f) {
 }
 
 void Page3(model::Program& p, const Fmt& f) {
-  const model::SpecState& s = p.spec;
+  const model::SpecState& s = p.connection;
   const auto deviation = [&](const char* description, const char* symbol, const auto& v) {
     WriteRow5(p, description, symbol, f.mm(), f.Len(3, 3, v[1]), f.Len(3, 3, v[2]));
   };

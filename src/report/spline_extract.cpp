@@ -22,7 +22,7 @@ bool Begin(model::Program& p) {
 }
 
 void ExtractLines(model::Program& p) {
-  const model::SpecState& s = p.spec;
+  const model::SpecState& s = p.connection;
   const NumberFormat& nf = p.fmt();
   const auto len = [&](Extended v) { return FormatLengthSig(nf, v); };
   const std::string mu = MicroUnit(nf);
@@ -48,7 +48,7 @@ void ExtractLines(model::Program& p) {
 // The formula lines in their order; an empty line follows each but the last, and the two
 // lines of the pressure formulas stay together.
 std::vector<std::string> FormulaLines(const model::Program& p) {
-  const model::SpecState& s = p.spec;
+  const model::SpecState& s = p.connection;
   const NumberFormat& nf = p.fmt();
   const auto sig = [&](Extended v) { return FormatSig(nf, v); };
   const auto len = [&](Extended v) { return FormatLengthSig(nf, v); };

@@ -41,13 +41,13 @@ std::string ReportTitle(const std::string& name) {
 }
 
 void SetSplineHeader(model::Program& p, const std::string& title) {
-  const model::SpecState& s = p.spec;
+  const model::SpecState& s = p.connection;
   SetPageHeader(p, title, WriteTitleNumberLine(s.zname[1], s.znr[1]),
                 WriteTitleNumberLine(s.zname[2], s.znr[2]), s.text[1], s.text[2], 0);
 }
 
 bool OpenSplineReport(model::Program& p) {
-  if (p.spec.log.fatal) {
+  if (p.connection.log.fatal) {
     ShowMessageList(p);
     return false;
   }
@@ -58,7 +58,7 @@ bool OpenSplineReport(model::Program& p) {
 }  // namespace detail
 
 void PrintSheets(model::Program& p, int what) {
-  if (p.spec.log.fatal) return ShowMessageList(p);
+  if (p.connection.log.fatal) return ShowMessageList(p);
   if (what == 0) what = AskWhat(p);
   if (what < 1 || what > 3) return;
   if (!detail::OpenSplineReport(p)) return;
@@ -74,7 +74,7 @@ void PrintSheets(model::Program& p, int what) {
 }
 
 void ShowMessageReport(model::Program& p) {
-  const model::SpecState& s = p.spec;
+  const model::SpecState& s = p.connection;
   if (s.log.messageCount == 0) return model::ShowInfo(p, kNoMessages);
   SetPageHeader(p, std::string(model::kProgramShortName) + " V" + model::kProgramVersion,
                 kMessagesTitle, s.text[1], s.text[2], s.text[3], 1);
@@ -87,10 +87,10 @@ void ShowMessageReport(model::Program& p) {
 
 int BatchReport(model::Program& p, const std::string& file) {
   WriterState& w = p.writer;
-  if (p.spec.log.fatal) {
+  if (p.connection.log.fatal) {
     std::string messages;
-    for (int i = 1; i <= p.spec.log.messageCount; ++i)
-      messages += "\n" + p.spec.log.Message(i);
+    for (int i = 1; i <= p.connection.log.messageCount; ++i)
+      messages += "\n" + p.connection.log.Message(i);
     model::ShowError(p, "Kein Bericht: die Berechnung ist fehlgeschlagen." + messages);
     return 1;
   }

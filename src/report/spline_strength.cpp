@@ -28,7 +28,7 @@ void Title(model::Program& p, const char* title) {
 }
 
 void NiemannLoads(model::Program& p) {
-  const model::SpecState& s = p.spec;
+  const model::SpecState& s = p.connection;
   const NumberFormat& nf = p.fmt();
   const std::string mm = LengthUnit(nf);
   const std::string nm = TorqueUnit(nf);
@@ -76,7 +76,7 @@ void Page4(model::Program& p) {
 }
 
 void RoloffMatek(model::Program& p) {
-  const model::SpecState& s = p.spec;
+  const model::SpecState& s = p.connection;
   const NumberFormat& nf = p.fmt();
   const std::string mm = LengthUnit(nf);
   const std::string mpa = StressUnit(nf);
@@ -102,7 +102,7 @@ void RoloffMatek(model::Program& p) {
 }
 
 void Niemann1981(model::Program& p) {
-  const model::SpecState& s = p.spec;
+  const model::SpecState& s = p.connection;
   const NumberFormat& nf = p.fmt();
   const std::string mm = LengthUnit(nf);
   const std::string nm = TorqueUnit(nf);
@@ -119,7 +119,7 @@ void Niemann1981(model::Program& p) {
 }  // namespace
 
 void MaterialBlock(model::Program& p) {
-  const model::SpecState& s = p.spec;
+  const model::SpecState& s = p.connection;
   const NumberFormat& nf = p.fmt();
   const std::string mpa = StressUnit(nf);
   WriteLine(p, "");

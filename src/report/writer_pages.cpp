@@ -69,7 +69,7 @@ void TabHeader(model::Program& p, int n, int kind) {
     WriteRaw(p, ProgramTitleVersion() + '\t' + DateText(p.fmt(), now) + '\t' + TimeText(now));
     WriteRaw(p, RemoveBlanks(w.outputFile));
     for (int i = 1; i <= 3; ++i)
-      WriteRaw(p, p.spec.text[i]);
+      WriteRaw(p, p.connection.text[i]);
     WriteRaw(p, " ");
     ++w.pageCount;
   }
@@ -210,7 +210,7 @@ void EnsureSpace(model::Program& p, int kind) {
 }
 
 void WriteMessageSection(model::Program& p) {
-  const MessageLog& log = p.spec.log;
+  const MessageLog& log = p.connection.log;
   if (!detail::Writing(p) || log.messageCount == 0) return;
   const Style style = CurrentStyle(p);
   WriteRaw(p, "");
@@ -240,7 +240,7 @@ void WriteMessageSection(model::Program& p) {
 }
 
 void PrintMessageReport(model::Program& p) {
-  if (!detail::Writing(p) || p.spec.log.messageCount == 0) return;
+  if (!detail::Writing(p) || p.connection.log.messageCount == 0) return;
   PageHeader(p, 0, 0);
   WriteMessageSection(p);
   PageEnd(p);

@@ -32,7 +32,7 @@ std::int32_t Integer(const model::Program& p, int field) {
 
 // Fields 1 to 13 of the current material record into the record of the part.
 void ReadMaterialRecord(model::Program& p, int part) {
-  model::SpecState& s = p.spec;
+  model::SpecState& s = p.connection;
   s.matnr[part] = base::CutChars(FieldText(p, 1), model::kMatnrLen);
   s.matname[part] = base::CutChars(FieldText(p, 2), model::kMatnameLen);
   s.matText3[part] = base::CutChars(FieldText(p, 3), model::kMatText3Len);
@@ -48,26 +48,26 @@ void ReadMaterialRecord(model::Program& p, int part) {
 
 // fS and fH of the part from the row of its material group.
 void ReadGroupFactors(model::Program& p, int part) {
-  const int type = p.spec.wgroup[part];
+  const int type = p.connection.wgroup[part];
   CloseTable(p);
   if (!OpenTable(p, "kv8wstyp")) return;
   MakeIndex(p, FieldName(p, 1), "kv8wstyp");
   if (p.cancel) return;
   if (FindKey(p, report::IntBlankPad(type, 2))) {
-    p.spec.fS[part] = Number(p, part == 1 ? 5 : 7);
-    p.spec.fH[part] = Number(p, part == 1 ? 6 : 8);
+    p.connection.fS[part] = Number(p, part == 1 ? 5 : 7);
+    p.connection.fH[part] = Number(p, part == 1 ? 6 : 8);
     return;
   }
   const std::string message =
       "Werkstofftyp " + report::IntZeroPad(type, 2) + " " + "nicht gefunden" + ".";
   model::ShowError(p, message);
-  report::AddMessage(p.spec.log, message);
+  report::AddMessage(p.connection.log, message);
 }
 
 }  // namespace
 
 void ReadDin5482Record(model::Program& p) {
-  model::SpecState& s = p.spec;
+  model::SpecState& s = p.connection;
   s.bez5482 = base::CutChars(FieldText(p, 1), model::kBez5482Len);
   s.d1 = Number(p, 2);
   s.d2 = Number(p, 3);
@@ -123,7 +123,7 @@ void PickMaterial(model::Program& p, int kind, int part) {
   if (!OpenTable(p, "wkx1base")) return;
   MakeIndex(p, FieldName(p, 1), "wkx1base");
   if (p.cancel) return CloseTable(p);
-  if (!FindKey(p, p.spec.matnr[part])) GoRecord(p, session.materialRecord[part]);
+  if (!FindKey(p, p.connection.matnr[part])) GoRecord(p, session.materialRecord[part]);
   if (Browse(p, kind == kPickRecord ? "CLOSE" : "", kind) && kind != kEditTable) {
     ReadMaterialRecord(p, part);
     session.materialRecord[part] = RecordNumber(p);
@@ -147,13 +147,13 @@ void ShowMaterialTable(model::Program& p, int kind) {
 void ShowMaterialTypes(model::Program& p, int kind) {
   SetBrowserTitles(p, "", kTypesTitle);
   if (!OpenTable(p, "kv8wstyp")) {
-    report::AddMessage(p.spec.log, "Fatal  : DIN 6885 Datenbank");
+    report::AddMessage(p.connection.log, "Fatal  : DIN 6885 Datenbank");
     return;
   }
   MakeIndex(p, FieldName(p, 1), "kv8wstyp");
   if (!p.cancel && Browse(p, "", kind) && kind != kEditTable) {
-    p.spec.fS[1] = Number(p, 5);
-    p.spec.fH[1] = Number(p, 6);
+    p.connection.fS[1] = Number(p, 5);
+    p.connection.fH[1] = Number(p, 6);
   }
   CloseTable(p);
 }

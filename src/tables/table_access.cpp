@@ -144,7 +144,7 @@ void GoRecord(model::Program& p, int n) {
   DbfTable* t = Table(p);
   if (t == nullptr || t->RecordCount() == 0) return;
   if (n > t->RecordCount()) {
-    report::AddMessage(p.spec.log, "DBF #" + std::to_string(n) + " not found.");
+    report::AddMessage(p.connection.log, "DBF #" + std::to_string(n) + " not found.");
     n = t->RecordCount();
   }
   Check(p, t->GoRecord(std::max(n, 1)));

@@ -74,10 +74,10 @@ TEST(Batch, JsonHasResultsAndMessages) {
   EXPECT_NE(json.find("\"xemaxM\""), std::string::npos);
 
   // The defaults without a dimension block: z = 0 is the one and only finding.
-  model::SpecState spec;
-  model::InitDefaults(spec);
+  model::SpecState connection;
+  model::InitDefaults(connection);
   docu::DocuData docu;
-  test::WriteBytes(dir / "leer.k40", model::InputFileBytes(spec, docu, {}).bytes);
+  test::WriteBytes(dir / "leer.k40", model::InputFileBytes(connection, docu, {}).bytes);
   r = test::RunKv40({"leer.k40", "/JSON", "/NOGUI"}, dir.path());
   ASSERT_EQ(r.exitCode, 0) << r.err;
   const std::string empty = test::ReadBytes(dir / "leer.json");

@@ -64,7 +64,7 @@ TEST(FileCommands, RecentFileThatIsGoneLeavesTheListWithANotice) {
   test::TempDir dir;
   test::TestProgram t;
   RecordingShell shell;
-  t.p.spec.b0 = 17;
+  t.p.connection.b0 = 17;
   t.p.currentFile = "alt";
   t.p.recentFiles = {(dir / "a.k40").string(), (dir / "weg.k40").string(), (dir / "c.k40").string(),
                      ""};
@@ -76,7 +76,7 @@ TEST(FileCommands, RecentFileThatIsGoneLeavesTheListWithANotice) {
   EXPECT_EQ(shell.captions, 1);
   EXPECT_EQ(shell.titles, 1);
   EXPECT_EQ(t.p.currentFile, "alt");
-  EXPECT_EQ(t.p.spec.b0, 17);
+  EXPECT_EQ(t.p.connection.b0, 17);
 }
 
 TEST(FileCommands, UnreadableRecentFileKeepsTheCurrentName) {

@@ -42,19 +42,19 @@ TEST(StartUp, DefaultFileIsLoadedAndLeavesNoCurrentFile) {
   StartFixture f({});
   fs::copy_file(kData / "beispiel1.k40", f.dir / "data" / "null.k40");
   EXPECT_EQ(f.Start(), std::nullopt);
-  EXPECT_EQ(f.t.p.spec.z[1], 24);
+  EXPECT_EQ(f.t.p.connection.z[1], 24);
   EXPECT_TRUE(f.t.p.currentFile.empty());
   EXPECT_EQ(WindowTitle(f.t.p), "KV40   Passverzahnung DIN 5482");
   EXPECT_FALSE(f.t.p.modified);
-  EXPECT_EQ(f.t.p.spec.log.messageCount, 0);
+  EXPECT_EQ(f.t.p.connection.log.messageCount, 0);
   EXPECT_TRUE(f.t.ui.prompts().empty());
 }
 
 TEST(StartUp, WithoutDefaultFileTheBlockIsEmpty) {
   StartFixture f({});
   EXPECT_EQ(f.Start(), std::nullopt);
-  ASSERT_EQ(f.t.p.spec.log.messageCount, 1);
-  EXPECT_EQ(f.t.p.spec.log.Message(1), "Fatal  : z = 0 !");
+  ASSERT_EQ(f.t.p.connection.log.messageCount, 1);
+  EXPECT_EQ(f.t.p.connection.log.Message(1), "Fatal  : z = 0 !");
 }
 
 TEST(StartUp, NewFileNameIsKeptAndTheFirstSaveCreatesIt) {
@@ -67,7 +67,7 @@ TEST(StartUp, NewFileNameIsKeptAndTheFirstSaveCreatesIt) {
   EXPECT_FALSE(fs::exists(name));
   EXPECT_EQ(WindowTitle(f.t.p), "KV40   Passverzahnung DIN 5482  -  " + name);
 
-  f.t.p.spec.b0 = 33;
+  f.t.p.connection.b0 = 33;
   f.t.p.modified = true;
   FileSave(f.t.p);
   EXPECT_FALSE(f.t.p.cancel);
@@ -80,7 +80,7 @@ TEST(StartUp, ExistingFileIsWorkedOn) {
   fs::copy_file(kData / "beispiel2.k40", work / "b2.k40");
   StartFixture f({(work / "b2.k40").string()});
   EXPECT_EQ(f.Start(), std::nullopt);
-  EXPECT_EQ(f.t.p.spec.z[1], 18);
+  EXPECT_EQ(f.t.p.connection.z[1], 18);
   EXPECT_TRUE(f.t.p.startedWithFile);
   EXPECT_TRUE(f.t.p.dataDir.empty());
 }

@@ -24,11 +24,11 @@ double D(Extended v) {
 model::Program Calculated(const std::function<void(model::SpecState&)>& change) {
   model::Program p;
   test::SelfDefinedBlock(p, 50, 2, 24);
-  p.spec.DM = Pair<Extended>(3.7L, 3.5L);
-  p.spec.k = Pair<std::int32_t>(4, -2);
-  p.spec.TN = 100;
-  p.spec.Tmax = 150;
-  change(p.spec);
+  p.connection.DM = Pair<Extended>(3.7L, 3.5L);
+  p.connection.k = Pair<std::int32_t>(4, -2);
+  p.connection.TN = 100;
+  p.connection.Tmax = 150;
+  change(p.connection);
   RecalcAll(p);
   return p;
 }
@@ -78,7 +78,7 @@ TEST(Warnings, WhatEachInputChangeReports) {
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
     const model::Program p = Calculated(c.change);
-    EXPECT_FALSE(p.spec.log.fatal);
+    EXPECT_FALSE(p.connection.log.fatal);
     const std::string all = ::testing::PrintToString(test::Messages(p));
     if (c.present) {
       EXPECT_TRUE(HasMessage(p, c.present)) << all;
@@ -103,7 +103,7 @@ TEST(Warnings, NoBallProposalMeansNoBallWarning) {
 
 TEST(PairData, HubTipInsideTheShaftBaseCircle) {
   const model::Program p = Calculated([](model::SpecState& s) { s.d2 = 41; });  // db1 = 41.57
-  const auto& s = p.spec;
+  const auto& s = p.connection;
   EXPECT_TRUE(HasMessage(p, "Fehler : Eingr.stör. da2 !"));
   EXPECT_TRUE(HasMessage(p, "Fehler : db > da  (2) !"));
   EXPECT_NEAR(D(s.daEff[2]), D(-s.db[1]), 1e-12);
@@ -114,7 +114,7 @@ TEST(PairData, HubTipInsideTheShaftBaseCircle) {
 
 TEST(Accuracy, ToleranceAgainstTwiceRs) {
   model::Program p = Calculated([](model::SpecState&) {});
-  auto& s = p.spec;
+  auto& s = p.connection;
   EXPECT_FALSE(HasMessage(p, "Warnung: Tsn < 2Rs !  (1)"));
   const Extended rs9 = s.Rs[1];  // quality 9
   // quality 10 asks 2 Rs = 74 um of the shaft's 71 um (series 9)
@@ -133,7 +133,7 @@ TEST(Accuracy, ToleranceAgainstTwiceRs) {
 
 TEST(DrawingValues, FollowTheGeneratingShift) {
   model::Program p = Calculated([](model::SpecState&) {});
-  auto& s = p.spec;
+  auto& s = p.connection;
   DrawingValues(p, s.xemaxM);
   for (int i = 1; i <= 2; ++i) {
     SCOPED_TRACE(i);

@@ -41,7 +41,7 @@ TEST(Geometry, ZeroDeviationsReproduceTheBlock) {
     model::Program p;
     test::SelfDefinedBlock(p, b.dB, b.m, b.z);
     RecalcAll(p);
-    const auto& s = p.spec;
+    const auto& s = p.connection;
     ASSERT_FALSE(s.log.fatal);
     EXPECT_NEAR(D(s.da[1]), D(s.d3), 1e-12);
     EXPECT_NEAR(D(s.df[1]), D(s.d4), 1e-12);
@@ -70,9 +70,9 @@ TEST(Geometry, ShaftFieldFLowersTipAndRootTogether) {
     SCOPED_TRACE(b.name);
     model::Program p;
     test::SelfDefinedBlock(p, b.dB, b.m, b.z);
-    p.spec.tolfeld[1] = 6;  // "f"
+    p.connection.tolfeld[1] = 6;  // "f"
     RecalcAll(p);
-    const auto& s = p.spec;
+    const auto& s = p.connection;
     ASSERT_LT(s.Ase[1], 0);
     const Extended drop = std::fabs(s.Ase[1]) / std::tan(DegToRad(30));
     EXPECT_NEAR(D(s.da[1]), D(s.d3 - drop), 1e-12);
@@ -85,10 +85,10 @@ TEST(Geometry, ShaftFieldFLowersTipAndRootTogether) {
 TEST(Driver, DesignationsAndIsoLimits) {
   model::Program p;
   test::SelfDefinedBlock(p, 50, 2, 24);
-  p.spec.tolfeld[1] = 6;
-  p.spec.tolreihe[1] = 5;
+  p.connection.tolfeld[1] = 6;
+  p.connection.tolreihe[1] = 5;
   RecalcAll(p);
-  const auto& s = p.spec;
+  const auto& s = p.connection;
   EXPECT_EQ(s.bezDin, "DIN 5480 - 50 x 2 x 24 x 10H 8f");
   EXPECT_EQ(s.bez[1], "B 50 x 46 DIN 5482");
   EXPECT_EQ(s.bez[2], "A 50 x 46 DIN 5482");
@@ -105,9 +105,9 @@ TEST(Driver, DiameterAbove3150KeepsTheNominalLimitAndCancels) {
   model::Program p;
   test::SelfDefinedBlock(p, 3300, 10, 326);
   RecalcAll(p);
-  EXPECT_FALSE(p.spec.log.fatal);
-  EXPECT_EQ(p.spec.dfLim[1], p.spec.df[1]);
-  EXPECT_EQ(p.spec.daLim[2], p.spec.da0[2]);
+  EXPECT_FALSE(p.connection.log.fatal);
+  EXPECT_EQ(p.connection.dfLim[1], p.connection.df[1]);
+  EXPECT_EQ(p.connection.daLim[2], p.connection.da0[2]);
   EXPECT_TRUE(p.cancel);
 }
 
@@ -140,39 +140,39 @@ TEST(Driver, FatalCasesRecordTheirMessageAndStop) {
     SCOPED_TRACE(c.name);
     model::Program p;
     test::SelfDefinedBlock(p, 50, 2, 24);
-    p.spec.TN = 100;  // a first run with messages of its own
+    p.connection.TN = 100;  // a first run with messages of its own
     RecalcAll(p);
-    ASSERT_GT(p.spec.log.messageCount, 0);
-    const Extended mdr = p.spec.MdR[1];
-    c.change(p.spec);
+    ASSERT_GT(p.connection.log.messageCount, 0);
+    const Extended mdr = p.connection.MdR[1];
+    c.change(p.connection);
     RecalcAll(p);
     EXPECT_EQ(Messages(p), c.messages);
-    EXPECT_TRUE(p.spec.log.fatal);
-    EXPECT_EQ(p.spec.MdR[1], mdr);  // no result of a stopped run
+    EXPECT_TRUE(p.connection.log.fatal);
+    EXPECT_EQ(p.connection.MdR[1], mdr);  // no result of a stopped run
   }
 }
 
 TEST(Driver, ShiftOfExactly1Point5Passes) {
   model::Program p;
   test::SelfDefinedBlock(p, 50, 2, 24);
-  p.spec.xm = 3;  // x = 1.5
+  p.connection.xm = 3;  // x = 1.5
   RecalcAll(p);
-  EXPECT_FALSE(p.spec.log.fatal);
-  EXPECT_EQ(p.spec.x[1], 1.5L);
+  EXPECT_FALSE(p.connection.log.fatal);
+  EXPECT_EQ(p.connection.x[1], 1.5L);
 }
 
 TEST(Driver, ModuleAndFaceWidthDefaults) {
   model::Program p;
   test::SelfDefinedBlock(p, 50, 2, 24);
   RecalcAll(p);
-  const auto& s = p.spec;
+  const auto& s = p.connection;
   EXPECT_NEAR(D(s.b[1]), 60, 1e-12);  // 1.2 dB
   EXPECT_NEAR(D(s.b[2]), 60, 1e-12);
   EXPECT_NEAR(D(s.b0), 60, 1e-12);
 
-  p.spec.mn5482 = 0;  // keeps the module of the state
-  p.spec.b = Pair<Extended>(20, 80);
-  p.spec.b0 = 30;
+  p.connection.mn5482 = 0;  // keeps the module of the state
+  p.connection.b = Pair<Extended>(20, 80);
+  p.connection.b0 = 30;
   RecalcAll(p);
   EXPECT_EQ(s.mn, 2);
   EXPECT_EQ(s.b[1], 30);  // raised to the load-bearing width
@@ -190,19 +190,19 @@ TEST(Driver, NegativeShaftRootIsReportedAndLeavesNoOldValues) {
     s.b0 = 5;
   };
   model::Program fresh;
-  model::InitDefaults(fresh.spec);
-  tiny(fresh.spec);
+  model::InitDefaults(fresh.connection);
+  tiny(fresh.connection);
   RecalcAll(fresh);
   const Texts m = Messages(fresh);
   EXPECT_EQ(m.front(), "Fatal  : df <=0 ! (1)");
   EXPECT_NE(std::find(m.begin(), m.end(), "Unbrauchbare Ergebnisse - bitte Neub"), m.end());
-  EXPECT_FALSE(fresh.spec.log.fatal);
-  EXPECT_LT(fresh.spec.df[1], 0);
+  EXPECT_FALSE(fresh.connection.log.fatal);
+  EXPECT_LT(fresh.connection.df[1], 0);
 
   model::Program used;
   test::SelfDefinedBlock(used, 120, 3, 38);
   RecalcAll(used);
-  tiny(used.spec);
+  tiny(used.connection);
   RecalcAll(used);
   EXPECT_EQ(ResultsJson(used), ResultsJson(fresh));
 }
@@ -220,16 +220,16 @@ TEST(Driver, ResultsDependOnlyOnTheInputs) {
   for (const auto& b : kBlocks) {
     SCOPED_TRACE(b.name);
     model::Program fresh;
-    model::InitDefaults(fresh.spec);
-    inputs(fresh.spec, b);
+    model::InitDefaults(fresh.connection);
+    inputs(fresh.connection, b);
     RecalcAll(fresh);
 
     model::Program used;
     test::SelfDefinedBlock(used, 13, 1, 11);
-    used.spec.tolfeld = Pair<Word>(2, 6);
-    used.spec.TN = 5000;
+    used.connection.tolfeld = Pair<Word>(2, 6);
+    used.connection.TN = 5000;
     RecalcAll(used);
-    inputs(used.spec, b);
+    inputs(used.connection, b);
     RecalcAll(used);
     EXPECT_EQ(ResultsJson(used), ResultsJson(fresh));
   }
@@ -238,12 +238,12 @@ TEST(Driver, ResultsDependOnlyOnTheInputs) {
 TEST(Driver, RecalcDimensionsProposesMeasuringValuesAndDefaults) {
   model::Program p;
   test::SelfDefinedBlock(p, 50, 2, 24);
-  p.spec.tolfeld = Pair<Word>(2, 5);
-  p.spec.tolreihe = Pair<Word>(3, 3);
-  p.spec.DM = Pair<Extended>(9, 9);
-  p.spec.k = Pair<std::int32_t>(0, 0);
+  p.connection.tolfeld = Pair<Word>(2, 5);
+  p.connection.tolreihe = Pair<Word>(3, 3);
+  p.connection.DM = Pair<Extended>(9, 9);
+  p.connection.k = Pair<std::int32_t>(0, 0);
   RecalcDimensions(p, 17);
-  const auto& s = p.spec;
+  const auto& s = p.connection;
   EXPECT_EQ(s.normRow, 17);
   EXPECT_EQ(s.tolfeld, Pair<Word>(8, 3));
   EXPECT_EQ(s.tolreihe, Pair<Word>(6, 7));
@@ -256,21 +256,21 @@ TEST(Driver, RecalcDimensionsProposesMeasuringValuesAndDefaults) {
   // no ball can be proposed for this tooth form: the user's diameter stays
   model::Program q;
   test::SelfDefinedBlock(q, 9, 1, 6);
-  q.spec.xm = -0.5L;
-  q.spec.DM = Pair<Extended>(1.75L, 1.5L);
+  q.connection.xm = -0.5L;
+  q.connection.DM = Pair<Extended>(1.75L, 1.5L);
   RecalcDimensions(q, 1);
-  EXPECT_EQ(q.spec.DM[1], 1.75L);
-  EXPECT_EQ(q.spec.DM[2], 1.5L);
+  EXPECT_EQ(q.connection.DM[1], 1.75L);
+  EXPECT_EQ(q.connection.DM[2], 1.5L);
 }
 
 TEST(Driver, RecalcDimensionsStopsOnAnEmptyBlock) {
   model::Program p;
-  model::InitDefaults(p.spec);
-  p.spec.tolfeld = Pair<Word>(2, 5);
+  model::InitDefaults(p.connection);
+  p.connection.tolfeld = Pair<Word>(2, 5);
   RecalcDimensions(p, 3);
   EXPECT_EQ(Messages(p), Texts{"Fatal  : z = 0 !"});
-  EXPECT_EQ(p.spec.tolfeld, Pair<Word>(2, 5));
-  EXPECT_EQ(p.spec.normRow, 3);
+  EXPECT_EQ(p.connection.tolfeld, Pair<Word>(2, 5));
+  EXPECT_EQ(p.connection.normRow, 3);
 }
 
 }  // namespace

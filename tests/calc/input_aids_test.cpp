@@ -42,7 +42,7 @@ TEST(InputAids, DerivesTheChosenLoadValueFromTheOtherTwo) {
 
 TEST(InputAids, ToothCountFaceWidthAndShaftDiametersFromTheHub) {
   test::TestProgram t;
-  auto& s = t.p.spec;                                  // calculated module 3 by default
+  auto& s = t.p.connection;                            // calculated module 3 by default
   EXPECT_EQ(ProposeToothCount(s, 25, 22, 1.25L), 19);  // 18.8
   EXPECT_EQ(ProposeToothCount(s, 20, 17, 1), 18);      // 18.5: halves to even
   EXPECT_EQ(ProposeToothCount(s, 22, 17, 1), 20);      // 19.5
@@ -79,12 +79,12 @@ TEST(InputAids, MeasuringProposalsComeFromTheLastCalculation) {
   test::TestProgram t;
   test::SelfDefinedBlock(t.p, 50, 2, 24);
   RecalcAll(t.p);
-  ASSERT_FALSE(t.p.spec.log.fatal);
-  const auto before = t.p.spec.k;
+  ASSERT_FALSE(t.p.connection.log.fatal);
+  const auto before = t.p.connection.k;
   const PartPair<int> k = ProposeMeasuringTeeth(t.p);
   EXPECT_GT(k[1], 1);
-  EXPECT_LT(k[2], -1);            // the hub's proposal is negative
-  EXPECT_EQ(t.p.spec.k, before);  // only proposed, not stored
+  EXPECT_LT(k[2], -1);                  // the hub's proposal is negative
+  EXPECT_EQ(t.p.connection.k, before);  // only proposed, not stored
   const PartPair<Extended> dm = ProposeBallDiameters(t.p);
   for (int i = 1; i <= 2; ++i) {
     SCOPED_TRACE(i);
@@ -104,11 +104,11 @@ TEST(InputAids, ToleranceChoiceLeavesTheResultsOfAFullCalculation) {
     RecalcAll(t->p);
   }
   ApplyTolerances(live.p, Pair<Word>(6, 3), Pair<Word>(5, 7));  // 8f / 10H
-  full.p.spec.tolfeld = Pair<Word>(6, 3);
-  full.p.spec.tolreihe = Pair<Word>(5, 7);
+  full.p.connection.tolfeld = Pair<Word>(6, 3);
+  full.p.connection.tolreihe = Pair<Word>(5, 7);
   RecalcAll(full.p);
-  const auto& a = live.p.spec;
-  const auto& b = full.p.spec;
+  const auto& a = live.p.connection;
+  const auto& b = full.p.connection;
   EXPECT_LT(a.Ase[1], 0);
   EXPECT_EQ(a.Ase, b.Ase);
   EXPECT_EQ(a.dfLim, b.dfLim);

@@ -76,9 +76,9 @@ bool PythonAccepts(const std::filesystem::path& file, const std::string& script)
 TEST(ResultsJson, AnOutsideParserReadsEveryField) {
   model::Program p;
   test::SelfDefinedBlock(p, 13, 1, 11);
-  p.spec.zname[1] = "Welle \"A\"\\1\tÜbermaß";
-  p.spec.znr[2] = std::string("ctl\x01") + "\n";
-  p.spec.TN = 0.1L;
+  p.connection.zname[1] = "Welle \"A\"\\1\tÜbermaß";
+  p.connection.znr[2] = std::string("ctl\x01") + "\n";
+  p.connection.TN = 0.1L;
   RecalcAll(p);
   test::TempDir dir;
   const auto file = dir / "results.json";
@@ -110,9 +110,9 @@ assert len(d) == 176, len(d)
 
 TEST(ResultsJson, FatalRunsAndNumbersThatDoNotFit) {
   model::Program p;
-  model::InitDefaults(p.spec);
-  p.spec.x[1] = std::numeric_limits<Extended>::infinity();
-  p.spec.dB = 1.0L / 3;
+  model::InitDefaults(p.connection);
+  p.connection.x[1] = std::numeric_limits<Extended>::infinity();
+  p.connection.dB = 1.0L / 3;
   RecalcAll(p);  // z5482 = 0
   const std::string json = ResultsJson(p);
   EXPECT_NE(json.find("\"messages\": [\"Fatal  : z = 0 !\"]"), std::string::npos);

@@ -25,12 +25,12 @@ double D(Extended v) {
 // 50 x 2 x 24 with balls and k at their proposals, so that only load findings remain.
 void Block(model::Program& p) {
   test::SelfDefinedBlock(p, 50, 2, 24);
-  p.spec.DM = Pair<Extended>(3.7L, 3.5L);
-  p.spec.k = Pair<std::int32_t>(4, -2);
-  p.spec.d3 = 49.5L;  // clearance 0.125 mn: no clearance warning
-  p.spec.d4 = 45.5L;
-  p.spec.d2 = 46.5L;
-  p.spec.d1 = 50.5L;
+  p.connection.DM = Pair<Extended>(3.7L, 3.5L);
+  p.connection.k = Pair<std::int32_t>(4, -2);
+  p.connection.d3 = 49.5L;  // clearance 0.125 mn: no clearance warning
+  p.connection.d4 = 45.5L;
+  p.connection.d2 = 46.5L;
+  p.connection.d1 = 50.5L;
 }
 
 Texts LoadMessages(const model::Program& p) {
@@ -45,7 +45,7 @@ TEST(Load, UnloadedConnectionHasZeroSafetyEverywhere) {
   model::Program p;
   Block(p);
   RecalcAll(p);
-  const auto& s = p.spec;
+  const auto& s = p.connection;
   EXPECT_EQ(s.peq, 0);
   EXPECT_EQ(s.pmax, 0);
   EXPECT_EQ(s.Seq, Pair<Extended>(0, 0));
@@ -58,11 +58,11 @@ TEST(Load, UnloadedConnectionHasZeroSafetyEverywhere) {
 TEST(Load, FlankPressureAndSafety) {
   model::Program p;
   Block(p);
-  p.spec.TN = 200;
-  p.spec.Tmax = 300;
-  p.spec.KA = 1.25L;
+  p.connection.TN = 200;
+  p.connection.Tmax = 300;
+  p.connection.KA = 1.25L;
   RecalcAll(p);
-  const auto& s = p.spec;
+  const auto& s = p.connection;
   EXPECT_TRUE(LoadMessages(p).empty()) << ::testing::PrintToString(LoadMessages(p));
   // by hand: rw = cos 30 * 2 * 12, rm = (49.5 + 46.5) / 4, h = (49.5 - 46.5) / 2, L = 60,
   // quality 10: K phi,eq = 3.0, K phi,max = 2.5
@@ -95,10 +95,10 @@ TEST(Load, ConnectionKindsAndMaterialType) {
     SCOPED_TRACE(c.name);
     model::Program p;
     Block(p);
-    p.spec.connKind = c.kind;
-    p.spec.wgroup[2] = c.hubType;
+    p.connection.connKind = c.kind;
+    p.connection.wgroup[2] = c.hubType;
     RecalcAll(p);
-    const auto& s = p.spec;
+    const auto& s = p.connection;
     EXPECT_NEAR(D(s.nueFs), c.nueFs, 1e-15);
     EXPECT_NEAR(D(s.nueFw), c.nueFw, 1e-15);
     EXPECT_NEAR(D(s.pFszul[1]), 1050 / c.nueFs, 1e-12);
@@ -113,13 +113,13 @@ TEST(Load, ConnectionKindsAndMaterialType) {
   }
   model::Program p;
   Block(p);
-  p.spec.connKind = 2;
+  p.connection.connKind = 2;
   RecalcAll(p);
-  EXPECT_NEAR(D(p.spec.pFszul[1]), 328.125, 1e-12);
-  EXPECT_NEAR(D(p.spec.pFszul[2]), 71.875, 1e-12);
-  p.spec.connKind = 9;  // unknown kind: the factors stay
+  EXPECT_NEAR(D(p.connection.pFszul[1]), 328.125, 1e-12);
+  EXPECT_NEAR(D(p.connection.pFszul[2]), 71.875, 1e-12);
+  p.connection.connKind = 9;  // unknown kind: the factors stay
   RecalcAll(p);
-  EXPECT_NEAR(D(p.spec.nueFs), 3.2, 1e-15);
+  EXPECT_NEAR(D(p.connection.nueFs), 3.2, 1e-15);
 }
 
 TEST(Load, LoadShareByQuality) {
@@ -132,10 +132,10 @@ TEST(Load, LoadShareByQuality) {
     SCOPED_TRACE(c.shaftSeries * 10 + c.hubSeries);
     model::Program p;
     Block(p);
-    p.spec.tolreihe = Pair<Word>(c.shaftSeries, c.hubSeries);
+    p.connection.tolreihe = Pair<Word>(c.shaftSeries, c.hubSeries);
     RecalcAll(p);
-    EXPECT_NEAR(D(p.spec.Kphieq), c.eq, 1e-15);
-    EXPECT_NEAR(D(p.spec.Kphimax), c.max, 1e-15);
+    EXPECT_NEAR(D(p.connection.Kphieq), c.eq, 1e-15);
+    EXPECT_NEAR(D(p.connection.Kphimax), c.max, 1e-15);
   }
   report::MessageLog log;
   EXPECT_EQ(LoadShareEq(log, 13), 0);
@@ -160,39 +160,39 @@ TEST(Load, EarlyEndsKeepEarlierValues) {
     SCOPED_TRACE(c.name);
     model::Program p;
     Block(p);
-    p.spec.TN = 200;
-    p.spec.Tmax = 300;
+    p.connection.TN = 200;
+    p.connection.Tmax = 300;
     RecalcAll(p);
-    const Extended teq = p.spec.Teq, peq = p.spec.peq, seq = p.spec.Seq[1];
-    p.spec.TN = 400;
-    p.spec.Tmax = 600;
-    c.change(p.spec);
+    const Extended teq = p.connection.Teq, peq = p.connection.peq, seq = p.connection.Seq[1];
+    p.connection.TN = 400;
+    p.connection.Tmax = 600;
+    c.change(p.connection);
     RecalcAll(p);
     EXPECT_EQ(LoadMessages(p), Texts{c.message});
-    EXPECT_EQ(p.spec.log.fatal, c.fatal);
-    EXPECT_EQ(p.spec.Teq, teq);
-    EXPECT_EQ(p.spec.peq, peq);
-    EXPECT_EQ(p.spec.Seq[1], seq);
+    EXPECT_EQ(p.connection.log.fatal, c.fatal);
+    EXPECT_EQ(p.connection.Teq, teq);
+    EXPECT_EQ(p.connection.peq, peq);
+    EXPECT_EQ(p.connection.Seq[1], seq);
   }
 }
 
 TEST(Load, AuxiliaryRecordAndTorsionMessages) {
   model::Program p;
   Block(p);
-  p.spec.TN = 200;
-  p.spec.Tmax = 300;
-  p.spec.aux[2] = -1000;  // negative: Ri < 0
+  p.connection.TN = 200;
+  p.connection.Tmax = 300;
+  p.connection.aux[2] = -1000;  // negative: Ri < 0
   RecalcAll(p);
   EXPECT_EQ(LoadMessages(p), (Texts{"Fatal  : Ri, Rigr.", "ze (sqrt)"}));
-  EXPECT_GT(p.spec.peq, 0);  // the block goes on
+  EXPECT_GT(p.connection.peq, 0);  // the block goes on
 
   // torsion: 70 % of Re passes, more warns
   for (const double share : {0.69, 0.71}) {
     SCOPED_TRACE(share);
     model::Program q;
     Block(q);
-    q.spec.TN = 10;
-    q.spec.Tmax = share * 1050 * std::numbers::pi * 48 * 48 * 48 / 16000;
+    q.connection.TN = 10;
+    q.connection.Tmax = share * 1050 * std::numbers::pi * 48 * 48 * 48 / 16000;
     RecalcAll(q);
     EXPECT_EQ(HasMessage(q, "Warnung: tau max / Re > 0.7 !"), share > 0.7);
   }

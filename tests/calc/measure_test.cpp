@@ -53,15 +53,15 @@ TEST(ReferenceCases, PublishedBallAndSpanDimensions) {
     test::SelfDefinedBlock(p, std::stold(c[1]), std::stold(c[2]), std::stoi(c[3]));
     const auto hubBall = Number(c[4]);
     const auto hubBetween = Number(c[5]);
-    p.spec.DM[1] = std::stold(c[6]);
-    if (hubBall) p.spec.DM[2] = *hubBall;
-    p.spec.k[1] = std::stoi(c[8]);
+    p.connection.DM[1] = std::stold(c[6]);
+    if (hubBall) p.connection.DM[2] = *hubBall;
+    p.connection.k[1] = std::stoi(c[8]);
     RecalcAll(p);
-    ASSERT_FALSE(p.spec.log.fatal);
-    EXPECT_NEAR(D(p.spec.MdR[1]), std::stod(c[7]), 0.002);
-    EXPECT_NEAR(D(p.spec.W[1]), std::stod(c[9]), 0.002);
+    ASSERT_FALSE(p.connection.log.fatal);
+    EXPECT_NEAR(D(p.connection.MdR[1]), std::stod(c[7]), 0.002);
+    EXPECT_NEAR(D(p.connection.W[1]), std::stod(c[9]), 0.002);
     if (hubBall && hubBetween) {
-      EXPECT_NEAR(D(-p.spec.MdR[2]), D(*hubBetween), 0.002);
+      EXPECT_NEAR(D(-p.connection.MdR[2]), D(*hubBetween), 0.002);
       ++hubCases;
     }
     ++cases;
@@ -73,11 +73,11 @@ TEST(ReferenceCases, PublishedBallAndSpanDimensions) {
 TEST(Measurements, LimitsFollowTheGeneratingShifts) {
   model::Program p;
   test::SelfDefinedBlock(p, 50, 2, 24);
-  p.spec.tolfeld = Pair<Word>(6, 1);  // f / F: thinner shaft teeth, wider hub spaces
-  p.spec.DM = Pair<Extended>(4, 3.5L);
-  p.spec.k = Pair<std::int32_t>(0, 0);
+  p.connection.tolfeld = Pair<Word>(6, 1);  // f / F: thinner shaft teeth, wider hub spaces
+  p.connection.DM = Pair<Extended>(4, 3.5L);
+  p.connection.k = Pair<std::int32_t>(0, 0);
   RecalcAll(p);
-  const auto& s = p.spec;
+  const auto& s = p.connection;
   EXPECT_EQ(s.k[1], 4);
   EXPECT_EQ(s.k[2], -2);                                     // the hub's proposal is negative
   const Extended shift = 2 * std::sin(DegToRad(30)) * s.mn;  // span per unit of shift
@@ -100,24 +100,24 @@ TEST(Measurements, LimitsFollowTheGeneratingShifts) {
 TEST(Measurements, KProposalIsWrittenOnceAndKept) {
   model::Program p;
   test::SelfDefinedBlock(p, 50, 2, 24);
-  p.spec.k = Pair<std::int32_t>(0, 0);
+  p.connection.k = Pair<std::int32_t>(0, 0);
   RecalcAll(p);
-  EXPECT_EQ(p.spec.k, Pair<std::int32_t>(4, -2));
-  test::SetBlock(p.spec, 120, 3, 38);  // would propose more teeth
+  EXPECT_EQ(p.connection.k, Pair<std::int32_t>(4, -2));
+  test::SetBlock(p.connection, 120, 3, 38);  // would propose more teeth
   RecalcAll(p);
-  EXPECT_EQ(p.spec.k, Pair<std::int32_t>(4, -2));
+  EXPECT_EQ(p.connection.k, Pair<std::int32_t>(4, -2));
 }
 
 TEST(Measurements, BallTooSmallIsReportedPerPart) {
   model::Program p;
   test::SelfDefinedBlock(p, 50, 2, 24);
-  p.spec.DM = Pair<Extended>(0.5L, 3.5L);
+  p.connection.DM = Pair<Extended>(0.5L, 3.5L);
   RecalcAll(p);
   bool found = false;
-  for (int i = 1; i <= p.spec.log.messageCount; ++i)
-    found = found || p.spec.log.Message(i) == "Fehler : Dm ball !  (1)";
+  for (int i = 1; i <= p.connection.log.messageCount; ++i)
+    found = found || p.connection.log.Message(i) == "Fehler : Dm ball !  (1)";
   EXPECT_TRUE(found);
-  EXPECT_FALSE(p.spec.log.fatal);
+  EXPECT_FALSE(p.connection.log.fatal);
 
   report::MessageLog log;
   BallDimFree(log, 24, 2, DegToRad(30), 0, 0, 0.3L);
@@ -129,19 +129,19 @@ TEST(Measurements, SpanAngleFailureIsReported) {
   model::Program p;
   test::SelfDefinedBlock(p, 50, 2, 24);
   RecalcAll(p);
-  p.spec.x[1] = -11.5L;  // d / dx far above 1 / cos(alpha)
-  report::ResetMessages(p.spec.log);
-  SpanW(p, 1, p.spec.x[1]);
-  ASSERT_GE(p.spec.log.messageCount, 1);
-  EXPECT_EQ(p.spec.log.Message(1), "Fatal  : Zahnweite ! (acos)");
-  EXPECT_FALSE(p.spec.log.fatal);
+  p.connection.x[1] = -11.5L;  // d / dx far above 1 / cos(alpha)
+  report::ResetMessages(p.connection.log);
+  SpanW(p, 1, p.connection.x[1]);
+  ASSERT_GE(p.connection.log.messageCount, 1);
+  EXPECT_EQ(p.connection.log.Message(1), "Fatal  : Zahnweite ! (acos)");
+  EXPECT_FALSE(p.connection.log.fatal);
 }
 
 TEST(Measurements, PinsEqualBallsForStraightTeeth) {
   model::Program p;
   test::SelfDefinedBlock(p, 13, 1, 11);
   RecalcAll(p);
-  auto& s = p.spec;
+  auto& s = p.connection;
   EXPECT_EQ(PinDim(s, 1, 16.5L), 16.5L);
   EXPECT_EQ(PinDimFree(11, 0, 2, 16.5L), 16.5L);
   EXPECT_EQ(PinDimFree(1, 0.2L, 2, 16.5L), 16.5L);
@@ -175,14 +175,14 @@ TEST(ProposeDM, RoundedProposalsAndNoProposal) {
     EXPECT_NEAR(D(inch), D(want), 0.0127 + 1e-12);
     EXPECT_NEAR(D(inch / 25.4L * 1000), std::nearbyint(D(inch / 25.4L * 1000)), 1e-9);
   }
-  EXPECT_EQ(p.spec.log.messageCount, 0);
+  EXPECT_EQ(p.connection.log.messageCount, 0);
 
   // the tooth form allows no proposal: 0 means "keep the user's ball"
   EXPECT_EQ(ProposeDM(p, 6, 0, a, -0.5L, 1), kNoProposal);
-  ASSERT_EQ(p.spec.log.messageCount, 2);
-  EXPECT_EQ(p.spec.log.Message(1), "Fehler : DmMess (acos)");
-  EXPECT_EQ(p.spec.log.Message(2), "Fatal  : Kugelmaß DmMess !");
-  EXPECT_FALSE(p.spec.log.fatal);
+  ASSERT_EQ(p.connection.log.messageCount, 2);
+  EXPECT_EQ(p.connection.log.Message(1), "Fehler : DmMess (acos)");
+  EXPECT_EQ(p.connection.log.Message(2), "Fatal  : Kugelmaß DmMess !");
+  EXPECT_FALSE(p.connection.log.fatal);
 }
 
 TEST(ProposeK, SignedProposalsAndFailures) {
@@ -191,13 +191,13 @@ TEST(ProposeK, SignedProposalsAndFailures) {
   EXPECT_EQ(ProposeK(p, 24, 0, a, -0.05L, 2), 4);
   EXPECT_EQ(ProposeK(p, -24, 0, a, 0.05L, 2), -2);
   EXPECT_EQ(ProposeK(p, 38, 0, a, 0.45L, 3), 7);
-  EXPECT_EQ(p.spec.log.messageCount, 0);
+  EXPECT_EQ(p.connection.log.messageCount, 0);
   EXPECT_EQ(ProposeK(p, 2, 0, a, -0.5L, 1), 1);  // no angle: one tooth
-  EXPECT_EQ(p.spec.log.Message(1), "Fehler : kmess (acos)");
-  EXPECT_FALSE(p.spec.log.fatal);
+  EXPECT_EQ(p.connection.log.Message(1), "Fehler : kmess (acos)");
+  EXPECT_FALSE(p.connection.log.fatal);
   EXPECT_EQ(ProposeK(p, 0, 0, a, 0, 1), 0);
-  EXPECT_EQ(p.spec.log.Message(2), "Fatal  : z = 0 !");
-  EXPECT_TRUE(p.spec.log.fatal);
+  EXPECT_EQ(p.connection.log.Message(2), "Fatal  : z = 0 !");
+  EXPECT_TRUE(p.connection.log.fatal);
 }
 
 }  // namespace

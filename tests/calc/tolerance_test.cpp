@@ -166,7 +166,7 @@ TEST(IsoDeviation, FieldsSizesAndErrors) {
     EXPECT_EQ(r.upper, c.upper);
     EXPECT_EQ(r.error, c.error);
     EXPECT_EQ(p.cancel, !c.error.empty());
-    EXPECT_EQ(p.spec.log.messageCount, 0);  // never logged
+    EXPECT_EQ(p.connection.log.messageCount, 0);  // never logged
   }
 }
 

@@ -79,10 +79,10 @@ TEST(InputFileLines, ReadersTakeEveryWrittenFormAndCountGarbageAsZero) {
 }
 
 struct Start {
-  SpecState spec;
+  SpecState connection;
   docu::DocuData docu;
   Start() {
-    InitDefaults(spec);
+    InitDefaults(connection);
     docu::InitDocuData(docu, "01.02.2024");
   }
 };
@@ -126,10 +126,10 @@ TEST(InputFileLayout, DefaultStateGivesTheKnownFile) {
       "0", "1", "1.7131", "0.6020"});
   // clang-format on
   const Start s;
-  EXPECT_EQ(InputFileLines(s.spec, s.docu, NumberFormat{}), want);
+  EXPECT_EQ(InputFileLines(s.connection, s.docu, NumberFormat{}), want);
   EXPECT_EQ(want.size(), 114u);
 
-  const base::OemText bytes = InputFileBytes(s.spec, s.docu, NumberFormat{});
+  const base::OemText bytes = InputFileBytes(s.connection, s.docu, NumberFormat{});
   EXPECT_FALSE(bytes.lossy);
   EXPECT_EQ(bytes.bytes.substr(0, 67), rule65 + "\r\n");
   EXPECT_NE(bytes.bytes.find("\r\n\x8E"
@@ -140,7 +140,7 @@ TEST(InputFileLayout, DefaultStateGivesTheKnownFile) {
 
 Start Filled() {
   Start s;
-  test::FillSampleConnection(s.spec, s.docu);
+  test::FillSampleConnection(s.connection, s.docu);
   return s;
 }
 
@@ -148,54 +148,55 @@ TEST(InputFileLayout, EveryFieldSurvivesWritingAndReading) {
   const Start full = Filled();
   for (const NumberFormat& nf : {Fmt(3, 1), Fmt(3, 2), Fmt(6, 2)}) {
     SCOPED_TRACE(nf.decimalSeparator * 10 + nf.decimalsOffset);
-    const base::OemText bytes = InputFileBytes(full.spec, full.docu, nf);
+    const base::OemText bytes = InputFileBytes(full.connection, full.docu, nf);
     EXPECT_FALSE(bytes.lossy);
     const Start fresh;  // fields not read would keep these defaults and show below
-    const InputFileParse r = ParseInputFile(base::SplitLines(bytes.bytes), fresh.spec, fresh.docu);
+    const InputFileParse r =
+        ParseInputFile(base::SplitLines(bytes.bytes), fresh.connection, fresh.docu);
     ASSERT_TRUE(r.ok);
     // Whatever the decimal mark and the decimals written, the values read back are the same.
-    EXPECT_EQ(InputFileBytes(r.spec, r.docu, NumberFormat{}).bytes,
-              InputFileBytes(full.spec, full.docu, NumberFormat{}).bytes);
-    EXPECT_EQ(r.spec.z[2], -17);
-    EXPECT_EQ(r.spec.mn, 1.25L);
-    EXPECT_EQ(r.spec.Re[2], 55);
-    EXPECT_EQ(r.spec.text[1], full.spec.text[1]);
+    EXPECT_EQ(InputFileBytes(r.connection, r.docu, NumberFormat{}).bytes,
+              InputFileBytes(full.connection, full.docu, NumberFormat{}).bytes);
+    EXPECT_EQ(r.connection.z[2], -17);
+    EXPECT_EQ(r.connection.mn, 1.25L);
+    EXPECT_EQ(r.connection.Re[2], 55);
+    EXPECT_EQ(r.connection.text[1], full.connection.text[1]);
     EXPECT_EQ(r.docu.changeList[0].description, "Zeile 1\nZeile 2");
     EXPECT_EQ(r.docu.drawingInfo.releaseBy, "Frei-Öl");
     EXPECT_EQ(r.docu.drawingInfo.drawingTexts[1].y, 123.5L);
     EXPECT_EQ(r.docu.documents[4].file, "prüfplan.ods");
   }
   // the comma is really written when asked for
-  const auto lines = InputFileLines(full.spec, full.docu, Fmt(3, 2));
+  const auto lines = InputFileLines(full.connection, full.docu, Fmt(3, 2));
   EXPECT_EQ(lines[13], "1,2500000");
 }
 
 TEST(InputFileLayout, SeparatorsInsideTextsDoNotShiftTheLayout) {
   Start s;
-  s.spec.text[2] = "zwei\nZeilen";
+  s.connection.text[2] = "zwei\nZeilen";
   s.docu.changeCount = 1;
   s.docu.changeList[0].description = "a|b\r\nc";
   s.docu.drawingInfo.checkedBy = "X|Y";
   s.docu.drawingInfo.drawingTextCount = 1;
   s.docu.drawingInfo.drawingTexts[0].text = "1|2";
-  const auto lines = InputFileLines(s.spec, s.docu, NumberFormat{});
+  const auto lines = InputFileLines(s.connection, s.docu, NumberFormat{});
   EXPECT_EQ(lines[6], "zwei Zeilen");
   EXPECT_EQ(lines[56], "a│b|c");
   EXPECT_EQ(lines[58], "01.02.2024|X│Y|01.02.2024||||1||");
   EXPECT_EQ(lines[63], "0|0|0|0|1│2||");
 
   const Start fresh;
-  const InputFileParse r = ParseInputFile(Lines(lines), fresh.spec, fresh.docu);
+  const InputFileParse r = ParseInputFile(Lines(lines), fresh.connection, fresh.docu);
   ASSERT_TRUE(r.ok);
   EXPECT_EQ(r.docu.changeList[0].description, "a│b\nc");
   EXPECT_EQ(r.docu.drawingInfo.checkedBy, "X│Y");
   EXPECT_EQ(r.docu.drawingInfo.drawingTextCount, 1);
-  EXPECT_EQ(r.spec.matnr[2], "0.6020");
+  EXPECT_EQ(r.connection.matnr[2], "0.6020");
 }
 
 TEST(InputFileParse, OddLinesAreCutOrCountAsZero) {
   const Start s;
-  const auto good = InputFileLines(s.spec, s.docu, NumberFormat{});
+  const auto good = InputFileLines(s.connection, s.docu, NumberFormat{});
   struct Case {
     const char* name;
     std::size_t line;  // 1-based
@@ -221,16 +222,16 @@ TEST(InputFileParse, OddLinesAreCutOrCountAsZero) {
     SCOPED_TRACE(c.name);
     auto lines = good;
     lines[c.line - 1] = c.text;
-    const InputFileParse r = ParseInputFile(Lines(lines), s.spec, s.docu);
+    const InputFileParse r = ParseInputFile(Lines(lines), s.connection, s.docu);
     ASSERT_TRUE(r.ok);
-    EXPECT_EQ(c.field(r.spec), c.want);
-    EXPECT_EQ(r.spec.matnr[2], "0.6020");  // still in step at the end
+    EXPECT_EQ(c.field(r.connection), c.want);
+    EXPECT_EQ(r.connection.matnr[2], "0.6020");  // still in step at the end
   }
 }
 
 TEST(InputFileParse, CountsBeyondCapacityAreReadPast) {
   Start s;
-  std::vector<std::string> lines = InputFileLines(s.spec, s.docu, NumberFormat{});
+  std::vector<std::string> lines = InputFileLines(s.connection, s.docu, NumberFormat{});
   // 27 change entries and 9 drawing texts: the extra ones are skipped, the rest stays in step
   lines[51] = "27";
   std::vector<std::string> entries;
@@ -242,35 +243,35 @@ TEST(InputFileParse, CountsBeyondCapacityAreReadPast) {
   std::vector<std::string> texts(9, "1|2|3|4|T||");
   lines.insert(lines.begin() + static_cast<std::ptrdiff_t>(info) + 5, texts.begin(), texts.end());
 
-  const InputFileParse r = ParseInputFile(Lines(lines), s.spec, s.docu);
+  const InputFileParse r = ParseInputFile(Lines(lines), s.connection, s.docu);
   ASSERT_TRUE(r.ok);
   EXPECT_EQ(r.docu.changeCount, 25);
   EXPECT_EQ(r.docu.changeList[24].changeText, "Text 25");
   EXPECT_EQ(r.docu.drawingInfo.drawingTextCount, 8);
   EXPECT_EQ(r.docu.drawingInfo.drawingTexts[7].text, "T");
   EXPECT_EQ(r.docu.drawingInfo.releaseBy, "f");
-  EXPECT_EQ(r.spec.matnr[1], "1.7131");
+  EXPECT_EQ(r.connection.matnr[1], "1.7131");
 
   lines[51] = "-3";  // a negative count is no entry at all
   lines.erase(lines.begin() + 53, lines.begin() + 53 + static_cast<std::ptrdiff_t>(entries.size()));
-  const InputFileParse neg = ParseInputFile(Lines(lines), s.spec, s.docu);
+  const InputFileParse neg = ParseInputFile(Lines(lines), s.connection, s.docu);
   ASSERT_TRUE(neg.ok);
   EXPECT_EQ(neg.docu.changeCount, 0);
 }
 
 TEST(InputFileParse, EveryEarlyEndIsRefusedWithItsLine) {
   const Start full = Filled();
-  const auto lines = InputFileLines(full.spec, full.docu, NumberFormat{});
+  const auto lines = InputFileLines(full.connection, full.docu, NumberFormat{});
   const Start s;
   for (std::size_t n = 0; n < lines.size(); ++n) {
     SCOPED_TRACE(n);
     const std::vector<std::string> cut(lines.begin(),
                                        lines.begin() + static_cast<std::ptrdiff_t>(n));
-    const InputFileParse r = ParseInputFile(Lines(cut), s.spec, s.docu);
+    const InputFileParse r = ParseInputFile(Lines(cut), s.connection, s.docu);
     EXPECT_FALSE(r.ok);
     EXPECT_EQ(r.missingLine, n + 1);
   }
-  EXPECT_TRUE(ParseInputFile(Lines(lines), s.spec, s.docu).ok);
+  EXPECT_TRUE(ParseInputFile(Lines(lines), s.connection, s.docu).ok);
 }
 
 }  // namespace

@@ -27,7 +27,7 @@ class InputFileTest : public ::testing::Test {
 
   std::string Path(const std::string& file) const { return (dir / file).string(); }
   std::string StateBytes(const Program& p) const {
-    return InputFileBytes(p.spec, p.docu, report::NumberFormat{}).bytes;
+    return InputFileBytes(p.connection, p.docu, report::NumberFormat{}).bytes;
   }
   int FileCount() const {
     int n = 0;
@@ -41,7 +41,7 @@ class InputFileTest : public ::testing::Test {
 };
 
 TEST_F(InputFileTest, SavedFileOpensAndSavesAgainByteIdentical) {
-  test::FillSampleConnection(t.p.spec, t.p.docu);
+  test::FillSampleConnection(t.p.connection, t.p.docu);
   // a calculated state: opening recalculates it and derives the same inputs again
   calc::RecalcAll(t.p);
   t.p.modified = true;
@@ -57,16 +57,16 @@ TEST_F(InputFileTest, SavedFileOpensAndSavesAgainByteIdentical) {
   test::TestProgram other;
   other.p.dataDir = "/nowhere/";
   other.p.modified = true;
-  report::AddMessage(other.p.spec.log, "Warnung: alt");
+  report::AddMessage(other.p.connection.log, "Warnung: alt");
   other.ui.AnswerOpenFile(Path("welle.k40"));
   LoadInputFile(other.p, "");
   ASSERT_FALSE(other.p.cancel);
   EXPECT_EQ(other.p.currentFile, "welle");
   EXPECT_EQ(other.p.dataDir, dir.path().string() + "/");
   EXPECT_FALSE(other.p.modified);
-  for (int i = 1; i <= other.p.spec.log.messageCount; ++i)  // recalculated after loading
-    EXPECT_NE(other.p.spec.log.Message(i), "Warnung: alt");
-  EXPECT_EQ(other.p.spec.z[2], -26);  // from the DIN 5482 block
+  for (int i = 1; i <= other.p.connection.log.messageCount; ++i)  // recalculated after loading
+    EXPECT_NE(other.p.connection.log.Message(i), "Warnung: alt");
+  EXPECT_EQ(other.p.connection.z[2], -26);  // from the DIN 5482 block
 
   std::filesystem::remove(Path("welle.k40"));
   SaveInputFile(other.p, other.p.currentFile);  // onto the current file: no question
@@ -162,7 +162,7 @@ TEST_F(InputFileTest, ArchiveModeKeepsTheStartFile) {
       tp.p.config.archiveMode = c.archive;
       if (load) {
         test::WriteBytes(Path(c.call + ".k40"),
-                         InputFileBytes(tp.p.spec, tp.p.docu, report::NumberFormat{}).bytes);
+                         InputFileBytes(tp.p.connection, tp.p.docu, report::NumberFormat{}).bytes);
         LoadInputFile(tp.p, c.call);
       } else {
         SaveInputFile(tp.p, c.call);
@@ -178,7 +178,7 @@ TEST_F(InputFileTest, ArchiveModeKeepsTheStartFile) {
 }
 
 TEST_F(InputFileTest, RefusedFileLeavesTheStateAsItWas) {
-  test::FillSampleConnection(t.p.spec, t.p.docu);
+  test::FillSampleConnection(t.p.connection, t.p.docu);
   const std::string full = StateBytes(t.p);
   const std::string half = full.substr(0, full.size() / 2);
   test::WriteBytes(Path("kurz.k40"), half);
@@ -226,7 +226,7 @@ TEST_F(InputFileTest, FailedWriteLeavesThePreviousFile) {
   ASSERT_FALSE(t.p.cancel);
   const std::string before = test::ReadBytes(Path("welle.k40"));
 
-  test::FillSampleConnection(t.p.spec, t.p.docu);
+  test::FillSampleConnection(t.p.connection, t.p.docu);
   t.p.modified = true;
   struct rlimit old {};
   getrlimit(RLIMIT_FSIZE, &old);
@@ -246,7 +246,7 @@ TEST_F(InputFileTest, FailedWriteLeavesThePreviousFile) {
 }
 
 TEST_F(InputFileTest, CharactersWithoutDosFormAreReported) {
-  t.p.spec.text[1] = "Preis 5 €";
+  t.p.connection.text[1] = "Preis 5 €";
   SaveInputFile(t.p, "preis");
   EXPECT_FALSE(t.p.cancel);
   EXPECT_EQ(t.ui.MessageTexts().size(), 1u);
@@ -258,11 +258,11 @@ TEST_F(InputFileTest, DefaultFileIsATemplateWithoutName) {
   EXPECT_TRUE(t.ui.prompts().empty());
 
   test::TestProgram sample;
-  test::FillSampleConnection(sample.p.spec, sample.p.docu);
+  test::FillSampleConnection(sample.p.connection, sample.p.docu);
   test::WriteBytes(Path("null.k40"), StateBytes(sample.p));
   t.p.currentFile = "alt";
   EXPECT_TRUE(LoadDefaultInputFile(t.p));
-  EXPECT_EQ(t.p.spec.zname[1], "Zahnwelle Größe 3");
+  EXPECT_EQ(t.p.connection.zname[1], "Zahnwelle Größe 3");
   EXPECT_EQ(t.p.currentFile, "");
 }
 

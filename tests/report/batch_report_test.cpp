@@ -115,10 +115,10 @@ TEST(BatchReport, EndsWithOneWhenTheReportCannotBeWritten) {
 
 TEST(BatchReport, FailedCalculationEndsWithOneAndItsMessages) {
   test::TempDir dir;
-  model::SpecState spec;
-  model::InitDefaults(spec);  // no dimension block: z = 0
+  model::SpecState connection;
+  model::InitDefaults(connection);  // no dimension block: z = 0
   docu::DocuData docu;
-  test::WriteBytes(dir / "leer.k40", model::InputFileBytes(spec, docu, {}).bytes);
+  test::WriteBytes(dir / "leer.k40", model::InputFileBytes(connection, docu, {}).bytes);
   const auto r = test::RunKv40({"leer.k40", "/I", "/NOGUI"}, dir.path());
   EXPECT_EQ(r.exitCode, 1);
   EXPECT_NE(r.err.find("Fatal  : z = 0 !"), std::string::npos) << r.err;

@@ -95,8 +95,8 @@ TEST(ShippedHelpFile, ExplainsEveryRecordedMessage) {
   ASSERT_TRUE(std::filesystem::exists(MessageHelpPath(p))) << MessageHelpPath(p);
   for (const std::string& text : RecordedMessages()) {
     SCOPED_TRACE(text);
-    ResetMessages(p.spec.log);
-    AddMessage(p.spec.log, text);  // as the calculation records it: cut to 36 characters
+    ResetMessages(p.connection.log);
+    AddMessage(p.connection.log, text);  // as the calculation records it: cut to 36 characters
     const std::string cause = MessageCause(p, 1);
     EXPECT_NE(cause, kNoDescription);
     EXPECT_GT(cause.size(), 20u);

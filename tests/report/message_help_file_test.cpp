@@ -39,8 +39,8 @@ class HelpFileTest : public ::testing::Test {
   }
   // Cause and remedy of text when it is the only message of the log.
   std::pair<std::string, std::string> Lookup(const std::string& text) {
-    ResetMessages(p_.spec.log);
-    AddMessage(p_.spec.log, text);
+    ResetMessages(p_.connection.log);
+    AddMessage(p_.connection.log, text);
     return {MessageCause(p_, 1), MessageRemedy(p_, 1)};
   }
 
@@ -107,10 +107,10 @@ TEST_F(HelpFileTest, CauseAndRemedyForPrinting) {
 }
 
 TEST_F(HelpFileTest, MessagesAlikeInFourteenCharactersShareAnEntry) {
-  ResetMessages(p_.spec.log);
-  AddMessage(p_.spec.log, "Fehler : Seq<1 (0.80 Welle)");
-  AddMessage(p_.spec.log, "Fehler : Seq<1 (0.00 Nabe)");
-  ASSERT_EQ(p_.spec.log.messageCount, 2);
+  ResetMessages(p_.connection.log);
+  AddMessage(p_.connection.log, "Fehler : Seq<1 (0.80 Welle)");
+  AddMessage(p_.connection.log, "Fehler : Seq<1 (0.00 Nabe)");
+  ASSERT_EQ(p_.connection.log.messageCount, 2);
   EXPECT_EQ(MessageCause(p_, 1), "Sicherheit zu klein.");
   EXPECT_EQ(MessageCause(p_, 2), "Sicherheit zu klein.");
 }

@@ -41,7 +41,7 @@ class MessageHelpTest : public ::testing::Test {
     test::WriteBytes(Path(), kHelp);
     for (const char* m :
          {"Fatal  : mn = 0 !", "Warnung: Spitzzahn ! (2)", "Fehler : Seq<1 (0.20 Nabe)"})
-      AddMessage(t_.p.spec.log, m);
+      AddMessage(t_.p.connection.log, m);
   }
   std::filesystem::path Path() const { return dir_ / "KV40.err"; }
 
@@ -107,7 +107,7 @@ TEST_F(MessageHelpTest, ListShowsNothingInBatchAndABoxWithoutMessages) {
   EXPECT_TRUE(t_.ui.prompts().empty());
 
   t_.p.args.clear();
-  ResetMessages(t_.p.spec.log);
+  ResetMessages(t_.p.connection.log);
   ShowMessageList(t_.p);
   ASSERT_EQ(t_.ui.prompts().size(), 1u);
   EXPECT_EQ(t_.ui.prompts()[0].kind, PromptKind::MessageBox);
@@ -116,8 +116,8 @@ TEST_F(MessageHelpTest, ListShowsNothingInBatchAndABoxWithoutMessages) {
 }
 
 TEST_F(MessageHelpTest, HelpWithoutFileOrEntry) {
-  ResetMessages(t_.p.spec.log);
-  AddMessage(t_.p.spec.log, "Fatal  : KA = 0 !");
+  ResetMessages(t_.p.connection.log);
+  AddMessage(t_.p.connection.log, "Fatal  : KA = 0 !");
   ShowMessageHelp(t_.p, 1);
   EXPECT_EQ(t_.ui.MessageTexts(), std::vector<std::string>{kNoDescription});
   EXPECT_EQ(t_.ui.prompts()[0].caption, "Meldung");

@@ -183,7 +183,7 @@ TEST_F(SplineReport, RowsThatDependOnTheData) {
   EXPECT_NE(over.find("Werkstoffnummer"), std::string::npos);
 
   Load(kSamples / "beispiel1.k40");
-  p.spec.matnr[1].clear();
+  p.connection.matnr[1].clear();
   const std::string normal = OnScreen([](model::Program& q) { report::PrintSheets(q, 2); });
   EXPECT_EQ(normal.find("taunmax"), std::string::npos);
   EXPECT_EQ(normal.find("Werkstoffnummer"), std::string::npos);
@@ -216,9 +216,9 @@ TEST_F(SplineReport, InchModeLabels) {
 }
 
 TEST_F(SplineReport, FailedCalculationShowsTheMessageList) {
-  model::InitDefaults(p.spec);  // no dimension block: z = 0
+  model::InitDefaults(p.connection);  // no dimension block: z = 0
   calc::RecalcAll(p);
-  ASSERT_TRUE(p.spec.log.fatal);
+  ASSERT_TRUE(p.connection.log.fatal);
   t.ui.Cancel(test::PromptKind::Choose);  // the message list
   report::PrintSheets(p, 3);
   const auto lists = t.ui.Of(test::PromptKind::Choose);

@@ -226,7 +226,7 @@ TEST_F(Writer, MessageSectionInEachStyle) {
   test::WriteBytes(dir / "KV40.err", base::Utf8ToCp437("Titel\r\nFehler : Probe 1\r\n" + longCause +
                                                        "\r\nAbhilfe für Probe\r\n")
                                          .bytes);
-  report::AddMessage(p.spec.log, "Fehler : Probe 1 <a&b>");
+  report::AddMessage(p.connection.log, "Fehler : Probe 1 <a&b>");
 
   const std::string text = Run(report::kDeviceScreen, [&] {
     report::PageHeader(p, 1, 0);

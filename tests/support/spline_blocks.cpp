@@ -6,8 +6,8 @@
 namespace kv40::test {
 
 void SelfDefinedBlock(model::Program& p, Extended dB, Extended m, int z) {
-  model::InitDefaults(p.spec);
-  SetBlock(p.spec, dB, m, z);
+  model::InitDefaults(p.connection);
+  SetBlock(p.connection, dB, m, z);
 }
 
 void SetBlock(model::SpecState& s, Extended dB, Extended m, int z) {
@@ -25,8 +25,8 @@ void SetBlock(model::SpecState& s, Extended dB, Extended m, int z) {
 
 std::vector<std::string> Messages(const model::Program& p) {
   std::vector<std::string> out;
-  for (int i = 1; i <= p.spec.log.messageCount; ++i)
-    out.push_back(p.spec.log.Message(i));
+  for (int i = 1; i <= p.connection.log.messageCount; ++i)
+    out.push_back(p.connection.log.Message(i));
   return out;
 }
 

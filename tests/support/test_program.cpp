@@ -4,7 +4,7 @@
 namespace kv40::test {
 
 TestProgram::TestProgram() {
-  model::InitDefaults(p.spec);
+  model::InitDefaults(p.connection);
   p.ui = &ui;
   p.desktop = &desktop;
   p.clock = &clock;

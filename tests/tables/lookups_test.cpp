@@ -64,7 +64,7 @@ TEST_F(ShippedTables, EveryDin5482RowIsAConsistentExample) {
     GoRecord(t.p, rec);
     ReadDin5482Record(t.p);
     CloseTable(t.p);
-    const model::SpecState& s = t.p.spec;
+    const model::SpecState& s = t.p.connection;
     SCOPED_TRACE(s.bez5482);
     EXPECT_NE(s.text5482.find("Beispiel"), std::string::npos);
     EXPECT_EQ(calc::ProposeToothCount(s, s.d1, s.d2, s.mn5482), s.z5482);
@@ -90,7 +90,7 @@ TEST_F(ShippedTables, PickedDin5482RowFillsTheBlock) {
   const int picked = PickDin5482(t_.p, kPickRecord);
   ASSERT_GT(picked, 0);
   EXPECT_FALSE(t_.p.cancel);
-  const model::SpecState& s = t_.p.spec;
+  const model::SpecState& s = t_.p.connection;
   EXPECT_EQ(s.bez5482, "25x22");
   EXPECT_EQ(s.d1, 25);
   EXPECT_EQ(s.d2, 22);
@@ -123,11 +123,11 @@ TEST_F(ShippedTables, PickedDin5482RowFillsTheBlock) {
 }
 
 TEST_F(ShippedTables, PickedMaterialBringsTheFactorsOfItsGroup) {
-  t_.p.spec.matnr[2] = "1.7225";
+  t_.p.connection.matnr[2] = "1.7225";
   PickWhere(2, "EN-GJS-400-15");
   PickMaterial(t_.p, kPickRecord, 2);
   ASSERT_FALSE(t_.p.cancel);
-  const model::SpecState& s = t_.p.spec;
+  const model::SpecState& s = t_.p.connection;
   EXPECT_EQ(s.matnr[2], "0.7040");
   EXPECT_EQ(s.matname[2], "EN-GJS-400-15");
   EXPECT_EQ(s.matText3[2], "gegossen");
@@ -168,15 +168,16 @@ TEST_F(ShippedTables, MaterialOfAnUnknownGroupIsReported) {
     ASSERT_EQ(t.Post(), DbfError::None);
   }
   t_.p.config.dbfDir = dbf.string() + "/";
-  const Extended fS = t_.p.spec.fS[1];
+  const Extended fS = t_.p.connection.fS[1];
   browser_.action = [](model::Program&, DbfTable& table) {
     return table.GoRecord(1) == DbfError::None;
   };
   PickMaterial(t_.p, kPickRecord, 1);
-  EXPECT_EQ(t_.p.spec.wgroup[1], 7);
-  EXPECT_EQ(t_.p.spec.fS[1], fS);
+  EXPECT_EQ(t_.p.connection.wgroup[1], 7);
+  EXPECT_EQ(t_.p.connection.fS[1], fS);
   EXPECT_EQ(t_.ui.MessageTexts(), (std::vector<std::string>{"Werkstofftyp 07 nicht gefunden."}));
-  EXPECT_EQ(t_.p.spec.log.Message(t_.p.spec.log.messageCount), "Werkstofftyp 07 nicht gefunden.");
+  EXPECT_EQ(t_.p.connection.log.Message(t_.p.connection.log.messageCount),
+            "Werkstofftyp 07 nicht gefunden.");
 }
 
 TEST_F(ShippedTables, MaterialTableKeepsEverySourceRowAndItsGroup) {
@@ -212,12 +213,13 @@ TEST_F(ShippedTables, DatabaseMenuBrowsesTheMaterialTables) {
             "Werkstoffdatenbank    (" + std::string(KV40_TABLE_DIR) + "/wkx1base.dbf)");
   EXPECT_EQ(browser_.shown[1].view.caption,
             "Werkstoffgruppen mit fH und fS    (" + std::string(KV40_TABLE_DIR) + "/kv8wstyp.dbf)");
-  EXPECT_EQ(t_.p.spec.log.messageCount, 0);
+  EXPECT_EQ(t_.p.connection.log.messageCount, 0);
 
   t_.p.config.dbfDir = temp_.path().string() + "/";  // a folder without the tables
   ShowMaterialTypes(t_.p, kEditTable);
   EXPECT_TRUE(t_.p.cancel);
-  EXPECT_EQ(t_.p.spec.log.Message(t_.p.spec.log.messageCount), "Fatal  : DIN 6885 Datenbank");
+  EXPECT_EQ(t_.p.connection.log.Message(t_.p.connection.log.messageCount),
+            "Fatal  : DIN 6885 Datenbank");
 }
 
 TEST_F(ShippedTables, PrintSettingsArePickedAndStored) {

@@ -82,8 +82,8 @@ TEST_F(AccessTest, RecordsAreReadByPositionAndWrittenByName) {
   EXPECT_EQ(RecordCount(t_.p), 3);
   GoRecord(t_.p, 9);
   EXPECT_EQ(RecordNumber(t_.p), 3);
-  EXPECT_EQ(t_.p.spec.log.messageCount, 1);
-  EXPECT_EQ(t_.p.spec.log.Message(1), "DBF #9 not found.");
+  EXPECT_EQ(t_.p.connection.log.messageCount, 1);
+  EXPECT_EQ(t_.p.connection.log.Message(1), "DBF #9 not found.");
   GoRecord(t_.p, -2);
   EXPECT_EQ(RecordNumber(t_.p), 1);
   EXPECT_EQ(FieldText(t_.p, 1), "1.0503");

@@ -117,7 +117,7 @@ void Thh::ApplyCaptions() {
 void Thh::Refresh() {
   if (QAction* a = actions_.value(kErrorItemName)) {
     a->setText(Q(ErrorItemCaption(p_)));
-    a->setEnabled(p_.spec.log.messageCount > 0);
+    a->setEnabled(p_.connection.log.messageCount > 0);
   }
   // The drawings of the default view are not part of the program yet: the logo stands in.
   ShowLogo();

@@ -50,7 +50,8 @@ class DimensionDialog final : public InputDialog {
     buttonD4_ = ArrowButton("Button_d4", "<",
                             [this] { d4_->SetValue(calc::ProposeRootDiameter(d2_->Value())); });
     buttonZ_ = ArrowButton("Button_z", "<", [this] {
-      const auto z = calc::ProposeToothCount(p_.spec, d1_->Value(), d2_->Value(), mn_->Value());
+      const auto z =
+          calc::ProposeToothCount(p_.connection, d1_->Value(), d2_->Value(), mn_->Value());
       if (z) z_->SetValue(*z);
     });
     g->addWidget(buttonD3_, 2, 3);
@@ -115,14 +116,14 @@ class DimensionDialog final : public InputDialog {
   // A row of the DIN 5482 table goes into the state at once and is calculated, so that the
   // dialog shows what follows from it; Abbrechen afterwards keeps it.
   void Button_dbClick() {
-    TakeValues(p_.spec);
-    p_.spec.normRow = 1;
+    TakeValues(p_.connection);
+    p_.connection.normRow = 1;
     p_.cancel = false;
     const int row = tables::PickDin5482(p_, tables::kPickRecord);
     if (!p_.cancel && row > 0) {
       calc::RecalcDimensions(p_, row);
       p_.modified = true;
-      ShowValues(p_.spec);
+      ShowValues(p_.connection);
     }
     p_.cancel = false;
   }

@@ -93,17 +93,17 @@ QString UnitText(const report::NumberFormat& nf, Quantity q) {
 
 InputDialog::InputDialog(Program& p, QWidget* parent, const char* objectName,
                          const QString& caption)
-    : QDialog(parent), p_(p), nf_(p.config.fmt), work_(p.spec) {
+    : QDialog(parent), p_(p), nf_(p.config.fmt), work_(p.connection) {
   setObjectName(objectName);
   setWindowTitle(caption);
 }
 
 void InputDialog::Run() {
-  ShowValues(p_.spec);
+  ShowValues(p_.connection);
   PlaceDialog(this, p_);
   if (exec() == QDialog::Accepted) {
     p_.cancel = false;
-    TakeValues(p_.spec);
+    TakeValues(p_.connection);
     Accepted();
   } else {
     p_.cancel = true;

@@ -57,7 +57,7 @@ class InputDialog : public QDialog {
 
  public:
   // Runs the dialog modally: ShowValues first; OK clears p.cancel and takes the values into
-  // p.spec, Abbrechen and Esc set p.cancel.
+  // p.connection, Abbrechen and Esc set p.cancel.
   void Run();
 
  protected:

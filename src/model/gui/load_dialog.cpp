@@ -99,7 +99,7 @@ class LoadDialog final : public InputDialog {
   }
 
   void ProposeKlambda() {
-    const auto k = calc::ProposeKlambda(p_.spec);
+    const auto k = calc::ProposeKlambda(p_.connection);
     klambda_->setText(k ? QString::fromStdString(report::FormatFixed(nf_, 1, 2, *k)) : kOne);
   }
 

@@ -73,12 +73,13 @@ class MaterialDialog final : public InputDialog {
   // A material of the material table with the factors of its group, into the state at once
   // (for the shaft the number typed is where the table opens).
   void LookUpMaterial(int i) {
-    if (i == 1) p_.spec.matnr[1] = base::CutChars(parts_[1].ident->text().toStdString(), kMatnrLen);
+    if (i == 1)
+      p_.connection.matnr[1] = base::CutChars(parts_[1].ident->text().toStdString(), kMatnrLen);
     p_.cancel = false;
     tables::PickMaterial(p_, tables::kPickRecord, i);
     if (!p_.cancel) {
       p_.modified = true;
-      ShowValues(p_.spec);
+      ShowValues(p_.connection);
     }
     p_.cancel = false;
   }

@@ -87,8 +87,8 @@ class ToleranceDialog final : public InputDialog {
     PartPair<Word> field;
     PartPair<Word> series;
     for (int i = 1; i <= 2; ++i) {
-      field[i] = Selected(field_[i], p_.spec.tolfeld[i]);
-      series[i] = Selected(series_[i], p_.spec.tolreihe[i]);
+      field[i] = Selected(field_[i], p_.connection.tolfeld[i]);
+      series[i] = Selected(series_[i], p_.connection.tolreihe[i]);
     }
     calc::ApplyTolerances(p_, field, series);
     ShowResults();
@@ -100,7 +100,7 @@ class ToleranceDialog final : public InputDialog {
   }
 
   void ShowResults() {
-    const auto& s = p_.spec;
+    const auto& s = p_.connection;
     ase_[1]->setText(Length("Ase1 = ", s.Ase[1]));
     asi_[1]->setText(Length("Asi1 = ", s.Asi[1]));
     ase_[2]->setText(Length("Ase2 = ", s.Ase[2]));

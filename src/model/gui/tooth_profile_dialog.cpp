@@ -35,7 +35,7 @@ class ToothProfileDialog final : public InputDialog {
     SetHint({polyline_}, 8310);
     xe_ = AddField(g, 2, "Erzeug.Prof.versch.faktor xe", "Edit_xe", Quantity::RealLong, 8330);
     auto* arrows = new QHBoxLayout;
-    const auto& s = p.spec;
+    const auto& s = p.connection;
     arrows->addWidget(ArrowButton("Button_xem", "<", [this, &s] { xe_->SetValue(s.xem[part_]); }));
     arrows->addWidget(
         ArrowButton("Button_xemax", "< max", [this, &s] { xe_->SetValue(s.xemaxM[part_]); }));

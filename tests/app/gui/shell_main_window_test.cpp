@@ -70,15 +70,15 @@ model::SpecState CalculatedSample() {
   test::TestProgram ref;
   model::LoadInputFile(ref.p, (kData / "beispiel1.k40").string());
   calc::RecalcAll(ref.p);
-  return ref.p.spec;
+  return ref.p.connection;
 }
 
 // Results as they are before any calculation ran on the sample.
 void ForgetResults(model::Program& p) {
-  p.spec.W = {};
-  p.spec.MdR = {};
-  report::ResetMessages(p.spec.log);
-  report::AddMessage(p.spec.log, "Warnung: alt");
+  p.connection.W = {};
+  p.connection.MdR = {};
+  report::ResetMessages(p.connection.log);
+  report::AddMessage(p.connection.log, "Warnung: alt");
 }
 
 TEST(ShellMainWindow, SaveWithoutFileNameIsSaveAs) {
@@ -143,9 +143,9 @@ TEST(ShellMainWindow, CancelledDialogsStillCalculate) {
     EXPECT_TRUE(script.unexpected.empty());
     EXPECT_FALSE(f.t.p.cancel);
     EXPECT_EQ(f.t.p.modified, c.modified);
-    EXPECT_EQ(f.t.p.spec.W[1], expected.W[1]);
-    EXPECT_EQ(f.t.p.spec.MdR[2], expected.MdR[2]);
-    EXPECT_EQ(f.t.p.spec.log.messageCount, expected.log.messageCount);
+    EXPECT_EQ(f.t.p.connection.W[1], expected.W[1]);
+    EXPECT_EQ(f.t.p.connection.MdR[2], expected.MdR[2]);
+    EXPECT_EQ(f.t.p.connection.log.messageCount, expected.log.messageCount);
   }
 }
 
@@ -178,7 +178,7 @@ TEST(ShellMainWindow, RecentFileThatWasDeletedDisappearsWithItsNotice) {
   EXPECT_EQ(script.shown.size(), 1u);
   EXPECT_EQ(f.t.p.currentFile, "da");
   EXPECT_EQ(f.w->windowTitle().toStdString(), "KV40   Passverzahnung DIN 5482  -  da.k40");
-  EXPECT_EQ(f.t.p.spec.z[1], CalculatedSample().z[1]);
+  EXPECT_EQ(f.t.p.connection.z[1], CalculatedSample().z[1]);
 }
 
 TEST(ShellMainWindow, MessageCountInTheViewMenu) {
@@ -188,7 +188,7 @@ TEST(ShellMainWindow, MessageCountInTheViewMenu) {
   EXPECT_EQ(item->text().toStdString(), "&Fehlermeldungen (0)");
   EXPECT_FALSE(item->isEnabled());
   for (const char* m : {"Warnung: a", "Warnung: b", "Fehler : c", "Fehler : d", "Warnung: e"})
-    report::AddMessage(f.t.p.spec.log, m);
+    report::AddMessage(f.t.p.connection.log, m);
   f.w->Refresh();
   EXPECT_EQ(item->text().toStdString(), "&Fehlermeldungen (5)");
   EXPECT_TRUE(item->isEnabled());
@@ -289,7 +289,7 @@ TEST(ShellMainWindow, ViewItemsShowTheirReportInTheTextWindow) {
     SCOPED_TRACE(c.item);
     Window f;
     f.LoadSample();
-    report::AddMessage(f.t.p.spec.log, "Warnung: erfunden");
+    report::AddMessage(f.t.p.connection.log, "Warnung: erfunden");
     f.w->Refresh();
     f.t.desktop.shown.clear();
     f.Trigger(c.item);

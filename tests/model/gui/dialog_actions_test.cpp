@@ -84,7 +84,7 @@ TEST(DimensionDialog, ArrowButtonsProposeFromTheEnteredDiameters) {
 
 TEST(DimensionDialog, TheTableAsSourceClosesTheBlockFields) {
   test::TestProgram t;
-  t.p.spec.abm = 1;
+  t.p.connection.abm = 1;
   WithDialog([&] { EditDimensions(t.p, nullptr); },
              [&](QDialog& d) {
                EXPECT_EQ(d.windowTitle().toStdString(), "KV40 - Abmessungen");
@@ -102,7 +102,7 @@ TEST(DimensionDialog, TheTableAsSourceClosesTheBlockFields) {
                EXPECT_FALSE(Enabled(d, "Button_db"));
                Click(d, "Button_ok");
              });
-  EXPECT_EQ(t.p.spec.abm, 2);
+  EXPECT_EQ(t.p.connection.abm, 2);
 }
 
 TEST(ToleranceDialog, RecalculatesWhileChoosingAndKeepsTheChoiceOnAbbrechen) {
@@ -113,17 +113,18 @@ TEST(ToleranceDialog, RecalculatesWhileChoosingAndKeepsTheChoiceOnAbbrechen) {
                EXPECT_EQ(Text(d, "Label_asne1"), "Ase1 = 0 mm");
                ChooseWithKeys(d, "ComboBox_tolfeld1", 5);   // "f"
                ChooseWithKeys(d, "ComboBox_tolreihe1", 4);  // "8"
-               EXPECT_EQ(t.p.spec.tolfeld[1], 6);
-               EXPECT_EQ(t.p.spec.tolreihe[1], 5);
-               EXPECT_LT(t.p.spec.Ase[1], 0);
-               EXPECT_EQ(Text(d, "Label_asne1"),
-                         "Ase1 = " + report::FormatLengthSig(t.p.fmt(), t.p.spec.Ase[1]) + " mm");
+               EXPECT_EQ(t.p.connection.tolfeld[1], 6);
+               EXPECT_EQ(t.p.connection.tolreihe[1], 5);
+               EXPECT_LT(t.p.connection.Ase[1], 0);
+               EXPECT_EQ(
+                   Text(d, "Label_asne1"),
+                   "Ase1 = " + report::FormatLengthSig(t.p.fmt(), t.p.connection.Ase[1]) + " mm");
                EXPECT_EQ(Text(d, "Label_jtmin").rfind("jt min = ", 0), 0u);
                Click(d, "Button_cancel");
              });
   EXPECT_TRUE(t.p.cancel);
-  EXPECT_EQ(t.p.spec.tolfeld[1], 6);
-  EXPECT_EQ(t.p.spec.bez[1], "B 50.4 x 46 DIN 5482");  // a complete calculation ran
+  EXPECT_EQ(t.p.connection.tolfeld[1], 6);
+  EXPECT_EQ(t.p.connection.bez[1], "B 50.4 x 46 DIN 5482");  // a complete calculation ran
 
   WithDialog([&] { EditTolerances(t.p, nullptr); },
              [&](QDialog& d) {
@@ -131,14 +132,14 @@ TEST(ToleranceDialog, RecalculatesWhileChoosingAndKeepsTheChoiceOnAbbrechen) {
                ChooseWithKeys(d, "ComboBox_tolreihe1", 5);  // "9"
                Click(d, "Button_ok");
              });
-  EXPECT_EQ(t.p.spec.tolfeld[1], 8);
-  EXPECT_EQ(t.p.spec.tolreihe[1], 6);
+  EXPECT_EQ(t.p.connection.tolfeld[1], 8);
+  EXPECT_EQ(t.p.connection.tolreihe[1], 6);
 }
 
 TEST(MeasurementDialog, ArrowButtonsProposeFromTheLastCalculation) {
   test::TestProgram t;
   Calculated(t.p);
-  auto& s = t.p.spec;
+  auto& s = t.p.connection;
   const int k1 = calc::ProposeK(t.p, s.z[1], s.betaRad, s.alphaRad, s.xeminM[1], s.mn);
   const int k2 = calc::ProposeK(t.p, s.z[2], s.betaRad, s.alphaRad, s.xeminM[2], s.mn);
   ASSERT_GT(k1, 0);
@@ -178,15 +179,15 @@ TEST(MaterialDialog, PlimFollowsTheEntries) {
                EXPECT_TRUE(lookup->isEnabled());
                Click(d, "Button_ok");
              });
-  EXPECT_EQ(t.p.spec.Re[2], 1050);
-  EXPECT_EQ(t.p.spec.fS[2], 1.2L);
+  EXPECT_EQ(t.p.connection.Re[2], 1050);
+  EXPECT_EQ(t.p.connection.fS[2], 1.2L);
 }
 
 TEST(LoadDialog, DerivesTheChosenValueWhileTyping) {
   test::TestProgram t;
   Calculated(t.p);
-  t.p.spec.b0 = 30;
-  t.p.spec.dw[1] = 30;
+  t.p.connection.b0 = 30;
+  t.p.connection.dw[1] = 30;
   WithDialog([&] { EditLoad(t.p, nullptr); },
              [&](QDialog& d) {
                EXPECT_FALSE(Enabled(d, "Edit_p"));  // P is derived (calcWhat 1)
@@ -212,7 +213,7 @@ TEST(LoadDialog, DerivesTheChosenValueWhileTyping) {
                EXPECT_EQ(Text(d, "Edit_ka"), "1.0");
                Click(d, "Button_ok");
              });
-  const auto& s = t.p.spec;
+  const auto& s = t.p.connection;
   EXPECT_EQ(s.calcWhat, 3);
   EXPECT_EQ(s.P, 50);
   EXPECT_NEAR(static_cast<double>(s.TN), 50.0 * 60000 / (1000 * 2 * M_PI), 1e-9);
@@ -225,7 +226,7 @@ TEST(ToothProfileDialog, OffersTheCalculatedShiftsAndKeepsTheDrawingOptions) {
     SCOPED_TRACE(ok);
     test::TestProgram t;
     Calculated(t.p);
-    const Extended xemin = t.p.spec.xeminM[2];
+    const Extended xemin = t.p.connection.xeminM[2];
     WithDialog([&] { EditToothProfileOptions(t.p, 2, nullptr); },
                [&](QDialog& d) {
                  EXPECT_EQ(d.windowTitle().toStdString(), "KV40 CAD Nabe");
@@ -242,8 +243,8 @@ TEST(ToothProfileDialog, OffersTheCalculatedShiftsAndKeepsTheDrawingOptions) {
     EXPECT_EQ(o.drawDiameters, ok ? 2 : 1);
     EXPECT_TRUE(o.drawTrochoid);
     if (ok) {
-      EXPECT_EQ(t.p.spec.xem[2], xemin);
-      EXPECT_EQ(t.p.spec.xemean[2], xemin);
+      EXPECT_EQ(t.p.connection.xem[2], xemin);
+      EXPECT_EQ(t.p.connection.xemean[2], xemin);
     }
   }
 }

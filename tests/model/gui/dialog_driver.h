@@ -103,7 +103,7 @@ inline void Click(QDialog& d, const char* name) {
 
 // A calculated connection 50 x 2 x 24 with face widths, load and materials.
 inline void Calculated(Program& p) {
-  auto& s = p.spec;
+  auto& s = p.connection;
   s.z5482 = 24;
   s.mn5482 = 2;
   s.xm = -0.1L;

@@ -100,12 +100,12 @@ TEST(InputDialogs, OkStoresTheEntryAndKeepsTheRestAbbrechenAndEscStoreNothing) {
       test::TestProgram t;
       Calculated(t.p);
       // more digits than the fields show: an untouched field must give back the whole value
-      t.p.spec.d3 = 49.6123456789L;
-      t.p.spec.DM[1] = 4.123456789L;
-      t.p.spec.Tmax = 1200.123456789L;
-      t.p.spec.fS[1] = 1.23456789L;
-      t.p.spec.xem[1] = 0.123456789123L;
-      const SpecState before = t.p.spec;
+      t.p.connection.d3 = 49.6123456789L;
+      t.p.connection.DM[1] = 4.123456789L;
+      t.p.connection.Tmax = 1200.123456789L;
+      t.p.connection.fS[1] = 1.23456789L;
+      t.p.connection.xem[1] = 0.123456789123L;
+      const SpecState before = t.p.connection;
       t.p.cancel = ok;  // OK clears the flag, Abbrechen sets it
       WithDialog([&] { c.open(t.p); },
                  [&](QDialog& d) {
@@ -120,8 +120,8 @@ TEST(InputDialogs, OkStoresTheEntryAndKeepsTheRestAbbrechenAndEscStoreNothing) {
                    }
                  });
       EXPECT_EQ(t.p.cancel, !ok);
-      EXPECT_EQ(Differences(before, t.p.spec), ok ? c.changed : std::vector<std::string>{});
-      if (ok) c.check(t.p.spec);
+      EXPECT_EQ(Differences(before, t.p.connection), ok ? c.changed : std::vector<std::string>{});
+      if (ok) c.check(t.p.connection);
     }
   }
 }
@@ -151,11 +151,11 @@ TEST(InputDialogs, UnitTogglesShowInchAndNeverChangeStoredValues) {
       SCOPED_TRACE(toggles);
       test::TestProgram t;
       Calculated(t.p);
-      t.p.spec.DM[1] = 4.123456789L;  // more digits than any field shows
-      t.p.spec.TN = 800.123456789L;
-      t.p.spec.b[1] = 12.3456789L;
-      t.p.spec.fS[1] = 1.23456789L;
-      const SpecState before = t.p.spec;
+      t.p.connection.DM[1] = 4.123456789L;  // more digits than any field shows
+      t.p.connection.TN = 800.123456789L;
+      t.p.connection.b[1] = 12.3456789L;
+      t.p.connection.fS[1] = 1.23456789L;
+      const SpecState before = t.p.connection;
       WithDialog([&] { c.open(t.p); },
                  [&](QDialog& d) {
                    EXPECT_EQ(Text(d, c.edit), c.metric);
@@ -168,7 +168,7 @@ TEST(InputDialogs, UnitTogglesShowInchAndNeverChangeStoredValues) {
                    Click(d, "Button_ok");
                  });
       EXPECT_EQ(t.p.inchUnits(), toggles == 1 ? 1 : 0);
-      EXPECT_EQ(Differences(before, t.p.spec), std::vector<std::string>{});
+      EXPECT_EQ(Differences(before, t.p.connection), std::vector<std::string>{});
     }
   }
 }

@@ -186,7 +186,7 @@ TEST(ShellQtUi, MessageListOpensThelperrWhichSavesAnEditedCause) {
   f.t.p.config.pltDir = dir.path().string() + "/";
   f.t.p.config.tempDir = (dir / "tmp").string() + "/";
   f.t.p.config.helpLevel = 2;  // the list opens on the first message
-  report::AddMessage(f.t.p.spec.log, "Fatal  : z = 0 !");
+  report::AddMessage(f.t.p.connection.log, "Fatal  : z = 0 !");
 
   test::DialogScript script;
   script.Then([](QWidget& d) {

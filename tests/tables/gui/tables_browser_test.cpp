@@ -71,7 +71,7 @@ class BrowserTest : public ::testing::Test {
 };
 
 TEST_F(BrowserTest, DinRowPickedInTheDimensionDialogStaysAfterAbbrechen) {
-  t_.p.spec.abm = 1;
+  t_.p.connection.abm = 1;
   WithDialog([&] { model::gui::EditDimensions(t_.p, nullptr); },
              [&](QDialog& dims) {
                WithDialog([&] { Click(dims, "Button_db"); },
@@ -92,7 +92,7 @@ TEST_F(BrowserTest, DinRowPickedInTheDimensionDialogStaysAfterAbbrechen) {
                EXPECT_EQ(Text(dims, "Edit_x_m"), "-0.125");
                Click(dims, "Button_cancel");
              });
-  const model::SpecState& s = t_.p.spec;
+  const model::SpecState& s = t_.p.connection;
   EXPECT_TRUE(t_.p.cancel);  // Abbrechen
   EXPECT_EQ(s.bez5482, "25x22");
   EXPECT_EQ(s.d1, 25);
@@ -124,9 +124,9 @@ TEST_F(BrowserTest, MaterialTakenWithOneClick) {
                EXPECT_EQ(Text(dialog, "Edit_fs2"), "1.5");
                Click(dialog, "Button_ok");
              });
-  EXPECT_EQ(t_.p.spec.matname[2], "EN-GJS-400-15");
-  EXPECT_EQ(t_.p.spec.Re[2], 250);
-  EXPECT_EQ(t_.p.spec.wgroup[2], 45);
+  EXPECT_EQ(t_.p.connection.matname[2], "EN-GJS-400-15");
+  EXPECT_EQ(t_.p.connection.Re[2], 250);
+  EXPECT_EQ(t_.p.connection.wgroup[2], 45);
 }
 
 TEST_F(BrowserTest, EditSortSearchAndPackInTheEditBrowser) {
