@@ -45,7 +45,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   if (!first.ok) return 0;
 
   // Writing rounds reals to the file's precision once; after that nothing may change.
-  const kv40::report::NumberFormat point;
+  const kv40::base::NumberFormat point;
   const kv40::base::OemText once = InputFileBytes(first.connection, first.docu, point);
   Require(!once.lossy, "a character read from the file cannot be written back");
   const InputFileParse second = Reparse(once.bytes, base);
@@ -57,7 +57,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
           "rewriting is not stable");
 
   // The decimal comma is only a way of writing: the values read back are the same.
-  kv40::report::NumberFormat comma;
+  kv40::base::NumberFormat comma;
   comma.decimalSeparator = 2;
   const InputFileParse viaComma =
       Reparse(InputFileBytes(second.connection, second.docu, comma).bytes, base);

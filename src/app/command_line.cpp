@@ -1,14 +1,14 @@
 // Reading the command line: the first parameter is the file, the second the switch.
 #include "app/command_line.h"
 
-#include "report/format.h"
-#include "report/text.h"
+#include "base/format.h"
+#include "base/text.h"
 
 namespace kv40::app {
 namespace {
 
 int NumberOr0(const std::string& text) {
-  return static_cast<int>(report::TryParseInt(text).value_or(0));
+  return static_cast<int>(base::TryParseInt(text).value_or(0));
 }
 
 }  // namespace
@@ -16,10 +16,10 @@ int NumberOr0(const std::string& text) {
 CommandLine ParseCommandLine(const std::vector<std::string>& args) {
   CommandLine cl;
   for (const auto& a : args) {
-    if (report::UpperCase(a) == "/NOGUI") cl.noGui = true;
+    if (base::UpperCase(a) == "/NOGUI") cl.noGui = true;
   }
   // A lone "/NOGUI" is a switch, not a file name.
-  if (args.empty() || report::UpperCase(args[0]) == "/NOGUI") return cl;
+  if (args.empty() || base::UpperCase(args[0]) == "/NOGUI") return cl;
 
   const std::string& first = args[0];
   if (first == "?" || first == "/?") {
@@ -28,7 +28,7 @@ CommandLine ParseCommandLine(const std::vector<std::string>& args) {
   }
   cl.file = first;
   const std::string second = args.size() > 1 ? args[1] : std::string();
-  const std::string upper = report::UpperCase(second);
+  const std::string upper = base::UpperCase(second);
   if (second == "/E" || second == "/e" || second == "/G") {
     cl.mode = StartMode::KeepName;
   } else if (second == "/I" || second == "/i") {

@@ -4,12 +4,12 @@
 #include <filesystem>
 
 #include "app/commands.h"
+#include "base/format.h"
 #include "base/utf8.h"
 #include "config/config_file.h"
 #include "model/dialogs.h"
 #include "model/input_file.h"
 #include "model/recent_files.h"
-#include "report/format.h"
 
 namespace kv40::app {
 namespace fs = std::filesystem;
@@ -33,7 +33,7 @@ void ClearDocumentation(model::Program& p) {
         &info.standardBy, &info.releaseDate, &info.releaseBy, &info.replaces, &info.replacedBy}) {
     field->clear();
   }
-  info.drawnDate = report::DateText(p.fmt(), p.Now());
+  info.drawnDate = base::DateText(p.fmt(), p.Now());
   for (int i = 1; i <= 3; ++i)
     p.connection.text[i].clear();
 }

@@ -7,6 +7,7 @@
 
 #include "app/gui_loader.h"
 #include "app/user_data.h"
+#include "base/format.h"
 #include "calc/driver.h"
 #include "calc/json_export.h"
 #include "config/config_file.h"
@@ -15,7 +16,6 @@
 #include "model/input_file.h"
 #include "model/process_desktop.h"
 #include "model/recent_files.h"
-#include "report/format.h"
 #include "report/spline_report.h"
 #include "tables/lookups.h"
 
@@ -138,7 +138,7 @@ std::optional<int> AskUser(model::Program& p) {
 
 void InitProgram(model::Program& p, const std::vector<std::string>& args) {
   model::InitDefaults(p.connection);
-  docu::InitDocuData(p.docu, report::DateText(p.fmt(), p.Now()));
+  docu::InitDocuData(p.docu, base::DateText(p.fmt(), p.Now()));
   p.args = args;
   std::error_code ec;
   p.startDir = WithSlash(fs::current_path(ec).string());

@@ -4,19 +4,19 @@
 #include <cstdlib>
 #include <filesystem>
 
+#include "base/text.h"
 #include "config/folders.h"
-#include "report/text.h"
 
 namespace kv40::app {
 namespace fs = std::filesystem;
 
 std::string UserDataDir() {
   if (const char* xdg = std::getenv("XDG_DATA_HOME"); xdg != nullptr && *xdg == '/') {
-    return report::AddBackslash((fs::path(xdg) / "kv40").string());
+    return base::AddBackslash((fs::path(xdg) / "kv40").string());
   }
   const char* home = std::getenv("HOME");
   const fs::path base = home != nullptr && *home != '\0' ? fs::path(home) : fs::path(".");
-  return report::AddBackslash((base / ".local" / "share" / "kv40").string());
+  return base::AddBackslash((base / ".local" / "share" / "kv40").string());
 }
 
 void UseUserDataFolder(model::Program& p, const std::string& shippedDir) {

@@ -6,9 +6,9 @@
 #include <string>
 #include <string_view>
 
+#include "base/part_pair.h"
 #include "cad/display_list.h"
 #include "cad/graphic_colors.h"
-#include "model/part_pair.h"
 
 namespace kv40::config {
 struct Config;

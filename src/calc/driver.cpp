@@ -4,6 +4,7 @@
 #include <limits>
 #include <string>
 
+#include "base/format.h"
 #include "calc/checks.h"
 #include "calc/findings.h"
 #include "calc/geometry.h"
@@ -11,7 +12,6 @@
 #include "calc/math.h"
 #include "calc/measure.h"
 #include "calc/tolerance.h"
-#include "report/format.h"
 
 namespace kv40::calc {
 namespace {
@@ -76,9 +76,8 @@ bool TipRootDiffer(model::SpecState& s) {
 
 void SplineDesignations(model::Program& p) {
   auto& s = p.connection;
-  const std::string size = report::FormatSig(p.fmt(), s.dB) + " x " +
-                           report::FormatSig(p.fmt(), s.mn) + " x " + report::IntToText(s.z[1]) +
-                           " x ";
+  const std::string size = base::FormatSig(p.fmt(), s.dB) + " x " + base::FormatSig(p.fmt(), s.mn) +
+                           " x " + base::IntToText(s.z[1]) + " x ";
   s.bezDin = "DIN 5480 - " + size + s.tolcode[2] + " " + s.tolcode[1];
   s.bez[1] = "DIN 5480 - W " + size + s.tolcode[1];
   s.bez[2] = "DIN 5480 - N " + size + s.tolcode[2];
@@ -97,7 +96,7 @@ void DiameterLimits(model::Program& p) {
 void BlockDesignations(model::Program& p) {
   auto& s = p.connection;
   const std::string size =
-      report::FormatSig(p.fmt(), s.d1) + " x " + report::FormatSig(p.fmt(), s.d2) + " DIN 5482";
+      base::FormatSig(p.fmt(), s.d1) + " x " + base::FormatSig(p.fmt(), s.d2) + " DIN 5482";
   s.bez[1] = "B " + size;
   s.bez[2] = "A " + size;
 }

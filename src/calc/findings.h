@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "report/format.h"
+#include "base/format.h"
 #include "report/message_log.h"
 
 namespace kv40::calc {
@@ -19,7 +19,7 @@ inline void RecordFatal(report::MessageLog& log, std::string_view text) {
 inline void RecordPart(report::MessageLog& log, std::string_view text, int part,
                        std::string_view tail) {
   std::string msg(text);
-  msg += report::IntToText(part);
+  msg += base::IntToText(part);
   msg += tail;
   report::AddMessage(log, msg);
 }

@@ -18,7 +18,7 @@ constexpr int kMaterialTypeCastIron = 40;  // hub material type with the lower p
 
 Extended LoadShare(report::MessageLog& log, int q, const Extended (&table)[9]) {
   if (q < 4 || q > 12) {
-    report::AddMessage(log, "Fehler : tol = " + report::IntToText(q) + " !");
+    report::AddMessage(log, "Fehler : tol = " + base::IntToText(q) + " !");
     return 0;
   }
   return table[q - 4];
@@ -83,16 +83,16 @@ bool AuxiliaryLoad(model::SpecState& s) {
   return true;
 }
 
-void SafetyFactor(report::MessageLog& log, const report::NumberFormat& nf, Extended value,
+void SafetyFactor(report::MessageLog& log, const base::NumberFormat& nf, Extended value,
                   const char* label, int i) {
   if (value >= 1) return;
   std::string msg = "Fehler : ";
   msg += label;
-  msg += "<1 (" + report::FormatFixed(nf, 1, 2, value) + " " + PartName(i) + ")";
+  msg += "<1 (" + base::FormatFixed(nf, 1, 2, value) + " " + PartName(i) + ")";
   report::AddMessage(log, msg);
 }
 
-void Niemann2005(model::SpecState& s, const report::NumberFormat& nf) {
+void Niemann2005(model::SpecState& s, const base::NumberFormat& nf) {
   auto& log = s.log;
   s.Teq = s.KA * s.TN;
   s.hw = (s.da[1] + s.da[2]) / 2;

@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <string_view>
 
-#include "model/part_pair.h"
+#include "base/part_pair.h"
 #include "report/message_log.h"
 
 namespace kv40::calc {

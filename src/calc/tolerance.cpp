@@ -5,7 +5,7 @@
 #include <cmath>
 #include <cstdlib>
 
-#include "report/format.h"
+#include "base/format.h"
 
 namespace kv40::calc {
 namespace {
@@ -190,7 +190,7 @@ std::string ToleranceCode(int part, int series, int pos) {
   // a position outside the field letters (only from a damaged file) shows as "?"
   const char letter = pos >= 1 && pos <= static_cast<int>(letters.size()) ? letters[pos - 1] : '?';
   // at most five digits and the letter: always within the 8 characters of the field
-  return report::IntToText(series + 3) + letter;
+  return base::IntToText(series + 3) + letter;
 }
 
 void CalcToothTolerances(model::SpecState& s) {
@@ -237,7 +237,7 @@ IsoLimits IsoLimitsOf(std::string_view field, Extended size) {
     ++range;
   if (f.grade < 1 || f.grade > 18 || (f.position != "H" && f.position != "h")) {
     r.error =
-        "Toleranzgrad " + report::IntToText(f.grade) + " nicht definiert für Lage " + f.position;
+        "Toleranzgrad " + base::IntToText(f.grade) + " nicht definiert für Lage " + f.position;
     return r;
   }
   const Extended it = StandardTolerance(f.grade, range);

@@ -5,8 +5,8 @@
 #include <cstdint>
 #include <string>
 
-#include "model/part_pair.h"
-#include "report/format.h"
+#include "base/format.h"
+#include "base/part_pair.h"
 
 namespace kv40::config {
 
@@ -53,7 +53,7 @@ struct Config {
   std::string hardcopyRotated = "J";  // 15 "Hardcopy um 90° gedreht ?", one character
   // 16 "Dezimalstellen", 52 "Date Code", 58 "Dot=1 Komma=2", 67 units, 77 export separator,
   // 80 "CAD Text Mode", 82 ASCII mode
-  report::NumberFormat fmt;
+  base::NumberFormat fmt;
   Word printThickness = 1;           // 17 "Druckdicke vertikal" (kept for the file only)
   bool colorGraphics = true;         // 18 "Farbgrafik"
   Extended aspectCorrection = 1.0L;  // 19 "GrafikKorrekturFaktor horizontal"

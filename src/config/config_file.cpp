@@ -7,9 +7,9 @@
 #include <cstdlib>
 #include <system_error>
 
+#include "base/text.h"
 #include "base/text_file.h"
 #include "model/dialogs.h"
-#include "report/text.h"
 
 namespace kv40::config {
 namespace fs = std::filesystem;
@@ -39,16 +39,16 @@ void ResolveFolder(std::string& folder, const fs::path& baseDir) {
   }
   fs::path path(folder);
   if (path.is_relative()) path = (baseDir / path).lexically_normal();
-  folder = report::AddBackslash(path.string());
+  folder = base::AddBackslash(path.string());
 }
 
 }  // namespace
 
 std::string DefaultConfigDir() {
   if (const char* dir = std::getenv("KV40_HOME"); dir != nullptr && *dir != '\0') {
-    return report::AddBackslash(dir);
+    return base::AddBackslash(dir);
   }
-  return report::AddBackslash((fs::path(HomeDir()) / ".config" / "kv40").string());
+  return base::AddBackslash((fs::path(HomeDir()) / ".config" / "kv40").string());
 }
 
 std::string BundledDataDir() {
@@ -56,13 +56,13 @@ std::string BundledDataDir() {
   if (!dir.empty()) {
     std::error_code ec;
     const fs::path shared = (dir / ".." / "share" / "kv40").lexically_normal();
-    if (fs::is_directory(shared, ec)) return report::AddBackslash(shared.string());
+    if (fs::is_directory(shared, ec)) return base::AddBackslash(shared.string());
   }
-  return report::AddBackslash(KV40_SOURCE_DATA_DIR);
+  return base::AddBackslash(KV40_SOURCE_DATA_DIR);
 }
 
 fs::path ConfigFileName(const model::Program& p) {
-  return fs::path(report::AddBackslash(p.configDir) + model::kProgramShortName + ".cfg");
+  return fs::path(base::AddBackslash(p.configDir) + model::kProgramShortName + ".cfg");
 }
 
 void ResolveFolders(Config& c, const fs::path& baseDir) {
@@ -90,7 +90,7 @@ bool ReadConfigFrom(model::Program& p, const fs::path& file, const fs::path& fal
     std::error_code ec;
     startDir = fs::current_path(ec).string();
   }
-  Config c = ParseConfig(*read.text, report::AddBackslash(startDir), screen).config;
+  Config c = ParseConfig(*read.text, base::AddBackslash(startDir), screen).config;
   std::error_code ec;
   ResolveFolders(c, fs::absolute(source, ec).parent_path());
   p.config = std::move(c);

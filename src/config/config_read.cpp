@@ -3,29 +3,13 @@
 #include <cmath>
 #include <optional>
 
+#include "base/text.h"
 #include "base/utf8.h"
 #include "config/config_format.h"
 #include "config/config_layout.h"
 
 namespace kv40::config {
 namespace {
-
-std::string_view TrimBlanks(std::string_view s) {
-  const auto first = s.find_first_not_of(" \t");
-  if (first == std::string_view::npos) return {};
-  const auto last = s.find_last_not_of(" \t");
-  return s.substr(first, last - first + 1);
-}
-
-bool EqualsIgnoringCase(std::string_view line, std::string_view word) {
-  const std::string_view s = TrimBlanks(line);
-  if (s.size() != word.size()) return false;
-  for (std::size_t i = 0; i < s.size(); ++i) {
-    const char a = (s[i] >= 'a' && s[i] <= 'z') ? static_cast<char>(s[i] - 32) : s[i];
-    if (a != word[i]) return false;
-  }
-  return true;
-}
 
 // Walks the layout over the file's lines. Once the file has ended nothing more is read and
 // every later entry keeps its value.
@@ -45,7 +29,7 @@ class Reader {
     if (auto s = Value(key); s && !s->empty()) v = *s;
   }
   void Int(const char* key, int& v) {
-    if (auto s = Value(key)) v = static_cast<int>(report::ParseInt(*s));
+    if (auto s = Value(key)) v = static_cast<int>(base::ParseInt(*s));
   }
   // A 16-bit unsigned value: "-1" is stored as 65535.
   void Word(const char* key, int& v) {
@@ -55,10 +39,10 @@ class Reader {
     if (auto s = Value(key)) v = static_cast<kv40::Word>(WordOf(*s));
   }
   void Bool(const char* key, bool& v) {
-    if (auto s = Value(key)) v = EqualsIgnoringCase(*s, "TRUE");
+    if (auto s = Value(key)) v = base::EqualsIgnoringCase(base::TrimView(*s, " \t"), "TRUE");
   }
   void NotFalse(const char* key, bool& v) {
-    if (auto s = Value(key)) v = !EqualsIgnoringCase(*s, "FALSE");
+    if (auto s = Value(key)) v = !base::EqualsIgnoringCase(base::TrimView(*s, " \t"), "FALSE");
   }
   void Char(const char* key, std::string& v) {
     if (auto s = Value(key)) v = s->empty() ? "N" : base::CutChars(*s, 1);
@@ -66,11 +50,11 @@ class Reader {
   // Reals are kept as the file holds them, so that the corrections see the value that a
   // later read of the written file will see.
   void Real(const char* key, Extended& v) {
-    if (auto s = Value(key)) v = report::ParseNumber(FormatConfigReal(report::ParseNumber(*s)));
+    if (auto s = Value(key)) v = base::ParseNumber(FormatConfigReal(base::ParseNumber(*s)));
   }
   void SigReal(const char* key, Extended& v) {
     if (auto s = Value(key)) {
-      v = report::ParseNumber(report::FormatSig(report::NumberFormat{}, report::ParseNumber(*s)));
+      v = base::ParseNumber(base::FormatSig(base::NumberFormat{}, base::ParseNumber(*s)));
     }
   }
   void Window(const char* key, TextWindowRect& w);
@@ -96,7 +80,7 @@ class Reader {
     return line;
   }
   static int WordOf(std::string_view s) {
-    return static_cast<int>(static_cast<std::uint16_t>(report::ParseInt(s)));
+    return static_cast<int>(static_cast<std::uint16_t>(base::ParseInt(s)));
   }
 
   base::LineCursor cursor_;
@@ -112,7 +96,7 @@ void Reader::Window(const char* key, TextWindowRect& w) {
   std::size_t start = 0;
   for (int& field : v) {
     const std::size_t bar = s->find('|', start);
-    field = static_cast<int>(report::ParseInt(std::string_view(*s).substr(
+    field = static_cast<int>(base::ParseInt(std::string_view(*s).substr(
         start, bar == std::string::npos ? std::string::npos : bar - start)));
     if (bar == std::string::npos) break;
     start = bar + 1;

@@ -13,7 +13,7 @@ namespace {
 
 // Numbers in the file do not depend on the user's number settings: always a point and the
 // unshifted decimal count, so that the file reads back the same on every setting.
-const report::NumberFormat kFileFormat{};
+const base::NumberFormat kFileFormat{};
 
 // One value per line: a line break inside a text would shift every later entry.
 std::string OneLine(std::string_view text, int maxChars) {
@@ -43,7 +43,7 @@ class Writer {
   void NotFalse(const char* key, bool v) { Bool(key, v); }
   void Char(const char* key, const std::string& v) { Put(key, OneLine(v, 1)); }
   void Real(const char* key, Extended v) { Put(key, FormatConfigReal(v)); }
-  void SigReal(const char* key, Extended v) { Put(key, report::FormatSig(kFileFormat, v)); }
+  void SigReal(const char* key, Extended v) { Put(key, base::FormatSig(kFileFormat, v)); }
   void Window(const char* key, const TextWindowRect& w) {
     Put(key, std::to_string(w.left) + "|" + std::to_string(w.top) + "|" + std::to_string(w.width) +
                  "|" + std::to_string(w.height) + "|");
@@ -71,8 +71,8 @@ class Writer {
 }  // namespace
 
 std::string FormatConfigReal(Extended value) {
-  if (value < 1 && value == std::trunc(value)) return report::FormatSig(kFileFormat, value);
-  return report::FormatDec(kFileFormat, 7, value);
+  if (value < 1 && value == std::trunc(value)) return base::FormatSig(kFileFormat, value);
+  return base::FormatDec(kFileFormat, 7, value);
 }
 
 std::vector<std::string> ConfigLines(const Config& c) {

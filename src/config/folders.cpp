@@ -11,8 +11,8 @@
 #include <cstdlib>
 #include <filesystem>
 
+#include "base/text.h"
 #include "model/dialogs.h"
-#include "report/text.h"
 
 namespace kv40::config {
 namespace {
@@ -23,7 +23,7 @@ std::string Here(const std::string& dir) {
 
 void FillEmpty(std::string& folder, const std::string& with) {
   if (folder.empty()) folder = with;
-  folder = report::AddBackslash(folder);
+  folder = base::AddBackslash(folder);
 }
 
 // Lets the user type another temporary folder; cancelling keeps the old one.
@@ -31,7 +31,7 @@ void AskTempDir(model::Program& p) {
   const bool cancelBefore = p.cancel;
   std::string folder = p.config.tempDir;
   if (model::AskText(p, "Ordner für temporäre Dateien", 60, folder) && !folder.empty()) {
-    p.config.tempDir = report::AddBackslash(folder);
+    p.config.tempDir = base::AddBackslash(folder);
   }
   p.cancel = cancelBefore;
 }
@@ -46,7 +46,7 @@ bool FolderExists(const std::string& dir) {
 }
 
 bool FolderWritable(const std::string& dir) {
-  std::string file = report::AddBackslash(Here(dir)) + "x.$$$";
+  std::string file = base::AddBackslash(Here(dir)) + "x.$$$";
   int fd = open(file.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
   if (fd < 0 && errno == EEXIST) {
     // someone's own "x.$$$" stays untouched: test with a fresh name instead

@@ -6,7 +6,7 @@
 #include <string>
 
 #include "base/clock.h"
-#include "model/part_pair.h"
+#include "base/part_pair.h"
 
 namespace kv40::docu {
 

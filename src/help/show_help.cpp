@@ -3,10 +3,11 @@
 
 #include <optional>
 
+#include "base/format.h"
+#include "base/text.h"
 #include "base/text_file.h"
 #include "base/utf8.h"
 #include "model/dialogs.h"
-#include "report/format.h"
 
 namespace kv40::help {
 namespace {
@@ -19,19 +20,13 @@ struct Header {
   std::string image;
 };
 
-std::string Trim(const std::string& s) {
-  const auto first = s.find_first_not_of(' ');
-  if (first == std::string::npos) return "";
-  return s.substr(first, s.find_last_not_of(' ') - first + 1);
-}
-
 // A line whose first four characters form a whole number is a header line.
 std::optional<Header> ParseHeader(const std::string& line) {
-  const auto number = report::TryParseInt(base::CutChars(line, 4));
+  const auto number = base::TryParseInt(base::CutChars(line, 4));
   if (!number) return std::nullopt;
   Header h{static_cast<int>(*number), "NULL"};
   if (const auto colon = line.find(':'); colon != std::string::npos) {
-    h.image = Trim(line.substr(colon + 1));
+    h.image = base::Trim(line.substr(colon + 1));
   }
   return h;
 }
@@ -79,7 +74,7 @@ HelpEntry FindHelpEntry(const model::Program& p, int n) {
     ReadFollowingLines(in, n, e);
     return e;
   }
-  e.lines[0] = "Hilfetext Nr " + report::IntToText(n) + ": keine Hilfe vorhanden.";
+  e.lines[0] = "Hilfetext Nr " + base::IntToText(n) + ": keine Hilfe vorhanden.";
   return e;
 }
 
@@ -99,7 +94,7 @@ void ShowHelp(model::Program& p, int n, HelpMode mode) {
     std::string text;
     for (const auto& line : e.lines)
       text += line + " ";
-    model::ShowBox(p, "HILFETEXT Nr." + report::IntToText(n), text);
+    model::ShowBox(p, "HILFETEXT Nr." + base::IntToText(n), text);
   }
   if (mode != HelpMode::Text && !e.image.empty() && e.image != "NULL") {
     // The image itself is drawn in the graphic window; a missing file is reported here.

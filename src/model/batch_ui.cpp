@@ -1,6 +1,8 @@
 // Default answers and standard-error messages for runs without a display.
 #include "model/batch_ui.h"
 
+#include "base/text.h"
+
 namespace kv40::model {
 namespace {
 
@@ -8,11 +10,6 @@ constexpr const char* kCancelled = "abgebrochen (Frage wiederholt)";
 
 std::string Quoted(const std::string& text) {
   return "\"" + text + "\"";
-}
-
-std::string RightTrimmed(const std::string& line) {
-  const auto last = line.find_last_not_of(' ');
-  return last == std::string::npos ? std::string() : line.substr(0, last + 1);
 }
 
 }  // namespace
@@ -37,7 +34,7 @@ std::optional<int> BatchUi::Choose(const std::string& prompt, const std::vector<
     Note(prompt, kCancelled);
     return std::nullopt;
   }
-  Note(prompt, RightTrimmed(items[static_cast<std::size_t>(preselect - 1)]));
+  Note(prompt, std::string(base::TrimRightView(items[static_cast<std::size_t>(preselect - 1)])));
   return preselect;
 }
 
@@ -74,10 +71,10 @@ void BatchUi::MessageBox(BoxKind, const std::string& caption, const std::string&
 
 void BatchUi::TextScreen(const std::string&, const std::vector<std::string>& lines) {
   std::size_t count = lines.size();
-  while (count > 0 && RightTrimmed(lines[count - 1]).empty())
+  while (count > 0 && base::TrimRightView(lines[count - 1]).empty())
     --count;
   for (std::size_t i = 0; i < count; ++i)
-    out_ << RightTrimmed(lines[i]) << '\n';
+    out_ << base::TrimRightView(lines[i]) << '\n';
   out_.flush();
 }
 

@@ -2,9 +2,9 @@
 #include <cstdio>
 #include <vector>
 
+#include "base/text.h"
 #include "base/text_file.h"
 #include "model/dialogs.h"
-#include "report/text.h"
 
 namespace kv40::model {
 namespace {
@@ -12,7 +12,7 @@ namespace {
 constexpr int kTextScreenLines = 22;
 
 std::string Shown(const Program& p, std::string_view text) {
-  return report::WindowText(p.fmt(), text);
+  return base::WindowText(p.fmt(), text);
 }
 
 void FileError(Program& p, const std::string& text) {

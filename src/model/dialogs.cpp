@@ -6,9 +6,9 @@
 #include <string_view>
 #include <vector>
 
+#include "base/format.h"
+#include "base/text.h"
 #include "base/utf8.h"
-#include "report/format.h"
-#include "report/text.h"
 
 namespace kv40::model {
 namespace {
@@ -19,7 +19,7 @@ constexpr int kRealEntryLength = 30;
 constexpr int kIntEntryLength = 12;
 
 std::string Shown(const Program& p, std::string_view text) {
-  return report::WindowText(p.fmt(), text);
+  return base::WindowText(p.fmt(), text);
 }
 
 // How a number entry shows and reads its values.
@@ -64,16 +64,16 @@ bool AskNumber(Program& p, const std::string& prompt, T& value, T lower, T upper
 }
 
 std::optional<Extended> ParseReal(std::string_view text) {
-  return report::TryParseNumber(text);
+  return base::TryParseNumber(text);
 }
 std::string FormatReal(const Program& p, Extended v) {
-  return report::FormatSig(p.fmt(), v);
+  return base::FormatSig(p.fmt(), v);
 }
 std::optional<std::int64_t> ParseInteger(std::string_view text) {
-  return report::TryParseInt(text);
+  return base::TryParseInt(text);
 }
 std::string FormatInteger(const Program&, std::int64_t v) {
-  return report::IntToText(v);
+  return base::IntToText(v);
 }
 
 bool AskInteger(Program& p, const std::string& prompt, std::int64_t& value, std::int64_t a,
@@ -129,7 +129,7 @@ bool AskText(Program& p, const std::string& prompt, int maxLength, std::string& 
   }
   // An untouched entry keeps the text as it was, even where ASCII mode showed it
   // transliterated.
-  const std::string result = *entered == preset ? text : report::WindowToOem(*entered);
+  const std::string result = *entered == preset ? text : base::WindowToOem(*entered);
   text = base::CutChars(result, static_cast<std::size_t>(std::max(maxLength, 0)));
   return true;
 }
@@ -143,7 +143,7 @@ bool AskReal(Program& p, const std::string& prompt, Extended& value, Extended lo
 bool AskLength(Program& p, const std::string& prompt, Extended& mm, Extended lower,
                Extended upper) {
   if (p.inchUnits() != 1) return AskReal(p, prompt + " [mm]", mm, lower, upper);
-  const Extended k = report::kMmPerInch;
+  const Extended k = base::kMmPerInch;
   const Extended before = mm / k;
   Extended inch = before;
   if (!AskReal(p, prompt + " [inch]", inch, lower / k, upper / k)) return false;

@@ -8,7 +8,7 @@
 #include <filesystem>
 #include <string>
 
-#include "model/part_pair.h"
+#include "base/part_pair.h"
 #include "model/program.h"
 
 namespace kv40::model {

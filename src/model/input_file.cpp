@@ -8,11 +8,11 @@
 #include <cstdlib>
 #include <filesystem>
 
+#include "base/text.h"
 #include "base/text_file.h"
 #include "calc/driver.h"
 #include "model/dialogs.h"
 #include "model/input_file_format.h"
-#include "report/text.h"
 
 namespace kv40::model {
 namespace {
@@ -112,7 +112,7 @@ FileNameParts SplitFileName(std::string_view path) {
 
 std::string InputFilePath(const Program& p, const std::string& name) {
   if (name.find('.') != std::string::npos) return name;
-  return report::AddBackslash(p.dataDir) + name + "." + kFileExt;
+  return base::AddBackslash(p.dataDir) + name + "." + kFileExt;
 }
 
 void CheckOutputFile(Program& p, const std::string& path, bool askOverwrite) {
@@ -185,7 +185,7 @@ void LoadInputFile(Program& p, const std::string& name) {
 }
 
 bool LoadDefaultInputFile(Program& p) {
-  const std::string path = report::AddBackslash(p.dataDir) + kDefaultInputFile;
+  const std::string path = base::AddBackslash(p.dataDir) + kDefaultInputFile;
   std::error_code ec;
   if (!fs::is_regular_file(path, ec)) return false;
   LoadInputFile(p, path);

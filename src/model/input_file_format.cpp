@@ -12,7 +12,7 @@
 namespace kv40::model {
 namespace {
 
-using report::NumberFormat;
+using base::NumberFormat;
 
 // A stored one-line text: line breaks would shift every later line, so they become blanks.
 std::string OneLine(std::string_view text, int maxLength) {
@@ -106,7 +106,7 @@ void WriteDrawingInfo(LineWriter& w, const docu::DrawingInfo& info) {
     const docu::DrawingText& t = info.drawingTexts[static_cast<std::size_t>(i)];
     std::string line;
     for (Extended v : {t.x, t.y, t.h, t.phi})
-      line += report::FormatSig(w.nf(), std::isfinite(v) ? v : 0) + "|";
+      line += base::FormatSig(w.nf(), std::isfinite(v) ? v : 0) + "|";
     line += PipeField(t.text, docu::kDrawingTextLen) + "||";
     w.Fixed(line);
   }
@@ -134,7 +134,7 @@ std::string RealLine(const NumberFormat& nf, Extended x) {
     const int len = std::snprintf(buf, sizeof buf, "%.0Lf", whole);
     return std::string(buf, static_cast<std::size_t>(std::clamp(len, 0, 4999)));
   }
-  return report::FormatFixed(nf, 0, 7, x);
+  return base::FormatFixed(nf, 0, 7, x);
 }
 
 std::string IntLine(std::int64_t n) {
@@ -146,7 +146,7 @@ std::string BoolLine(bool b) {
 }
 
 std::string YieldLine(const NumberFormat& nf, std::int32_t re) {
-  return report::FormatFixed(nf, 5, 0, re);
+  return base::FormatFixed(nf, 5, 0, re);
 }
 
 std::vector<std::string> InputFileLines(const SpecState& connection, const docu::DocuData& docu,

@@ -9,10 +9,10 @@
 #include <vector>
 
 #include "base/codepage.h"
+#include "base/format.h"
 #include "base/text_file.h"
 #include "docu/docu_data.h"
 #include "model/spec_state.h"
-#include "report/format.h"
 
 namespace kv40::model {
 
@@ -23,11 +23,11 @@ inline constexpr const char* kInputFileNote = "Eingabedaten Welle / Nabe";
 
 // A real: whole numbers below 1 without decimals ("0", "-38"), everything else fixed-point
 // with 7 decimals (shifted by the decimals setting) and the configured decimal mark.
-std::string RealLine(const report::NumberFormat& nf, Extended x);
+std::string RealLine(const base::NumberFormat& nf, Extended x);
 std::string IntLine(std::int64_t n);
 std::string BoolLine(bool b);
 // The yield strength: right-aligned in 5 characters, no decimals by default.
-std::string YieldLine(const report::NumberFormat& nf, std::int32_t re);
+std::string YieldLine(const base::NumberFormat& nf, std::int32_t re);
 
 // Readers never fail: a line that is not a number of the kind reads as 0 (false).
 Extended ReadRealLine(std::string_view line);  // "," and "." both mark decimals
@@ -40,11 +40,11 @@ std::int32_t ReadYieldLine(std::string_view line);  // decimals allowed, rounded
 
 // All lines of the file (UTF-8, without line ends), in file order.
 std::vector<std::string> InputFileLines(const SpecState& connection, const docu::DocuData& docu,
-                                        const report::NumberFormat& nf);
+                                        const base::NumberFormat& nf);
 // The file as stored: CP437, every line ended by CR LF. lossy: a character had no CP437
 // form and was written as "?".
 base::OemText InputFileBytes(const SpecState& connection, const docu::DocuData& docu,
-                             const report::NumberFormat& nf);
+                             const base::NumberFormat& nf);
 
 struct InputFileParse {
   bool ok = false;

@@ -152,15 +152,15 @@ void ReadDocuments(LineReader& r, docu::DocuData& docu) {
 Extended ReadRealLine(std::string_view line) {
   std::string text(line);
   std::replace(text.begin(), text.end(), ',', '.');
-  return report::TryParseNumber(text).value_or(0);
+  return base::TryParseNumber(text).value_or(0);
 }
 
 std::int32_t ReadIntLine(std::string_view line) {
-  return static_cast<std::int32_t>(report::TryParseInt(line).value_or(0));
+  return static_cast<std::int32_t>(base::TryParseInt(line).value_or(0));
 }
 
 Word ReadWordLine(std::string_view line) {
-  const std::int64_t n = report::TryParseInt(line).value_or(0);
+  const std::int64_t n = base::TryParseInt(line).value_or(0);
   return n >= 0 && n <= std::numeric_limits<Word>::max() ? static_cast<Word>(n) : 0;
 }
 

@@ -3,13 +3,13 @@
 
 #include <algorithm>
 
-#include "report/text.h"
+#include "base/text.h"
 
 namespace kv40::model {
 bool HasSwitch(const Program& p, const std::string& sw) {
-  const std::string want = report::UpperCase(sw);
+  const std::string want = base::UpperCase(sw);
   return std::any_of(p.args.begin(), p.args.end(),
-                     [&](const std::string& a) { return report::UpperCase(a) == want; });
+                     [&](const std::string& a) { return base::UpperCase(a) == want; });
 }
 
 }  // namespace kv40::model

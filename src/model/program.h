@@ -93,7 +93,7 @@ struct Program {
     KV40_CHECK(clock != nullptr);
     return clock->Now();
   }
-  const report::NumberFormat& fmt() const { return config.fmt; }
+  const base::NumberFormat& fmt() const { return config.fmt; }
   int inchUnits() const { return config.fmt.inchUnits; }
 };
 

@@ -5,16 +5,16 @@
 #include <cerrno>
 #include <filesystem>
 
+#include "base/text.h"
 #include "base/text_file.h"
 #include "model/dialogs.h"
 #include "model/input_file.h"
-#include "report/text.h"
 
 namespace kv40::model {
 namespace {
 
 std::filesystem::path RecentFilesPath(const Program& p) {
-  return report::AddBackslash(p.configDir) + kRecentFilesName;
+  return base::AddBackslash(p.configDir) + kRecentFilesName;
 }
 
 }  // namespace
@@ -22,10 +22,10 @@ std::filesystem::path RecentFilesPath(const Program& p) {
 void AddRecentFile(Program& p, const std::string& name) {
   if (name.empty()) return;
   const std::string path = InputFilePath(p, name);
-  const std::string key = report::UpperCase(path);
+  const std::string key = base::UpperCase(path);
   auto& list = p.recentFiles;
   const auto same = std::find_if(list.begin(), list.end(),
-                                 [&](const std::string& e) { return report::UpperCase(e) == key; });
+                                 [&](const std::string& e) { return base::UpperCase(e) == key; });
   if (same != list.end()) RemoveRecentFile(p, static_cast<int>(same - list.begin()) + 1);
   std::move_backward(list.begin(), list.end() - 1, list.end());
   list.front() = path;

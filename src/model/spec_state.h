@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <string>
 
-#include "model/part_pair.h"
+#include "base/part_pair.h"
 #include "report/message_log.h"
 
 namespace kv40::model {

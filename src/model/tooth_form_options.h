@@ -1,7 +1,7 @@
 // Drawing options of the generated tooth forms; kept for the run, not in the input file.
 #pragma once
 
-#include "model/part_pair.h"
+#include "base/part_pair.h"
 
 namespace kv40::model {
 

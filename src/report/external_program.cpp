@@ -7,9 +7,9 @@
 #include <cstdlib>
 #include <string_view>
 
+#include "base/text.h"
 #include "model/dialogs.h"
 #include "model/process_desktop.h"
-#include "report/text.h"
 
 namespace kv40::report {
 namespace {
@@ -26,7 +26,7 @@ void NotFound(model::Program& p, const std::string& program) {
 }  // namespace
 
 std::optional<std::string> FindProgram(const std::string& name) {
-  const std::string program = Trim(name);
+  const std::string program = base::Trim(name);
   if (program.empty()) return std::nullopt;
   if (program.find('/') != std::string::npos) {
     if (IsExecutableFile(program)) return program;

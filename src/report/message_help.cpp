@@ -6,10 +6,10 @@
 #include <optional>
 #include <sstream>
 
+#include "base/text.h"
 #include "base/text_file.h"
 #include "model/dialogs.h"
 #include "report/message_help_file.h"
-#include "report/text.h"
 
 namespace kv40::report {
 namespace {
@@ -82,10 +82,10 @@ void ShowMessageHelp(model::Program& p, int i) {
   const std::string& cause = lines[*key + 1];
   const std::string remedy = *key + 2 < lines.size() ? lines[*key + 2] : std::string();
 
-  const std::string shownCause = WindowText(p.fmt(), cause);
-  const std::string shownRemedy = WindowText(p.fmt(), remedy);
+  const std::string shownCause = base::WindowText(p.fmt(), cause);
+  const std::string shownRemedy = base::WindowText(p.fmt(), remedy);
   const model::MessageHelpEdit edit = p.GetUi().MessageHelp(
-      WindowText(p.fmt(), message), shownCause, shownRemedy, kMessageHelpHelp);
+      base::WindowText(p.fmt(), message), shownCause, shownRemedy, kMessageHelpHelp);
   if (!edit.modified) return;
   if (!model::AskYesNoCancel(p, kSaveQuestion)) return;
   // A text the user left alone is saved as the file had it, not in its screen form

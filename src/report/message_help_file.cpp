@@ -5,20 +5,15 @@
 #include <cctype>
 
 #include "base/codepage.h"
+#include "base/file_lookup.h"
+#include "base/text.h"
 #include "base/text_file.h"
 #include "base/utf8.h"
-#include "report/text.h"
 
 namespace kv40::report {
 namespace {
 
 namespace fs = std::filesystem;
-
-std::string Lower(std::string s) {
-  std::transform(s.begin(), s.end(), s.begin(),
-                 [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-  return s;
-}
 
 // Entry texts of message i: {cause, remedy}; nullopt when the file cannot be read.
 struct EntryTexts {
@@ -68,21 +63,8 @@ std::vector<RawLine> SplitRaw(std::string_view bytes) {
 }  // namespace
 
 fs::path MessageHelpPath(const model::Program& p) {
-  const std::string folder = AddBackslash(p.config.pltDir);
-  const std::string name = std::string(model::kProgramShortName) + ".err";
-  const fs::path exact = fs::path(folder + name);
-  std::error_code ec;
-  if (fs::exists(exact, ec)) return exact;
-
-  // The file may carry its name in other case; take the first such name in sorted order.
-  const fs::path dir = folder.empty() ? fs::path(".") : fs::path(folder);
-  std::vector<fs::path> candidates;
-  for (fs::directory_iterator it(dir, ec), end; !ec && it != end; it.increment(ec)) {
-    if (Lower(it->path().filename().string()) == Lower(name)) candidates.push_back(it->path());
-  }
-  if (candidates.empty()) return exact;
-  std::sort(candidates.begin(), candidates.end());
-  return folder.empty() ? candidates.front().filename() : candidates.front();
+  const std::string folder = base::AddBackslash(p.config.pltDir);
+  return base::FindIgnoringCase(folder, std::string(model::kProgramShortName) + ".err");
 }
 
 bool IsHelpKey(std::string_view line, std::string_view message) {

@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "model/part_pair.h"
+#include "base/part_pair.h"
 
 namespace kv40::report {
 

@@ -1,6 +1,6 @@
 // The dimension sheet: geometry, generating tool, tooth dimensions, tolerances and inspection
 // dimensions of shaft and hub, on three pages.
-#include "report/format.h"
+#include "base/format.h"
 #include "report/spline_report_parts.h"
 #include "report/writer.h"
 
@@ -9,12 +9,12 @@ namespace {
 
 // Formats of one sheet, bound to the program's number settings.
 struct Fmt {
-  const NumberFormat& nf;
-  std::string Fixed(int w, int d, Extended v) const { return FormatFixed(nf, w, d, v); }
-  std::string Len(int w, int d, Extended v) const { return FormatLength(nf, w, d, v); }
+  const base::NumberFormat& nf;
+  std::string Fixed(int w, int d, Extended v) const { return base::FormatFixed(nf, w, d, v); }
+  std::string Len(int w, int d, Extended v) const { return base::FormatLength(nf, w, d, v); }
   // Tolerances in µm (µin) with the length format.
-  std::string Micro(Extended v) const { return FormatLength(nf, 7, 0, v * MicroFactor(nf)); }
-  std::string mm() const { return LengthUnit(nf); }
+  std::string Micro(Extended v) const { return base::FormatLength(nf, 7, 0, v * MicroFactor(nf)); }
+  std::string mm() const { return base::LengthUnit(nf); }
 };
 
 void Section(model::Program& p, const std::string& title) {
@@ -35,9 +35,9 @@ void Page1(model::Program& p, const Fmt& f) {
   WriteLine(p, ThinLine(p));
   WriteLine(p, "Nabe : " + s.bez[2]);
   WriteLine(p, ThinLine(p));
-  WriteRow4(p, "Eingriffswinkel", "alpha", AngleUnit(f.nf), f.Fixed(3, 5, s.alpha));
+  WriteRow4(p, "Eingriffswinkel", "alpha", base::AngleUnit(f.nf), f.Fixed(3, 5, s.alpha));
   WriteRow4(p, "Normalmodul", "mn", f.mm(), f.Len(4, 4, s.mn));
-  WriteRow5(p, "Zähnezahl", "z", "", IntBlankPad(s.z[1], 8), IntBlankPad(s.z[2], 8));
+  WriteRow5(p, "Zähnezahl", "z", "", base::IntBlankPad(s.z[1], 8), base::IntBlankPad(s.z[2], 8));
   WriteRow5(p, "Profilverschiebungsfaktor", "x", "", f.Fixed(4, 4, s.x[1]), f.Fixed(4, 4, s.x[2]));
   Lengths(p, f, "Teilkreisdurchmesser", "d", s.d[1], -s.d[2]);
   Lengths(p, f, "Fußkreisdurchmesser", "df", s.df[1], -s.df[2]);
@@ -101,7 +101,7 @@ void Page3(model::Program& p, const Fmt& f) {
   const auto deviation = [&](const char* description, const char* symbol, const auto& v) {
     WriteRow5(p, description, symbol, f.mm(), f.Len(3, 3, v[1]), f.Len(3, 3, v[2]));
   };
-  const std::string micro = MicroUnit(f.nf);
+  const std::string micro = base::MicroUnit(f.nf);
   Section(p, "VERZAHNUNGSDATEN, TOLERANZEN, FLANKENSPIEL");
   WriteRow5(p, "Verzahnungsqualität Toleranzfeld nach DIN 5480", "", "", "  " + s.tolcode[1],
             "  " + s.tolcode[2]);
@@ -117,7 +117,7 @@ void Page3(model::Program& p, const Fmt& f) {
     WriteRow5(p, description, symbol, f.mm(), f.Len(5, 3, v[1]), f.Len(5, 3, v[2]));
   };
   Section(p, "PRÜFMASSE");
-  WriteRow5(p, "Meßzähnezahl", "k", "", IntBlankPad(s.k[1], 6), IntBlankPad(s.k[2], 6));
+  WriteRow5(p, "Meßzähnezahl", "k", "", base::IntBlankPad(s.k[1], 6), base::IntBlankPad(s.k[2], 6));
   WriteRow5(p, "Zahnweite theor.", "W", f.mm(), f.Len(5, 4, s.W[1]), f.Len(5, 4, s.W[2]));
   measure("Zahnweite min.", "Wmin", s.Wmin);
   measure("Zahnweite max. Einz.mess.", "WEmax", s.WEmax);

@@ -2,10 +2,10 @@
 // every spline report shares.
 #include "report/spline_report.h"
 
+#include "base/text.h"
 #include "model/dialogs.h"
 #include "report/message_help.h"
 #include "report/spline_report_parts.h"
-#include "report/text.h"
 #include "report/writer.h"
 
 namespace kv40::report {
@@ -16,7 +16,7 @@ constexpr const char* kStrengthName = "Festigkeit Zahnwellenverbindung";
 constexpr const char* kMessagesTitle = "Error Messages";
 
 std::string InputFileName(const model::Program& p) {
-  return (p.dataDir.empty() ? std::string() : AddBackslash(p.dataDir)) + p.currentFile;
+  return (p.dataDir.empty() ? std::string() : base::AddBackslash(p.dataDir)) + p.currentFile;
 }
 
 // "Was drucken ?": 1 dimension sheet, 2 strength sheet, 3 both; 0 when cancelled.
@@ -32,7 +32,7 @@ int AskWhat(model::Program& p) {
 
 namespace detail {
 
-Extended MicroFactor(const NumberFormat& nf) {
+Extended MicroFactor(const base::NumberFormat& nf) {
   return nf.inchUnits == 1 ? 1.0e6L : 1000.0L;
 }
 

@@ -3,14 +3,14 @@
 
 #include <string>
 
+#include "base/format.h"
 #include "model/program.h"
-#include "report/format.h"
 
 namespace kv40::report::detail {
 
 // What a length in mm is multiplied by before the length format prints it in the small unit:
 // µm (× 1000) in metric mode; µin in inch mode, where the format divides by 25.4 itself.
-Extended MicroFactor(const NumberFormat& nf);
+Extended MicroFactor(const base::NumberFormat& nf);
 
 // The report title: product name, version and the report's name.
 std::string ReportTitle(const std::string& name);

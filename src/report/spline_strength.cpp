@@ -1,9 +1,9 @@
 // The strength sheet: surface pressure and safeties after Niemann (2005), permissible torques
 // after Roloff/Matek and Niemann (1981), and the material section.
+#include "base/format.h"
+#include "base/text.h"
 #include "config/config.h"
-#include "report/format.h"
 #include "report/spline_report_parts.h"
-#include "report/text.h"
 #include "report/writer.h"
 
 namespace kv40::report::detail {
@@ -29,33 +29,34 @@ void Title(model::Program& p, const char* title) {
 
 void NiemannLoads(model::Program& p) {
   const model::SpecState& s = p.connection;
-  const NumberFormat& nf = p.fmt();
-  const std::string mm = LengthUnit(nf);
-  const std::string nm = TorqueUnit(nf);
-  WriteRow4(p, "Nenndrehmoment", "TN", nm, FormatTorqueSig(nf, s.TN));
-  WriteRow4(p, "Maximales Drehmoment", "Tmax", nm, FormatTorqueSig(nf, s.Tmax));
-  WriteRow4(p, "Äquivalentes Drehmoment (KA*TN)", "Teq", nm, FormatTorqueSig(nf, s.Teq));
-  WriteRow4(p, "Anwendungsfaktor", "KA", "", FormatFixed(nf, 2, 2, s.KA));
-  WriteRow4(p, "Lastrichtungswechselfaktor", "fW", "", FormatFixed(nf, 2, 2, s.fW));
-  WriteRow4(p, "rm = (da1 + |da2|) / 4", "rm", mm, FormatLengthSig(nf, s.rm));
-  WriteRow4(p, "rw = 0.5 m * z * cos alpha", "rw", mm, FormatLengthSig(nf, s.rw));
-  WriteRow4(p, "alpha w = acos(rw / rm)", "alpha w", AngleUnit(nf),
-            FormatSig(nf, s.alphaw / config::kDegToRad));
-  WriteRow4(p, "hw = (da1 - |da2|) / 2", "hw", mm, FormatLengthSig(nf, s.hw));
-  WriteRow4(p, "Zahnbreite", "L", mm, FormatLength(nf, 3, 2, s.b0));
-  WriteRow4(p, "Lastverteilungsfaktor", "K lambda", "", FormatFixed(nf, 3, 2, s.Klambda));
-  WriteRow4(p, "Anteilfaktor", "K phißeq", "", FormatFixed(nf, 3, 2, s.Kphieq));
-  WriteRow4(p, "Anteilfaktor", "K phißmax", "", FormatFixed(nf, 3, 2, s.Kphimax));
+  const base::NumberFormat& nf = p.fmt();
+  const std::string mm = base::LengthUnit(nf);
+  const std::string nm = base::TorqueUnit(nf);
+  WriteRow4(p, "Nenndrehmoment", "TN", nm, base::FormatTorqueSig(nf, s.TN));
+  WriteRow4(p, "Maximales Drehmoment", "Tmax", nm, base::FormatTorqueSig(nf, s.Tmax));
+  WriteRow4(p, "Äquivalentes Drehmoment (KA*TN)", "Teq", nm, base::FormatTorqueSig(nf, s.Teq));
+  WriteRow4(p, "Anwendungsfaktor", "KA", "", base::FormatFixed(nf, 2, 2, s.KA));
+  WriteRow4(p, "Lastrichtungswechselfaktor", "fW", "", base::FormatFixed(nf, 2, 2, s.fW));
+  WriteRow4(p, "rm = (da1 + |da2|) / 4", "rm", mm, base::FormatLengthSig(nf, s.rm));
+  WriteRow4(p, "rw = 0.5 m * z * cos alpha", "rw", mm, base::FormatLengthSig(nf, s.rw));
+  WriteRow4(p, "alpha w = acos(rw / rm)", "alpha w", base::AngleUnit(nf),
+            base::FormatSig(nf, s.alphaw / config::kDegToRad));
+  WriteRow4(p, "hw = (da1 - |da2|) / 2", "hw", mm, base::FormatLengthSig(nf, s.hw));
+  WriteRow4(p, "Zahnbreite", "L", mm, base::FormatLength(nf, 3, 2, s.b0));
+  WriteRow4(p, "Lastverteilungsfaktor", "K lambda", "", base::FormatFixed(nf, 3, 2, s.Klambda));
+  WriteRow4(p, "Anteilfaktor", "K phißeq", "", base::FormatFixed(nf, 3, 2, s.Kphieq));
+  WriteRow4(p, "Anteilfaktor", "K phißmax", "", base::FormatFixed(nf, 3, 2, s.Kphimax));
 
   EnsureSpace(p, 0);
-  const std::string mpa = StressUnit(nf);
-  WriteRow4(p, "äquiv.wirks.Flächenpressung", "peq", mpa, FormatStress(nf, 6, 0, s.peq));
-  WriteRow4(p, "max. wirks.Flächenpressung", "pmax", mpa, FormatStress(nf, 6, 0, s.pmax));
+  const std::string mpa = base::StressUnit(nf);
+  WriteRow4(p, "äquiv.wirks.Flächenpressung", "peq", mpa, base::FormatStress(nf, 6, 0, s.peq));
+  WriteRow4(p, "max. wirks.Flächenpressung", "pmax", mpa, base::FormatStress(nf, 6, 0, s.pmax));
   if (s.taunmax > 0.5L * s.Re[1]) {
-    WriteRow4(p, "Max.Torsionsspannung", "taunmax", mpa, FormatStress(nf, 6, 0, s.taunmax));
+    WriteRow4(p, "Max.Torsionsspannung", "taunmax", mpa, base::FormatStress(nf, 6, 0, s.taunmax));
   }
   const auto factor = [&](const char* description, const char* symbol, const auto& v) {
-    WriteRow5(p, description, symbol, "", FormatFixed(nf, 3, 2, v[1]), FormatFixed(nf, 3, 2, v[2]));
+    WriteRow5(p, description, symbol, "", base::FormatFixed(nf, 3, 2, v[1]),
+              base::FormatFixed(nf, 3, 2, v[2]));
   };
   factor("Lastspitzenhäufigkeitsfaktor", "fL", s.fL);
   factor("Sicherheit   fW*pzul/peq", "Seq", s.Seq);
@@ -77,67 +78,69 @@ void Page4(model::Program& p) {
 
 void RoloffMatek(model::Program& p) {
   const model::SpecState& s = p.connection;
-  const NumberFormat& nf = p.fmt();
-  const std::string mm = LengthUnit(nf);
-  const std::string mpa = StressUnit(nf);
-  const std::string nm = TorqueUnit(nf);
+  const base::NumberFormat& nf = p.fmt();
+  const std::string mm = base::LengthUnit(nf);
+  const std::string mpa = base::StressUnit(nf);
+  const std::string nm = base::TorqueUnit(nf);
   WriteLine(p, "");
   Title(p, "FESTIGKEIT NACH ROLOFF/MATEK");
   WriteRow5(p, "Werkstoff", "", "", s.matname[1], s.matname[2]);
-  WriteRow5(p, "Streckgrenze", "Re", mpa, FormatStress(nf, 6, 0, s.Re[1]),
-            FormatStress(nf, 6, 0, s.Re[2]));
+  WriteRow5(p, "Streckgrenze", "Re", mpa, base::FormatStress(nf, 6, 0, s.Re[1]),
+            base::FormatStress(nf, 6, 0, s.Re[2]));
   WriteLine(p, ConnectionKindText(s.connKind));
   WriteLine(p, ThinLine(p));
-  WriteRow4(p, "Lastfaktor (eins.Last)", "nue Fs", "", FormatFixed(nf, 6, 2, s.nueFs));
-  WriteRow4(p, "Lastfaktor (wechselnde Last)", "nue Fw", "", FormatFixed(nf, 6, 2, s.nueFw));
+  WriteRow4(p, "Lastfaktor (eins.Last)", "nue Fs", "", base::FormatFixed(nf, 6, 2, s.nueFs));
+  WriteRow4(p, "Lastfaktor (wechselnde Last)", "nue Fw", "", base::FormatFixed(nf, 6, 2, s.nueFw));
   WriteRow5(p, "Zul.Flächenpressung(eins.Last)", "pFs zul", mpa,
-            FormatStress(nf, 7, 1, s.pFszul[1]), FormatStress(nf, 7, 1, s.pFszul[2]));
+            base::FormatStress(nf, 7, 1, s.pFszul[1]), base::FormatStress(nf, 7, 1, s.pFszul[2]));
   WriteRow5(p, "Zul.Flächenpressung(wechselnd)", "pFw zul", mpa,
-            FormatStress(nf, 7, 1, s.pFwzul[1]), FormatStress(nf, 7, 1, s.pFwzul[2]));
-  WriteRow4(p, "Anwendungsfaktor", "cB (KA)", "", FormatFixed(nf, 6, 2, s.cB));
-  WriteRow4(p, "Tragende Zahnhöhe", "h'", mm, FormatLength(nf, 6, 2, s.hprime));
-  WriteRow4(p, "Zahnbreite", "b", mm, FormatLength(nf, 6, 2, s.b0));
-  WriteRow4(p, "Zul.Drehmoment (schwellend)", "Ts zul", nm, FormatTorque(nf, 10, 0, s.Tszul));
-  WriteRow4(p, "Zul.Drehmoment (wechselnd)", "Tw zul", nm, FormatTorque(nf, 10, 0, s.Twzul));
+            base::FormatStress(nf, 7, 1, s.pFwzul[1]), base::FormatStress(nf, 7, 1, s.pFwzul[2]));
+  WriteRow4(p, "Anwendungsfaktor", "cB (KA)", "", base::FormatFixed(nf, 6, 2, s.cB));
+  WriteRow4(p, "Tragende Zahnhöhe", "h'", mm, base::FormatLength(nf, 6, 2, s.hprime));
+  WriteRow4(p, "Zahnbreite", "b", mm, base::FormatLength(nf, 6, 2, s.b0));
+  WriteRow4(p, "Zul.Drehmoment (schwellend)", "Ts zul", nm, base::FormatTorque(nf, 10, 0, s.Tszul));
+  WriteRow4(p, "Zul.Drehmoment (wechselnd)", "Tw zul", nm, base::FormatTorque(nf, 10, 0, s.Twzul));
 }
 
 void Niemann1981(model::Program& p) {
   const model::SpecState& s = p.connection;
-  const NumberFormat& nf = p.fmt();
-  const std::string mm = LengthUnit(nf);
-  const std::string nm = TorqueUnit(nf);
+  const base::NumberFormat& nf = p.fmt();
+  const std::string mm = base::LengthUnit(nf);
+  const std::string nm = base::TorqueUnit(nf);
   WriteLine(p, "");
   WriteLine(p, "");
   Title(p, "FESTIGKEIT NACH NIEMANN (1981)");
-  WriteRow4(p, "Zul.Flächenpressung", "p zul", StressUnit(nf), FormatStress(nf, 11, 0, s.pzul));
-  WriteRow4(p, "Tragende Zahnhöhe", "h", mm, FormatLength(nf, 8, 2, s.hT));
-  WriteRow4(p, "Zahnbreite", "b", mm, FormatLength(nf, 8, 2, s.b0));
-  WriteRow4(p, "Zul.Drehmoment (stoßfrei)", "T zul", nm, FormatTorque(nf, 11, 0, s.Tzul1));
-  WriteRow4(p, "Zul.Drehmoment (stoßhaft)", "T zul", nm, FormatTorque(nf, 11, 0, s.Tzul2));
+  WriteRow4(p, "Zul.Flächenpressung", "p zul", base::StressUnit(nf),
+            base::FormatStress(nf, 11, 0, s.pzul));
+  WriteRow4(p, "Tragende Zahnhöhe", "h", mm, base::FormatLength(nf, 8, 2, s.hT));
+  WriteRow4(p, "Zahnbreite", "b", mm, base::FormatLength(nf, 8, 2, s.b0));
+  WriteRow4(p, "Zul.Drehmoment (stoßfrei)", "T zul", nm, base::FormatTorque(nf, 11, 0, s.Tzul1));
+  WriteRow4(p, "Zul.Drehmoment (stoßhaft)", "T zul", nm, base::FormatTorque(nf, 11, 0, s.Tzul2));
 }
 
 }  // namespace
 
 void MaterialBlock(model::Program& p) {
   const model::SpecState& s = p.connection;
-  const NumberFormat& nf = p.fmt();
-  const std::string mpa = StressUnit(nf);
+  const base::NumberFormat& nf = p.fmt();
+  const std::string mpa = base::StressUnit(nf);
   WriteLine(p, "");
   WriteLine(p, "WERKSTOFF WELLE/NABE");
   WriteLine(p, DoubleLine(p));
   if (!s.matnr[1].empty()) WriteRow5(p, "Werkstoffnummer", "", "", s.matnr[1], s.matnr[2]);
-  WriteLine(p, "Werkstoffname 1/2:         " + PadLeft(s.matname[1], 20) + " / " +
-                   PadLeft(s.matname[2], 20));
+  WriteLine(p, "Werkstoffname 1/2:         " + base::PadLeft(s.matname[1], 20) + " / " +
+                   base::PadLeft(s.matname[2], 20));
   WriteLine(p, ThinLine(p));
   const auto factor = [&](const char* description, const char* symbol, const auto& v) {
-    WriteRow5(p, description, symbol, "", FormatFixed(nf, 3, 2, v[1]), FormatFixed(nf, 3, 2, v[2]));
+    WriteRow5(p, description, symbol, "", base::FormatFixed(nf, 3, 2, v[1]),
+              base::FormatFixed(nf, 3, 2, v[2]));
   };
-  WriteRow5(p, "Streckgrenze", "Re", mpa, FormatStress(nf, 6, 0, s.Re[1]),
-            FormatStress(nf, 6, 0, s.Re[2]));
+  WriteRow5(p, "Streckgrenze", "Re", mpa, base::FormatStress(nf, 6, 0, s.Re[1]),
+            base::FormatStress(nf, 6, 0, s.Re[2]));
   factor("Stützfaktor", "fS", s.fS);
   factor("Härteeinflußfaktor", "fH", s.fH);
-  WriteRow5(p, "Zulässige Flächenpressung", "pzul", mpa, FormatStress(nf, 6, 0, s.plim[1]),
-            FormatStress(nf, 6, 0, s.plim[2]));
+  WriteRow5(p, "Zulässige Flächenpressung", "pzul", mpa, base::FormatStress(nf, 6, 0, s.plim[1]),
+            base::FormatStress(nf, 6, 0, s.plim[2]));
 }
 
 void StrengthSheet(model::Program& p) {

@@ -12,11 +12,11 @@
 #include <string>
 
 #include "base/codepage.h"
+#include "base/text.h"
 #include "base/text_file.h"
 #include "model/dialogs.h"
 #include "model/input_file.h"
 #include "report/external_program.h"
-#include "report/text.h"
 #include "report/writer.h"
 #include "report/writer_internal.h"
 
@@ -41,11 +41,11 @@ constexpr const char* kLossyNotice =
     "Zeichen ohne Entsprechung im DOS-Zeichensatz wurden als \"?\" gespeichert.";
 
 std::string TempDir(const model::Program& p) {
-  return AddBackslash(p.config.tempDir);
+  return base::AddBackslash(p.config.tempDir);
 }
 
 std::string InputNamed(const model::Program& p, const std::string& ext) {
-  const std::string folder = p.dataDir.empty() ? std::string() : AddBackslash(p.dataDir);
+  const std::string folder = p.dataDir.empty() ? std::string() : base::AddBackslash(p.dataDir);
   return folder + p.currentFile + ext;
 }
 
@@ -95,7 +95,7 @@ std::string ExportFile(model::Program& p) {
 }
 
 bool HasBrowser(const model::Program& p) {
-  return !Trim(p.config.htmlBrowser).empty();
+  return !base::Trim(p.config.htmlBrowser).empty();
 }
 
 // The file of the device; empty (with p.cancel) when none can be had.
@@ -140,7 +140,7 @@ std::string OemBytes(model::Program& p, bool& lossy) {
 
 // The report for the screen and the desktop's programs (UTF-8).
 std::string WindowBytes(const model::Program& p) {
-  return WindowText(p.fmt(), p.writer.body);
+  return base::WindowText(p.fmt(), p.writer.body);
 }
 
 bool Write(model::Program& p, const std::string& path, const std::string& bytes) {

@@ -2,8 +2,8 @@
 #include <algorithm>
 #include <string>
 
+#include "base/text.h"
 #include "base/utf8.h"
-#include "report/text.h"
 #include "report/writer.h"
 #include "report/writer_internal.h"
 
@@ -74,7 +74,7 @@ void PutLine(model::Program& p, const std::string& text, bool lineEnd) {
       EndHtmlTable(p);
       ++w.lineCount;
       if (IsDroppedInExport(p, text)) return;
-      emit("<br>" + HtmlEscaped(text));
+      emit("<br>" + base::HtmlEscaped(text));
       return;
     case Style::Text:
       if (text == kFrameMarker) return;
@@ -88,11 +88,11 @@ void PutLine(model::Program& p, const std::string& text, bool lineEnd) {
 
 // The value of a tab-separated row with the export decimal separator.
 std::string ExportValue(const model::Program& p, const std::string& value) {
-  return ExportDecimal(p.fmt(), value);
+  return base::ExportDecimal(p.fmt(), value);
 }
 
 std::string Cell(const std::string& text) {
-  return "</TD><TD>" + HtmlEscaped(text);
+  return "</TD><TD>" + base::HtmlEscaped(text);
 }
 
 }  // namespace
@@ -171,7 +171,7 @@ void WriteTextRow(model::Program& p, const std::string& text) {
   if (!detail::Writing(p)) return;
   if (CurrentStyle(p) != Style::Html) return WriteLine(p, text);
   if (!p.writer.tableOpen) BeginHtmlTable(p);
-  detail::Emit(p, "<TR><TD>" + HtmlEscaped(text) + "</TD></TR>");
+  detail::Emit(p, "<TR><TD>" + base::HtmlEscaped(text) + "</TD></TR>");
 }
 
 void WriteWrapped(model::Program& p, const std::string& text) {
@@ -180,7 +180,7 @@ void WriteWrapped(model::Program& p, const std::string& text) {
       CurrentStyle(p) != Style::Text) {
     return WriteTextRow(p, text);
   }
-  for (const std::string& line : WrapText(text, U' ', kMaxWrapWidth))
+  for (const std::string& line : base::WrapText(text, U' ', base::kMaxWrapWidth))
     WriteTextRow(p, line);
 }
 
@@ -192,8 +192,9 @@ void WriteRow4(model::Program& p, const std::string& description, const std::str
       return WriteRaw(p, description + '\t' + symbol + '\t' + unit + '\t' + ExportValue(p, value));
     case Style::Html:
       if (!p.writer.tableOpen) BeginHtmlTable(p);
-      detail::Emit(p, "<TR><TD>" + HtmlEscaped(description) + Cell(symbol) + Cell(unit) +
-                          "</TD><TD><DIV ALIGN=RIGHT>" + HtmlEscaped(value) + "</DIV></TD></TR>");
+      detail::Emit(p, "<TR><TD>" + base::HtmlEscaped(description) + Cell(symbol) + Cell(unit) +
+                          "</TD><TD><DIV ALIGN=RIGHT>" + base::HtmlEscaped(value) +
+                          "</DIV></TD></TR>");
       return;
     case Style::Text:
       WriteLine(p, BuildLine(68, {{1, description}, {35, symbol}, {44, unit}, {56, value}}));
@@ -211,7 +212,7 @@ void WriteRow5(model::Program& p, const std::string& description, const std::str
                              '\t' + ExportValue(p, value2));
     case Style::Html:
       if (!p.writer.tableOpen) BeginHtmlTable(p);
-      detail::Emit(p, "<TR><TD>" + HtmlEscaped(description) + Cell(symbol) + Cell(unit) +
+      detail::Emit(p, "<TR><TD>" + base::HtmlEscaped(description) + Cell(symbol) + Cell(unit) +
                           Cell(value1) + Cell(value2) + "</TD></TR>");
       return;
     case Style::Text:

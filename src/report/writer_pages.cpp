@@ -5,11 +5,11 @@
 #include <string_view>
 #include <vector>
 
+#include "base/format.h"
+#include "base/text.h"
 #include "base/utf8.h"
 #include "model/dialogs.h"
-#include "report/format.h"
 #include "report/message_help_file.h"
-#include "report/text.h"
 #include "report/writer.h"
 #include "report/writer_internal.h"
 
@@ -28,7 +28,7 @@ std::string ProgramTitleVersion() {
 std::string HeaderFileName(const model::Program& p) {
   if (!p.writer.namedFile.empty()) return p.writer.namedFile;
   if (p.startedWithFile || p.currentFile.empty()) return p.currentFile;
-  const std::string folder = p.dataDir.empty() ? std::string() : AddBackslash(p.dataDir);
+  const std::string folder = p.dataDir.empty() ? std::string() : base::AddBackslash(p.dataDir);
   const std::string ext = std::string(".") + model::kFileExt;
   if (base::CharCount(folder + p.currentFile) > kMaxPathChars) return p.currentFile + ext;
   return folder + p.currentFile + ext;
@@ -48,17 +48,17 @@ void SideLine(model::Program& p, std::vector<Field> fields) {
 }
 
 std::string PageNumberText(const model::Program& p, int page) {
-  std::string text = "Bl." + IntBlankPad(page, 2);
-  if (p.writer.pageTotal != 0) text += "/" + IntBlankPad(p.writer.pageTotal, 2);
+  std::string text = "Bl." + base::IntBlankPad(page, 2);
+  if (p.writer.pageTotal != 0) text += "/" + base::IntBlankPad(p.writer.pageTotal, 2);
   return text;
 }
 
 void HtmlTableHeading(model::Program& p) {
   const auto& h = p.writer.headings;
   BeginHtmlTable(p);
-  std::string row = "<TR><TD><CENTER>" + HtmlEscaped(h[0]) + "</CENTER></TD>";
+  std::string row = "<TR><TD><CENTER>" + base::HtmlEscaped(h[0]) + "</CENTER></TD>";
   for (std::size_t i = 1; i < h.size(); ++i)
-    row += "<TD>" + HtmlEscaped(h[i]) + "</TD>";
+    row += "<TD>" + base::HtmlEscaped(h[i]) + "</TD>";
   detail::Emit(p, row + "</TR>");
 }
 
@@ -66,8 +66,9 @@ void TabHeader(model::Program& p, int n, int kind) {
   auto& w = p.writer;
   if (FirstPage(p, n)) {
     const base::DateTime now = p.Now();
-    WriteRaw(p, ProgramTitleVersion() + '\t' + DateText(p.fmt(), now) + '\t' + TimeText(now));
-    WriteRaw(p, RemoveBlanks(w.outputFile));
+    WriteRaw(p, ProgramTitleVersion() + '\t' + base::DateText(p.fmt(), now) + '\t' +
+                    base::TimeText(now));
+    WriteRaw(p, base::RemoveBlanks(w.outputFile));
     for (int i = 1; i <= 3; ++i)
       WriteRaw(p, p.connection.text[i]);
     WriteRaw(p, " ");
@@ -82,11 +83,11 @@ void TabHeader(model::Program& p, int n, int kind) {
 void HtmlHeader(model::Program& p, int n, int kind) {
   auto& w = p.writer;
   if (FirstPage(p, n)) {
-    const std::string title = HtmlEscaped(ProgramTitleVersion());
+    const std::string title = base::HtmlEscaped(ProgramTitleVersion());
     // The document begins once; a second report in the same file (the strength sheet after
     // the dimension sheet) gets its header block only.
     if (w.body.empty()) {
-      WriteRaw(p, "<!-- " + RemoveBlanks(w.outputFile) + " -->");
+      WriteRaw(p, "<!-- " + base::RemoveBlanks(w.outputFile) + " -->");
       WriteRaw(p, "<HTML>");
       WriteRaw(p, "<head><meta charset=\"utf-8\"><title>" + title + "</title></head>");
       WriteRaw(p, "<BODY BGCOLOR=\"C0C0C0\">");
@@ -97,7 +98,7 @@ void HtmlHeader(model::Program& p, int n, int kind) {
     detail::Emit(p, "<br><h4>" + title + "</h4>");
     WriteRaw(p, "<hr>");
     for (const std::string& line : w.headerLines)
-      WriteRaw(p, "<h5>" + HtmlEscaped(line) + "</h5>");
+      WriteRaw(p, "<h5>" + base::HtmlEscaped(line) + "</h5>");
     WriteRaw(p, "<hr>");
     ++w.pageCount;
   }
@@ -116,7 +117,7 @@ void FramedHeader(model::Program& p, int page, int kind) {
   if (onEveryPage) first.push_back({w.pageTotal == 0 ? 64 : 60, PageNumberText(p, page)});
   SideLine(p, first);
   const base::DateTime now = p.Now();
-  SideLine(p, {{53, DateText(p.fmt(), now)}, {64, TimeText(now)}});
+  SideLine(p, {{53, base::DateText(p.fmt(), now)}, {64, base::TimeText(now)}});
   SideLine(p, {{6, HeaderFileName(p)}});
   WriteLine(p, MiddleFrame(p));
   for (std::size_t i = 0; i < w.headerLines.size(); ++i) {
@@ -159,12 +160,12 @@ void SetPageHeader(model::Program& p, const std::string& title, const std::strin
                    const std::string& line2, const std::string& line3, const std::string& line4,
                    int total) {
   auto& w = p.writer;
-  w.headerTitle = Left(
+  w.headerTitle = base::Left(
       title.empty() ? std::string(model::kProgramTitle) + "  V" + model::kProgramVersion : title,
       kHeaderTextLength);
   const std::string* lines[] = {&line1, &line2, &line3, &line4};
   for (std::size_t i = 0; i < w.headerLines.size(); ++i)
-    w.headerLines[i] = Left(*lines[i], kHeaderTextLength);
+    w.headerLines[i] = base::Left(*lines[i], kHeaderTextLength);
   w.pageTotal = total;
   w.lineCount = 0;
   w.pageCount = 0;
@@ -173,8 +174,9 @@ void SetPageHeader(model::Program& p, const std::string& title, const std::strin
 void SetTableHeadings(model::Program& p, const std::string& h0, const std::string& h1,
                       const std::string& h2, const std::string& h3, const std::string& h4) {
   auto& h = p.writer.headings;
-  h = {Left(h0, kHeadingLength), Left(h1, kShortHeadingLength), Left(h2, kShortHeadingLength),
-       Left(h3, kShortHeadingLength), Left(h4, kShortHeadingLength)};
+  h = {base::Left(h0, kHeadingLength), base::Left(h1, kShortHeadingLength),
+       base::Left(h2, kShortHeadingLength), base::Left(h3, kShortHeadingLength),
+       base::Left(h4, kShortHeadingLength)};
 }
 
 void PageHeader(model::Program& p, int n, int kind) {

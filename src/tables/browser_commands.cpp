@@ -4,12 +4,12 @@
 #include <algorithm>
 #include <filesystem>
 
+#include "base/format.h"
+#include "base/text.h"
 #include "base/text_file.h"
 #include "base/utf8.h"
 #include "help/show_help.h"
 #include "model/dialogs.h"
-#include "report/format.h"
-#include "report/text.h"
 #include "report/writer.h"
 #include "tables/dbf_transfer.h"
 #include "tables/table_access.h"
@@ -72,7 +72,7 @@ void PrintRow(model::Program& p, const DbfTable& t, const std::vector<std::strin
       return report::WriteRaw(p, line);
     case report::Style::Html:
       for (const std::string& text : texts)
-        line += "<TD>" + report::HtmlEscaped(text) + "</TD>";
+        line += "<TD>" + base::HtmlEscaped(text) + "</TD>";
       return report::WriteRaw(p, "<TR>" + line + "</TR>");
     case report::Style::Text:
       for (std::size_t i = 0; i < texts.size(); ++i)
@@ -146,21 +146,21 @@ std::vector<std::string> HtmlTableLines(const model::Program& p, const DbfTable&
   const base::DateTime now = p.Now();
   std::vector<std::string> lines = {
       "<HTML>",
-      "<head><meta charset=\"utf-8\"><title>" + report::HtmlEscaped(name) + "</title></head>",
+      "<head><meta charset=\"utf-8\"><title>" + base::HtmlEscaped(name) + "</title></head>",
       "<BODY BGCOLOR=\"C0C0C0\">",
       std::string("<P>") + model::kProgramShortName + "V" + model::kProgramVersion + "</P>",
-      "<P>" + report::HtmlEscaped(report::UpperCase(fileName)) + "</P>",
-      "<P>" + report::DateText(p.fmt(), now) + " - " + report::TimeText(now) + "</P>",
+      "<P>" + base::HtmlEscaped(base::UpperCase(fileName)) + "</P>",
+      "<P>" + base::DateText(p.fmt(), now) + " - " + base::TimeText(now) + "</P>",
       "<HR>",
       "<TABLE BORDER = \"1\" WIDTH= \"100%\">"};
   std::string heading = "<TR>";
   for (int n = 1; n <= t.FieldCount(); ++n)
-    heading += "<TD><CENTER>" + report::HtmlEscaped(t.Field(n).name) + "</CENTER></TD>";
+    heading += "<TD><CENTER>" + base::HtmlEscaped(t.Field(n).name) + "</CENTER></TD>";
   lines.push_back(heading + "</TR>");
   for (const int rec : t.Order()) {
     std::string row = "<TR>";
     for (int n = 1; n <= t.FieldCount(); ++n)
-      row += "<TD>" + report::HtmlEscaped(t.StoredText(rec, n)) + "</TD>";
+      row += "<TD>" + base::HtmlEscaped(t.StoredText(rec, n)) + "</TD>";
     lines.push_back(row + "</TR>");
   }
   for (const char* end : {"</TABLE>", "</BODY>", "</HTML>"})
@@ -201,7 +201,7 @@ void PrintTable(model::Program& p, const std::string& caption) {
   if (style == report::Style::Html) {
     std::string heading;
     for (const std::string& name : names)
-      heading += "<TD><CENTER>" + report::HtmlEscaped(name) + "</CENTER></TD>";
+      heading += "<TD><CENTER>" + base::HtmlEscaped(name) + "</CENTER></TD>";
     report::WriteRaw(p, "<TABLE BORDER = \"1\" WIDTH= \"100%\">");
     report::WriteRaw(p, "<TR>" + heading + "</TR>");
   } else if (style == report::Style::Text) {

@@ -7,60 +7,25 @@
 #include <cstdio>
 #include <set>
 
+#include "base/bytes.h"
 #include "base/codepage.h"
+#include "base/text.h"
 
 namespace kv40::tables {
 namespace {
 
 constexpr int kFileHeaderSize = 32;
 
-std::uint32_t U32(std::string_view b, std::size_t at) {
-  return static_cast<std::uint32_t>(static_cast<unsigned char>(b[at])) |
-         static_cast<std::uint32_t>(static_cast<unsigned char>(b[at + 1])) << 8 |
-         static_cast<std::uint32_t>(static_cast<unsigned char>(b[at + 2])) << 16 |
-         static_cast<std::uint32_t>(static_cast<unsigned char>(b[at + 3])) << 24;
-}
-
-int U16(std::string_view b, std::size_t at) {
-  return static_cast<unsigned char>(b[at]) | static_cast<unsigned char>(b[at + 1]) << 8;
-}
-
-void PutU32(std::string& b, std::size_t at, std::uint32_t v) {
-  for (int i = 0; i < 4; ++i)
-    b[at + static_cast<std::size_t>(i)] = static_cast<char>((v >> (8 * i)) & 0xFF);
-}
-
-void PutU16(std::string& b, std::size_t at, int v) {
-  b[at] = static_cast<char>(v & 0xFF);
-  b[at + 1] = static_cast<char>((v >> 8) & 0xFF);
-}
-
 // dBase III and its relatives (dBase IV/V, Clipper, FoxPro) share this header.
 bool KnownVersion(std::uint8_t v) {
   return (v & 0x07) == 0x03 || v == 0x30 || v == 0x31 || v == 0x32 || v == 0xF5 || v == 0xFB;
 }
 
-std::string_view TrimBlanks(std::string_view s, bool left, bool right) {
-  auto blank = [](char c) { return c == ' ' || c == '\0'; };
-  while (left && !s.empty() && blank(s.front()))
-    s.remove_prefix(1);
-  while (right && !s.empty() && blank(s.back()))
-    s.remove_suffix(1);
-  return s;
-}
-
-std::string UpperAscii(std::string s) {
-  for (char& c : s) {
-    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
-  }
-  return s;
-}
-
 std::optional<DbfField> ParseDescriptor(std::string_view d) {
   DbfField f;
   const std::size_t nul = d.substr(0, 11).find('\0');
-  f.name = base::Cp437ToUtf8(
-      TrimBlanks(d.substr(0, nul == std::string_view::npos ? 11 : nul), false, true));
+  f.name = base::Cp437ToUtf8(base::TrimRightView(
+      d.substr(0, nul == std::string_view::npos ? 11 : nul), base::kBlankOrNul));
   f.type = d[11];
   f.length = static_cast<unsigned char>(d[16]);
   f.decimals = static_cast<unsigned char>(d[17]);
@@ -96,9 +61,9 @@ DbfHeaderParse ParseDbfHeader(std::string_view bytes, std::uint64_t fileSize) {
   }
   l.date = {1900 + static_cast<unsigned char>(bytes[1]), static_cast<unsigned char>(bytes[2]),
             static_cast<unsigned char>(bytes[3])};
-  l.recordCount = U32(bytes, 4);
-  l.headerLength = U16(bytes, 8);
-  l.recordLength = U16(bytes, 10);
+  l.recordCount = base::GetU32(bytes, 4);
+  l.headerLength = base::GetU16(bytes, 8);
+  l.recordLength = base::GetU16(bytes, 10);
   l.codePage = static_cast<std::uint8_t>(bytes[29]);
   if (l.headerLength < kFileHeaderSize + kDescriptorSize + 1 || l.recordLength < 2) {
     r.error = DbfError::NotATable;
@@ -115,7 +80,8 @@ DbfHeaderParse ParseDbfHeader(std::string_view bytes, std::uint64_t fileSize) {
          bytes[at] != kHeaderEnd) {
     std::optional<DbfField> f = ParseDescriptor(bytes.substr(at, kDescriptorSize));
     // Fields are reached by name: two of the same name make a table no dBase program writes.
-    if (!f || offset + f->length > l.recordLength || !names.insert(UpperAscii(f->name)).second) {
+    if (!f || offset + f->length > l.recordLength ||
+        !names.insert(base::UpperCase(f->name)).second) {
       r.error = DbfError::BadFields;
       return r;
     }
@@ -147,7 +113,7 @@ DbfHeaderParse NewLayout(std::vector<DbfField> fields, const base::DateTime& dat
   int offset = 1;
   std::set<std::string> names;
   for (DbfField& f : fields) {
-    f.name = UpperAscii(f.name);
+    f.name = base::UpperCase(f.name);
     bool ok =
         !f.name.empty() && f.name.size() <= kMaxFieldNameLength && names.insert(f.name).second;
     switch (f.type) {
@@ -191,7 +157,7 @@ std::string DateAndCount(const base::DateTime& date, std::uint32_t recordCount) 
   b[0] = static_cast<char>(std::clamp(date.year - 1900, 0, 255));
   b[1] = static_cast<char>(std::clamp(date.month, 0, 12));
   b[2] = static_cast<char>(std::clamp(date.day, 0, 31));
-  PutU32(b, 3, recordCount);
+  base::PutU32(b, 3, recordCount);
   return b;
 }
 
@@ -200,15 +166,15 @@ std::string HeaderBytes(const DbfLayout& l) {
   if (h.size() != static_cast<std::size_t>(l.headerLength)) {
     h.assign(static_cast<std::size_t>(l.headerLength), '\0');
     h[0] = static_cast<char>(l.version);
-    PutU16(h, 8, l.headerLength);
-    PutU16(h, 10, l.recordLength);
+    base::PutU16(h, 8, l.headerLength);
+    base::PutU16(h, 10, l.recordLength);
     h[29] = static_cast<char>(l.codePage);
     std::size_t at = kFileHeaderSize;
     for (const DbfField& f : l.fields) {
       const std::string name = base::Utf8ToCp437(f.name).bytes;
       h.replace(at, name.size(), name);
       h[at + 11] = f.type;
-      PutU32(h, at + 12, static_cast<std::uint32_t>(f.offset));
+      base::PutU32(h, at + 12, static_cast<std::uint32_t>(f.offset));
       h[at + 16] = static_cast<char>(f.length & 0xFF);
       h[at + 17] = static_cast<char>(f.type == 'C' ? f.length >> 8 : f.decimals);
       at += kDescriptorSize;
@@ -245,14 +211,14 @@ std::string FieldText(const DbfField& f, std::string_view record) {
     case 'F':
     case 'D':
     case 'M':
-      return base::Cp437ToUtf8(TrimBlanks(raw, true, true));
+      return base::Cp437ToUtf8(base::TrimView(raw, base::kBlankOrNul));
     default:
-      return base::Cp437ToUtf8(TrimBlanks(raw, false, true));
+      return base::Cp437ToUtf8(base::TrimRightView(raw, base::kBlankOrNul));
   }
 }
 
 std::optional<double> ParseDbfNumber(std::string_view text) {
-  text = TrimBlanks(text, true, true);
+  text = base::TrimView(text, base::kBlankOrNul);
   if (text.empty()) return std::nullopt;
   std::string s(text);
   if (s.front() == '+') s.erase(0, 1);
@@ -327,7 +293,7 @@ DbfError EncodeLogical(const DbfField& f, bool value, std::string& out) {
 
 DbfError EncodeText(const DbfField& f, std::string_view utf8, std::string& out, bool& lossy) {
   const std::size_t width = static_cast<std::size_t>(f.length);
-  const std::string_view trimmed = TrimBlanks(utf8, true, true);
+  const std::string_view trimmed = base::TrimView(utf8, base::kBlankOrNul);
   switch (f.type) {
     case 'C': {
       base::OemText oem = base::Utf8ToCp437(utf8);

@@ -2,6 +2,7 @@
 #include <algorithm>
 
 #include "base/codepage.h"
+#include "base/text.h"
 #include "base/text_file.h"
 #include "base/utf8.h"
 #include "tables/dbf_table.h"
@@ -13,14 +14,6 @@ constexpr std::uintmax_t kMaxIndexBytes = 256u << 20;
 
 bool NumericKey(char type) {
   return type == 'N' || type == 'F' || type == 'D';
-}
-
-std::string_view TrimmedBlanks(std::string_view s) {
-  while (!s.empty() && (s.front() == ' ' || s.front() == '\0'))
-    s.remove_prefix(1);
-  while (!s.empty() && (s.back() == ' ' || s.back() == '\0'))
-    s.remove_suffix(1);
-  return s;
 }
 
 // Upper and lower case compare equal: ASCII and the Latin-1 letters (umlauts).
@@ -41,7 +34,7 @@ NdxEntry DbfTable::KeyFromBytes(int field, std::string_view text) const {
   const DbfField& f = Field(field);
   NdxEntry e;
   if (f.type == 'D') {
-    e.number = JulianDay(TrimmedBlanks(text)).value_or(0);
+    e.number = JulianDay(base::TrimView(text, base::kBlankOrNul)).value_or(0);
   } else if (NumericKey(f.type)) {
     e.number = ParseDbfNumber(text).value_or(0);
   } else {
@@ -60,7 +53,7 @@ std::optional<NdxEntry> DbfTable::ProbeFor(std::string_view utf8Key) const {
   const DbfField& f = Field(indexField_);
   NdxEntry e;
   if (f.type == 'D') {
-    const std::optional<double> day = JulianDay(TrimmedBlanks(utf8Key));
+    const std::optional<double> day = JulianDay(base::TrimView(utf8Key, base::kBlankOrNul));
     if (!day) return std::nullopt;
     e.number = *day;
   } else if (NumericKey(f.type)) {

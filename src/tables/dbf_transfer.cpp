@@ -2,6 +2,7 @@
 #include "tables/dbf_transfer.h"
 
 #include "base/codepage.h"
+#include "base/text.h"
 #include "base/text_file.h"
 #include "base/utf8.h"
 
@@ -10,12 +11,9 @@ namespace {
 
 constexpr std::uintmax_t kMaxDelimitedBytes = 256u << 20;
 
+// Blanks and tabs around a field; a line end's CR at the end.
 std::string_view Trimmed(std::string_view s) {
-  while (!s.empty() && (s.front() == ' ' || s.front() == '\t'))
-    s.remove_prefix(1);
-  while (!s.empty() && (s.back() == ' ' || s.back() == '\t' || s.back() == '\r'))
-    s.remove_suffix(1);
-  return s;
+  return base::TrimRightView(base::TrimLeftView(s, " \t"), " \t\r");
 }
 
 // UTF-8 with at least one character beyond ASCII; anything else is read as CP437.

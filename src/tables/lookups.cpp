@@ -6,9 +6,9 @@
 #include <cmath>
 #include <filesystem>
 
+#include "base/format.h"
 #include "base/utf8.h"
 #include "model/dialogs.h"
-#include "report/format.h"
 #include "report/message_log.h"
 #include "tables/table_access.h"
 #include "tables/table_session.h"
@@ -22,7 +22,7 @@ constexpr const char* kMaterialTitle = "Werkstoffdatenbank";
 constexpr const char* kTypesTitle = "Werkstoffgruppen mit fH und fS";
 
 Extended Number(const model::Program& p, int field) {
-  return report::ParseNumber(FieldText(p, field));
+  return base::ParseNumber(FieldText(p, field));
 }
 
 std::int32_t Integer(const model::Program& p, int field) {
@@ -53,13 +53,13 @@ void ReadGroupFactors(model::Program& p, int part) {
   if (!OpenTable(p, "kv8wstyp")) return;
   MakeIndex(p, FieldName(p, 1), "kv8wstyp");
   if (p.cancel) return;
-  if (FindKey(p, report::IntBlankPad(type, 2))) {
+  if (FindKey(p, base::IntBlankPad(type, 2))) {
     p.connection.fS[part] = Number(p, part == 1 ? 5 : 7);
     p.connection.fH[part] = Number(p, part == 1 ? 6 : 8);
     return;
   }
   const std::string message =
-      "Werkstofftyp " + report::IntZeroPad(type, 2) + " " + "nicht gefunden" + ".";
+      "Werkstofftyp " + base::IntZeroPad(type, 2) + " " + "nicht gefunden" + ".";
   model::ShowError(p, message);
   report::AddMessage(p.connection.log, message);
 }

@@ -6,6 +6,8 @@
 #include <cmath>
 #include <functional>
 
+#include "base/bytes.h"
+
 namespace kv40::tables {
 namespace {
 
@@ -13,27 +15,6 @@ constexpr int kPageHeader = 4;  // number of keys on the page
 constexpr int kMaxDepth = 32;
 constexpr std::size_t kExpressionAt = 24;
 constexpr std::size_t kMaxExpression = 488;
-
-std::uint32_t U32(std::string_view b, std::size_t at) {
-  std::uint32_t v = 0;
-  for (int i = 3; i >= 0; --i)
-    v = v << 8 | static_cast<unsigned char>(b[at + static_cast<std::size_t>(i)]);
-  return v;
-}
-
-int U16(std::string_view b, std::size_t at) {
-  return static_cast<unsigned char>(b[at]) | static_cast<unsigned char>(b[at + 1]) << 8;
-}
-
-void PutU32(std::string& b, std::size_t at, std::uint32_t v) {
-  for (int i = 0; i < 4; ++i)
-    b[at + static_cast<std::size_t>(i)] = static_cast<char>((v >> (8 * i)) & 0xFF);
-}
-
-void PutU16(std::string& b, std::size_t at, int v) {
-  b[at] = static_cast<char>(v & 0xFF);
-  b[at + 1] = static_cast<char>((v >> 8) & 0xFF);
-}
 
 int KeyRecordLength(int keyLength) {
   return 8 + (keyLength + 3) / 4 * 4;
@@ -66,24 +47,24 @@ class TreeReader {
     if (depth > kMaxDepth || page == 0 || page >= pageCount_ || visited_[page]) return false;
     visited_[page] = true;
     const std::size_t base = static_cast<std::size_t>(page) * kNdxPageSize;
-    const std::uint32_t count = U32(bytes_, base);
+    const std::uint32_t count = base::GetU32(bytes_, base);
     const std::uint32_t capacity = (kNdxPageSize - kPageHeader) / recordLength_;
     if (count > capacity) return false;
     auto entryAt = [&](std::uint32_t i) {
       return base + kPageHeader + static_cast<std::size_t>(i) * recordLength_;
     };
-    const bool leaf = capacity == 0 || U32(bytes_, entryAt(0)) == 0;
+    const bool leaf = capacity == 0 || base::GetU32(bytes_, entryAt(0)) == 0;
     if (leaf) {
       for (std::uint32_t i = 0; i < count; ++i) {
-        if (U32(bytes_, entryAt(i)) != 0) return false;
+        if (base::GetU32(bytes_, entryAt(i)) != 0) return false;
         NdxEntry e;
-        e.record = U32(bytes_, entryAt(i) + 4);
+        e.record = base::GetU32(bytes_, entryAt(i) + 4);
         const std::string_view key =
             bytes_.substr(entryAt(i) + 8, static_cast<std::size_t>(info_.keyLength));
         if (info_.numeric) {
-          e.number =
-              std::bit_cast<double>(static_cast<std::uint64_t>(U32(bytes_, entryAt(i) + 8)) |
-                                    static_cast<std::uint64_t>(U32(bytes_, entryAt(i) + 12)) << 32);
+          e.number = std::bit_cast<double>(
+              static_cast<std::uint64_t>(base::GetU32(bytes_, entryAt(i) + 8)) |
+              static_cast<std::uint64_t>(base::GetU32(bytes_, entryAt(i) + 12)) << 32);
           if (std::isnan(e.number)) return false;
         } else {
           e.key = std::string(key);
@@ -94,7 +75,7 @@ class TreeReader {
     }
     if (count + 1 > capacity) return false;
     for (std::uint32_t i = 0; i <= count; ++i) {
-      if (!Walk(U32(bytes_, entryAt(i)), depth + 1, out)) return false;
+      if (!Walk(base::GetU32(bytes_, entryAt(i)), depth + 1, out)) return false;
     }
     return true;
   }
@@ -133,10 +114,10 @@ NdxParse NdxIndex::Parse(std::string_view bytes) {
   r.error = DbfError::IndexCorrupt;
   if (bytes.size() < kNdxPageSize) return r;
   NdxKeyInfo info;
-  const std::uint32_t root = U32(bytes, 0);
-  info.keyLength = U16(bytes, 12);
-  const int type = U16(bytes, 16);
-  const int recordLength = U16(bytes, 18);
+  const std::uint32_t root = base::GetU32(bytes, 0);
+  info.keyLength = base::GetU16(bytes, 12);
+  const int type = base::GetU16(bytes, 16);
+  const int recordLength = base::GetU16(bytes, 18);
   info.numeric = type == 1;
   if (type > 1 || info.keyLength < 1 || info.keyLength > kMaxKeyLength ||
       recordLength < info.keyLength + 8 || 2 * recordLength + kPageHeader > kNdxPageSize ||
@@ -167,13 +148,13 @@ std::string NdxIndex::Bytes() const {
   std::vector<std::string> pages(1, std::string(kNdxPageSize, '\0'));
   auto writeEntry = [&](std::string& page, std::size_t i, std::uint32_t left, const NdxEntry* e) {
     const std::size_t at = kPageHeader + i * recordLength;
-    PutU32(page, at, left);
+    base::PutU32(page, at, left);
     if (e == nullptr) return;
-    PutU32(page, at + 4, left == 0 ? e->record : 0);
+    base::PutU32(page, at + 4, left == 0 ? e->record : 0);
     if (info_.numeric) {
       const auto bits = std::bit_cast<std::uint64_t>(e->number);
-      PutU32(page, at + 8, static_cast<std::uint32_t>(bits));
-      PutU32(page, at + 12, static_cast<std::uint32_t>(bits >> 32));
+      base::PutU32(page, at + 8, static_cast<std::uint32_t>(bits));
+      base::PutU32(page, at + 12, static_cast<std::uint32_t>(bits >> 32));
     } else {
       page.replace(at + 8, std::min(e->key.size(), static_cast<std::size_t>(info_.keyLength)),
                    e->key.substr(0, static_cast<std::size_t>(info_.keyLength)));
@@ -185,7 +166,7 @@ std::string NdxIndex::Bytes() const {
   for (std::size_t size : GroupSizes(std::max<std::size_t>(entries_.size(), 1), cap)) {
     std::string page(kNdxPageSize, '\0');
     size = std::min(size, entries_.size() - next);
-    PutU32(page, 0, static_cast<std::uint32_t>(size));
+    base::PutU32(page, 0, static_cast<std::uint32_t>(size));
     for (std::size_t i = 0; i < size; ++i)
       writeEntry(page, i, 0, &entries_[next + i]);
     next += size;
@@ -198,7 +179,7 @@ std::string NdxIndex::Bytes() const {
     std::size_t child = 0;
     for (const std::size_t size : GroupSizes(level.size(), cap)) {
       std::string page(kNdxPageSize, '\0');
-      PutU32(page, 0, static_cast<std::uint32_t>(size - 1));
+      base::PutU32(page, 0, static_cast<std::uint32_t>(size - 1));
       for (std::size_t i = 0; i < size; ++i) {
         const Node& c = level[child + i];
         writeEntry(page, i, c.page, i + 1 < size ? c.last : nullptr);
@@ -211,12 +192,12 @@ std::string NdxIndex::Bytes() const {
   }
 
   std::string& header = pages[0];
-  PutU32(header, 0, level[0].page);
-  PutU32(header, 4, static_cast<std::uint32_t>(pages.size()));
-  PutU16(header, 12, info_.keyLength);
-  PutU16(header, 14, static_cast<int>(cap));
-  PutU16(header, 16, info_.numeric ? 1 : 0);
-  PutU16(header, 18, recordLength);
+  base::PutU32(header, 0, level[0].page);
+  base::PutU32(header, 4, static_cast<std::uint32_t>(pages.size()));
+  base::PutU16(header, 12, info_.keyLength);
+  base::PutU16(header, 14, static_cast<int>(cap));
+  base::PutU16(header, 16, info_.numeric ? 1 : 0);
+  base::PutU16(header, 18, recordLength);
   header.replace(kExpressionAt, std::min(info_.expression.size(), kMaxExpression - 1),
                  info_.expression.substr(0, kMaxExpression - 1));
   std::string out;

@@ -1,8 +1,8 @@
 // The stored print settings of the print dialog: table "printout.dbf".
 #include <filesystem>
 
+#include "base/format.h"
 #include "model/dialogs.h"
-#include "report/format.h"
 #include "tables/lookups.h"
 #include "tables/table_access.h"
 #include "tables/table_session.h"
@@ -56,10 +56,10 @@ void StorePrintSetting(model::Program& p, const PrintSetting& values) {
     // A new record for every stored setting, so that no stored setting is overwritten.
     AppendRecord(p);
     WriteTextField(p, "name", name);
-    WriteRealField(p, "xscale", report::ParseNumber(values.xscale));
-    WriteRealField(p, "yscale", report::ParseNumber(values.yscale));
-    WriteIntField(p, "xorigin", report::ParseInt(values.xorigin));
-    WriteIntField(p, "yorigin", report::ParseInt(values.yorigin));
+    WriteRealField(p, "xscale", base::ParseNumber(values.xscale));
+    WriteRealField(p, "yscale", base::ParseNumber(values.yscale));
+    WriteIntField(p, "xorigin", base::ParseInt(values.xorigin));
+    WriteIntField(p, "yorigin", base::ParseInt(values.yorigin));
     WriteLogicalField(p, "landscape", values.landscape);
     WriteLogicalField(p, "monochrom", values.monochrom);
     WriteLogicalField(p, "variable", values.variable);

@@ -6,7 +6,7 @@
 #include <optional>
 #include <string>
 
-#include "model/part_pair.h"
+#include "base/part_pair.h"
 #include "model/program.h"
 #include "tables/dbf_table.h"
 

@@ -9,9 +9,9 @@
 namespace kv40::model {
 namespace {
 
-using report::NumberFormat;
+using base::NumberFormat;
 
-report::NumberFormat Fmt(int decimalsOffset, int separator) {
+base::NumberFormat Fmt(int decimalsOffset, int separator) {
   NumberFormat nf;
   nf.decimalsOffset = decimalsOffset;
   nf.decimalSeparator = separator;

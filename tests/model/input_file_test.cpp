@@ -27,7 +27,7 @@ class InputFileTest : public ::testing::Test {
 
   std::string Path(const std::string& file) const { return (dir / file).string(); }
   std::string StateBytes(const Program& p) const {
-    return InputFileBytes(p.connection, p.docu, report::NumberFormat{}).bytes;
+    return InputFileBytes(p.connection, p.docu, base::NumberFormat{}).bytes;
   }
   int FileCount() const {
     int n = 0;
@@ -162,7 +162,7 @@ TEST_F(InputFileTest, ArchiveModeKeepsTheStartFile) {
       tp.p.config.archiveMode = c.archive;
       if (load) {
         test::WriteBytes(Path(c.call + ".k40"),
-                         InputFileBytes(tp.p.connection, tp.p.docu, report::NumberFormat{}).bytes);
+                         InputFileBytes(tp.p.connection, tp.p.docu, base::NumberFormat{}).bytes);
         LoadInputFile(tp.p, c.call);
       } else {
         SaveInputFile(tp.p, c.call);

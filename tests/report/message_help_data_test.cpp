@@ -5,10 +5,10 @@
 
 #include <gtest/gtest.h>
 
+#include "base/format.h"
 #include "base/text_file.h"
 #include "base/utf8.h"
 #include "model/program.h"
-#include "report/format.h"
 #include "report/message_help_file.h"
 #include "report/message_log.h"
 #include "support/temp_dir.h"
@@ -67,17 +67,17 @@ std::vector<std::string> RecordedMessages() {
       m.push_back(text);
     }
   }
-  const NumberFormat nf;
+  const base::NumberFormat nf;
   for (const std::string name : {"Welle", "Nabe"}) {
     for (const long double s : {0.0L, 0.83L}) {
-      m.push_back("Fehler : Seq<1 (" + FormatFixed(nf, 1, 2, s) + " " + name + ")");
-      m.push_back("Fehler : Smax<1 (" + FormatFixed(nf, 1, 2, s) + " " + name + ")");
+      m.push_back("Fehler : Seq<1 (" + base::FormatFixed(nf, 1, 2, s) + " " + name + ")");
+      m.push_back("Fehler : Smax<1 (" + base::FormatFixed(nf, 1, 2, s) + " " + name + ")");
     }
   }
   for (const int q : {0, 3, 13, 15})
     m.push_back("Fehler : tol = " + std::to_string(q) + " !");
   for (int type = 0; type <= 99; ++type) {
-    m.push_back("Werkstofftyp " + IntZeroPad(type, 2) + " nicht gefunden.");
+    m.push_back("Werkstofftyp " + base::IntZeroPad(type, 2) + " nicht gefunden.");
   }
   return m;
 }

@@ -201,7 +201,7 @@ TEST_F(ShippedTables, MaterialTableKeepsEverySourceRowAndItsGroup) {
     EXPECT_EQ(materials.StoredText(rec, 13).find("UNVERIFIED") != std::string::npos,
               reference[rec - 1].second);
     EXPECT_TRUE(groups.FindKey(materials.StoredText(rec, 4)));
-    EXPECT_GT(report::ParseNumber(materials.StoredText(rec, 6)), 0);
+    EXPECT_GT(base::ParseNumber(materials.StoredText(rec, 6)), 0);
   }
 }
 

@@ -15,14 +15,14 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include "base/format.h"
+#include "base/text.h"
 #include "base/utf8.h"
 #include "cad/gui/graphic_window.h"
 #include "config/gui/printer_info.h"
 #include "help/show_help.h"
 #include "model/dialogs.h"
 #include "model/gui/place_dialog.h"
-#include "report/format.h"
-#include "report/text.h"
 
 namespace kv40::config::gui {
 namespace {
@@ -69,10 +69,10 @@ class TForm_printconf final : public QDialog {
   void Button_okClick() {
     p_.cancel = false;
     cad::GraphicState& g = p_.graphic;
-    g.PrintScaleX = report::ParseNumber(Edit_scalex->text().toStdString());
-    g.PrintScaleY = report::ParseNumber(Edit_scaley->text().toStdString());
-    g.PrintOriginX = static_cast<int>(report::ParseInt(Edit_xorigin->text().toStdString()));
-    g.PrintOriginY = static_cast<int>(report::ParseInt(Edit_yorigin->text().toStdString()));
+    g.PrintScaleX = base::ParseNumber(Edit_scalex->text().toStdString());
+    g.PrintScaleY = base::ParseNumber(Edit_scaley->text().toStdString());
+    g.PrintOriginX = static_cast<int>(base::ParseInt(Edit_xorigin->text().toStdString()));
+    g.PrintOriginY = static_cast<int>(base::ParseInt(Edit_yorigin->text().toStdString()));
     g.PrintBorder = CheckBox_umrandung->isChecked();
     g.PrintColorMode = RadioGroup_printmono.second->isChecked() ? 2 : 1;
     printer_.setPageOrientation(RadioGroup_hochquer.second->isChecked() ? QPageLayout::Landscape
@@ -140,8 +140,8 @@ class TForm_printconf final : public QDialog {
     g.ApplyPrintConfig(p_.config);
     printer_.setPageOrientation(p_.config.printOrientation == 1 ? QPageLayout::Portrait
                                                                 : QPageLayout::Landscape);
-    Edit_scalex->setText(Q(report::FormatSig(p_.fmt(), g.PrintScaleX)));
-    Edit_scaley->setText(Q(report::FormatSig(p_.fmt(), g.PrintScaleY)));
+    Edit_scalex->setText(Q(base::FormatSig(p_.fmt(), g.PrintScaleX)));
+    Edit_scaley->setText(Q(base::FormatSig(p_.fmt(), g.PrintScaleY)));
     Edit_xorigin->setText(QString::number(g.PrintOriginX));
     Edit_yorigin->setText(QString::number(g.PrintOriginY));
     CheckBox_umrandung->setChecked(g.PrintBorder);
@@ -152,7 +152,7 @@ class TForm_printconf final : public QDialog {
   void ShowPrinter() {
     const std::string name = PrinterName(printer_).toStdString();
     Label_printer->setText(
-        Q(report::PadLeft(base::CutChars(name, kPrinterLabelWidth), kPrinterLabelWidth)));
+        Q(base::PadLeft(base::CutChars(name, kPrinterLabelWidth), kPrinterLabelWidth)));
     const bool landscape = printer_.pageLayout().orientation() == QPageLayout::Landscape;
     (landscape ? RadioGroup_hochquer.second : RadioGroup_hochquer.first)->setChecked(true);
   }

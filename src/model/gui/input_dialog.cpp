@@ -6,9 +6,9 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include "base/format.h"
 #include "help/show_help.h"
 #include "model/gui/place_dialog.h"
-#include "report/format.h"
 
 namespace kv40::model::gui {
 namespace {
@@ -17,49 +17,49 @@ QString Q(const std::string& s) {
   return QString::fromStdString(s);
 }
 
-std::string Format(const report::NumberFormat& nf, Quantity q, Extended v) {
+std::string Format(const base::NumberFormat& nf, Quantity q, Extended v) {
   switch (q) {
     case Quantity::Real:
     case Quantity::Angle:
-      return report::FormatSig(nf, v);
+      return base::FormatSig(nf, v);
     case Quantity::RealLong:
-      return report::FormatSigLong(nf, v);
+      return base::FormatSigLong(nf, v);
     case Quantity::Integer:
-      return report::IntToText(static_cast<std::int64_t>(v));
+      return base::IntToText(static_cast<std::int64_t>(v));
     case Quantity::Length:
-      return report::FormatLengthSig(nf, v);
+      return base::FormatLengthSig(nf, v);
     case Quantity::LengthLong:
-      return report::FormatLengthSigLong(nf, v);
+      return base::FormatLengthSigLong(nf, v);
     case Quantity::Stress:
-      return report::FormatStressSig(nf, v);
+      return base::FormatStressSig(nf, v);
     case Quantity::Torque:
-      return report::FormatTorqueSig(nf, v);
+      return base::FormatTorqueSig(nf, v);
   }
   return {};
 }
 
-Extended Parse(const report::NumberFormat& nf, Quantity q, const std::string& text) {
+Extended Parse(const base::NumberFormat& nf, Quantity q, const std::string& text) {
   switch (q) {
     case Quantity::Integer:
-      return static_cast<Extended>(report::ParseInt(text));
+      return static_cast<Extended>(base::ParseInt(text));
     case Quantity::Length:
     case Quantity::LengthLong:
-      return report::ParseLength(nf, text);
+      return base::ParseLength(nf, text);
     case Quantity::Stress:
-      return report::ParseStress(nf, text);
+      return base::ParseStress(nf, text);
     case Quantity::Torque:
-      return report::ParseTorque(nf, text);
+      return base::ParseTorque(nf, text);
     case Quantity::Real:
     case Quantity::RealLong:
     case Quantity::Angle:
       break;
   }
-  return report::ParseNumber(text);
+  return base::ParseNumber(text);
 }
 
 }  // namespace
 
-ValueEdit::ValueEdit(const report::NumberFormat& nf, Quantity q, const char* name, QWidget* parent)
+ValueEdit::ValueEdit(const base::NumberFormat& nf, Quantity q, const char* name, QWidget* parent)
     : QLineEdit(parent), nf_(nf), quantity_(q) {
   setObjectName(name);
 }
@@ -75,17 +75,17 @@ Extended ValueEdit::Value() const {
   return Parse(nf_, quantity_, text().trimmed().toStdString());
 }
 
-QString UnitText(const report::NumberFormat& nf, Quantity q) {
+QString UnitText(const base::NumberFormat& nf, Quantity q) {
   switch (q) {
     case Quantity::Length:
     case Quantity::LengthLong:
-      return Q(report::LengthUnit(nf));
+      return Q(base::LengthUnit(nf));
     case Quantity::Stress:
-      return Q(report::StressUnit(nf));
+      return Q(base::StressUnit(nf));
     case Quantity::Torque:
-      return Q(report::TorqueUnit(nf));
+      return Q(base::TorqueUnit(nf));
     case Quantity::Angle:
-      return Q(report::AngleUnit(nf));
+      return Q(base::AngleUnit(nf));
     default:
       return {};
   }

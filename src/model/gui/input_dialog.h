@@ -37,20 +37,20 @@ class ValueEdit final : public QLineEdit {
   Q_OBJECT
 
  public:
-  ValueEdit(const report::NumberFormat& nf, Quantity q, const char* name, QWidget* parent);
+  ValueEdit(const base::NumberFormat& nf, Quantity q, const char* name, QWidget* parent);
   void SetValue(Extended value);
   Extended Value() const;
   Quantity quantity() const { return quantity_; }
 
  private:
-  const report::NumberFormat& nf_;
+  const base::NumberFormat& nf_;
   Quantity quantity_;
   Extended shown_ = 0;
   QString shownText_;
 };
 
 // The unit label of a quantity in the current display unit ("mm", "in", "MPa", ...).
-QString UnitText(const report::NumberFormat& nf, Quantity q);
+QString UnitText(const base::NumberFormat& nf, Quantity q);
 
 class InputDialog : public QDialog {
   Q_OBJECT
@@ -86,7 +86,7 @@ class InputDialog : public QDialog {
   void ShowUnits();
 
   Program& p_;
-  const report::NumberFormat& nf_;
+  const base::NumberFormat& nf_;
   SpecState work_;  // the state as the controls show it during in-dialog actions
 
  private:

@@ -7,10 +7,10 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include "base/format.h"
 #include "calc/input_aids.h"
 #include "model/gui/input_dialog.h"
 #include "model/gui/input_dialogs.h"
-#include "report/format.h"
 
 namespace kv40::model::gui {
 namespace {
@@ -100,7 +100,7 @@ class LoadDialog final : public InputDialog {
 
   void ProposeKlambda() {
     const auto k = calc::ProposeKlambda(p_.connection);
-    klambda_->setText(k ? QString::fromStdString(report::FormatFixed(nf_, 1, 2, *k)) : kOne);
+    klambda_->setText(k ? QString::fromStdString(base::FormatFixed(nf_, 1, 2, *k)) : kOne);
   }
 
   calc::LoadDerived Derived() const {

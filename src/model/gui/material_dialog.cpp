@@ -7,11 +7,11 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "base/format.h"
 #include "base/utf8.h"
 #include "calc/input_aids.h"
 #include "model/gui/input_dialog.h"
 #include "model/gui/input_dialogs.h"
-#include "report/format.h"
 #include "tables/lookups.h"
 
 namespace kv40::model::gui {
@@ -102,9 +102,8 @@ class MaterialDialog final : public InputDialog {
     const auto& c = parts_[i];
     const Extended plim =
         calc::Plim(calc::RoundToInt32(c.re->Value()), c.fs->Value(), c.fh->Value());
-    c.plim->setText(
-        QString::fromStdString("plim = Re * fs * fH = " + report::FormatStressSig(nf_, plim) + " " +
-                               report::StressUnit(nf_)));
+    c.plim->setText(QString::fromStdString(
+        "plim = Re * fs * fH = " + base::FormatStressSig(nf_, plim) + " " + base::StressUnit(nf_)));
   }
 
   void ShowValues(const SpecState& s) override {

@@ -6,11 +6,11 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "base/format.h"
 #include "calc/input_aids.h"
 #include "calc/measure.h"
 #include "model/gui/input_dialog.h"
 #include "model/gui/input_dialogs.h"
-#include "report/format.h"
 
 namespace kv40::model::gui {
 namespace {
@@ -70,7 +70,7 @@ class MeasurementDialog final : public InputDialog {
       k_[i]->SetValue(s.k[i]);
     }
     pinTable_->setChecked(s.pinTable);
-    unit_->setText(QString::fromStdString(report::LengthUnit(nf_)));
+    unit_->setText(QString::fromStdString(base::LengthUnit(nf_)));
   }
 
   void TakeValues(SpecState& s) override {

@@ -6,10 +6,10 @@
 #include <QLabel>
 #include <QVBoxLayout>
 
+#include "base/format.h"
 #include "calc/input_aids.h"
 #include "model/gui/input_dialog.h"
 #include "model/gui/input_dialogs.h"
-#include "report/format.h"
 
 namespace kv40::model::gui {
 namespace {
@@ -95,8 +95,8 @@ class ToleranceDialog final : public InputDialog {
   }
 
   QString Length(const char* name, Extended mm) const {
-    return QString::fromStdString(name + report::FormatLengthSig(nf_, mm) + " " +
-                                  report::LengthUnit(nf_));
+    return QString::fromStdString(name + base::FormatLengthSig(nf_, mm) + " " +
+                                  base::LengthUnit(nf_));
   }
 
   void ShowResults() {

@@ -11,10 +11,10 @@
 
 #include <gtest/gtest.h>
 
+#include "base/format.h"
 #include "calc/measure.h"
 #include "model/gui/dialog_driver.h"
 #include "model/gui/input_dialogs.h"
-#include "report/format.h"
 #include "support/temp_dir.h"
 #include "support/test_program.h"
 
@@ -118,7 +118,7 @@ TEST(ToleranceDialog, RecalculatesWhileChoosingAndKeepsTheChoiceOnAbbrechen) {
                EXPECT_LT(t.p.connection.Ase[1], 0);
                EXPECT_EQ(
                    Text(d, "Label_asne1"),
-                   "Ase1 = " + report::FormatLengthSig(t.p.fmt(), t.p.connection.Ase[1]) + " mm");
+                   "Ase1 = " + base::FormatLengthSig(t.p.fmt(), t.p.connection.Ase[1]) + " mm");
                EXPECT_EQ(Text(d, "Label_jtmin").rfind("jt min = ", 0), 0u);
                Click(d, "Button_cancel");
              });
@@ -231,7 +231,7 @@ TEST(ToothProfileDialog, OffersTheCalculatedShiftsAndKeepsTheDrawingOptions) {
                [&](QDialog& d) {
                  EXPECT_EQ(d.windowTitle().toStdString(), "KV40 CAD Nabe");
                  Click(d, "Button_xemin");
-                 EXPECT_EQ(Text(d, "Edit_xe"), report::FormatSigLong(t.p.fmt(), xemin));
+                 EXPECT_EQ(Text(d, "Edit_xe"), base::FormatSigLong(t.p.fmt(), xemin));
                  Find<QSpinBox>(d, "edit_anzevolvpoints")->setValue(40);
                  Click(d, "CheckBox_polyline");
                  Click(d, "CheckBox_durchmesser_anzeigen");

@@ -2,10 +2,10 @@
 // decimal marks.
 #include <string>
 
+#include "base/text.h"
 #include "base/utf8.h"
-#include "report/text.h"
 
-namespace kv40::report {
+namespace kv40::base {
 namespace {
 
 // ToAscii's replacements; nullptr when the character stays.
@@ -164,4 +164,4 @@ std::string ExportDecimal(const NumberFormat& nf, std::string_view text) {
   return nf.exportSeparator == 1 ? Replace(text, ',', '.') : Replace(text, '.', ',');
 }
 
-}  // namespace kv40::report
+}  // namespace kv40::base

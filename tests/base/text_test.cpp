@@ -1,12 +1,12 @@
 // Trimming, padding, wrapping, folder names and the window, CAD and export conversions.
-#include "report/text.h"
+#include "base/text.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
-namespace kv40::report {
+namespace kv40::base {
 namespace {
 
 using Lines = std::vector<std::string>;
@@ -20,6 +20,10 @@ TEST(Text, TrimPadCutCount) {
   const Case cases[] = {
       {"trim", Trim("  a b  "), "a b"},
       {"trim blanks only", Trim("   "), ""},
+      {"trim other characters", std::string(TrimView("\t a \r", " \t\r")), "a"},
+      {"trim left only", std::string(TrimLeftView("  a  ")), "a  "},
+      {"trim right only", std::string(TrimRightView("  a  ")), "  a"},
+      {"trim NUL padding", std::string(TrimView(std::string_view("a \0\0", 4), kBlankOrNul)), "a"},
       {"remove blanks", RemoveBlanks(" 1 2 3 "), "123"},
       {"pad right", PadRight("Maß", 5), "Maß  "},
       {"pad right cuts", PadRight("Größe", 3), "Grö"},
@@ -32,6 +36,8 @@ TEST(Text, TrimPadCutCount) {
       {"right of nothing", Right("ab", 0), ""},
       {"upper case only a..z", UpperCase("Größe mm"), "GRößE MM"},
       {"lower case only A..Z", LowerCase("ÄBC"), "Äbc"},
+      {"equal ignoring case", EqualsIgnoringCase("kv40.ERR", "KV40.err") ? "yes" : "no", "yes"},
+      {"umlauts keep their case", EqualsIgnoringCase("ä", "Ä") ? "yes" : "no", "no"},
       {"replace", ReplaceChar(U'.', U',', "1.5.2"), "1,5,2"},
       {"replace a non-ASCII character", ReplaceChar(U'ß', U's', "Maß"), "Mas"},
   };
@@ -176,4 +182,4 @@ TEST(CodePage, ExportDecimal) {
 }
 
 }  // namespace
-}  // namespace kv40::report
+}  // namespace kv40::base

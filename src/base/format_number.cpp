@@ -6,17 +6,12 @@
 #include <cstdlib>
 #include <limits>
 
-#include "report/format.h"
+#include "base/format.h"
 
-namespace kv40::report {
+#include "base/text.h"
+
+namespace kv40::base {
 namespace {
-
-std::string Trimmed(std::string_view text) {
-  const auto first = text.find_first_not_of(' ');
-  if (first == std::string_view::npos) return {};
-  const auto last = text.find_last_not_of(' ');
-  return std::string(text.substr(first, last - first + 1));
-}
 
 // Plain decimal syntax only: sign, digits, optional point and digits, optional exponent.
 bool IsDecimalNumber(std::string_view s) {
@@ -170,7 +165,7 @@ std::string IntBlankPad(std::int64_t n, int width) {
 }
 
 std::optional<Extended> TryParseNumber(std::string_view text) {
-  std::string s = Trimmed(text);
+  std::string s = Trim(text);
   if (const auto comma = s.find(','); comma != std::string::npos) s[comma] = '.';
   if (!IsDecimalNumber(s)) return std::nullopt;
   errno = 0;
@@ -180,7 +175,7 @@ std::optional<Extended> TryParseNumber(std::string_view text) {
 }
 
 std::optional<std::int64_t> TryParseInt(std::string_view text) {
-  const std::string s = Trimmed(text);
+  const std::string s = Trim(text);
   std::size_t i = (!s.empty() && (s[0] == '+' || s[0] == '-')) ? 1 : 0;
   if (i == s.size()) return std::nullopt;
   for (std::size_t j = i; j < s.size(); ++j) {
@@ -203,4 +198,4 @@ std::int64_t ParseInt(std::string_view text) {
   return TryParseInt(text).value_or(0);
 }
 
-}  // namespace kv40::report
+}  // namespace kv40::base

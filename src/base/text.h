@@ -6,12 +6,18 @@
 #include <string_view>
 #include <vector>
 
-#include "report/format.h"
+#include "base/format.h"
 
-namespace kv40::report {
+namespace kv40::base {
 
 // ---- plain text (lengths count characters) ----
+// The text without leading and trailing characters of `chars` (by default the blank).
+std::string_view TrimView(std::string_view text, std::string_view chars = " ");
+std::string_view TrimLeftView(std::string_view text, std::string_view chars = " ");
+std::string_view TrimRightView(std::string_view text, std::string_view chars = " ");
 std::string Trim(std::string_view text);  // leading and trailing blanks
+// Blanks and NULs, the padding of fixed-width fields.
+inline constexpr std::string_view kBlankOrNul{" \0", 2};
 std::string RemoveBlanks(std::string_view text);
 // Cut to width characters or append blanks.
 std::string PadRight(std::string_view text, int width);
@@ -19,11 +25,13 @@ std::string PadRight(std::string_view text, int width);
 std::string PadLeft(std::string_view text, int width);
 std::string Left(std::string_view text, int n);
 std::string Right(std::string_view text, int n);
-// Only A..Z and a..z change.
+// Only A..Z and a..z change (never by the process locale).
 std::string UpperCase(std::string_view text);
 // "&", "<" and ">" as HTML entities.
 std::string HtmlEscaped(std::string_view text);
 std::string LowerCase(std::string_view text);
+// Equal when both are the same after UpperCase.
+bool EqualsIgnoringCase(std::string_view a, std::string_view b);
 std::string ReplaceChar(char32_t from, char32_t to, std::string_view text);
 
 inline constexpr int kMaxWrapWidth = 64;
@@ -57,4 +65,4 @@ std::string CadText(const NumberFormat& nf, std::string_view text);
 // Export separator 1: every "," becomes "."; otherwise every "." becomes ",".
 std::string ExportDecimal(const NumberFormat& nf, std::string_view text);
 
-}  // namespace kv40::report
+}  // namespace kv40::base

@@ -1,9 +1,9 @@
 // Lengths, stresses and torques in the chosen unit system, their labels, date and time.
 #include <algorithm>
 
-#include "report/format.h"
+#include "base/format.h"
 
-namespace kv40::report {
+namespace kv40::base {
 namespace {
 
 bool Inch(const NumberFormat& nf) {
@@ -124,4 +124,4 @@ std::string TimeText(const base::DateTime& now) {
   return IntToText(now.hour) + ":" + TwoDigits(now.minute);
 }
 
-}  // namespace kv40::report
+}  // namespace kv40::base

@@ -9,9 +9,9 @@
 #include <vector>
 
 #include "base/clock.h"
-#include "model/part_pair.h"
+#include "base/part_pair.h"
 
-namespace kv40::report {
+namespace kv40::base {
 
 // The configuration's number and text settings that formatting reads.
 struct NumberFormat {
@@ -74,4 +74,4 @@ std::string AngleUnit(const NumberFormat& nf);
 std::string DateText(const NumberFormat& nf, const base::DateTime& now);
 std::string TimeText(const base::DateTime& now);
 
-}  // namespace kv40::report
+}  // namespace kv40::base

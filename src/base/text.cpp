@@ -1,11 +1,11 @@
 // Trimming, padding, cutting, case, wrapping and folder names; lengths count characters.
-#include "report/text.h"
+#include "base/text.h"
 
 #include <algorithm>
 
 #include "base/utf8.h"
 
-namespace kv40::report {
+namespace kv40::base {
 namespace {
 
 std::size_t Count(int n) {
@@ -22,11 +22,22 @@ std::string MapAscii(std::string_view text, char from, char to, int shift) {
 
 }  // namespace
 
+std::string_view TrimLeftView(std::string_view text, std::string_view chars) {
+  const auto first = text.find_first_not_of(chars);
+  return first == std::string_view::npos ? std::string_view() : text.substr(first);
+}
+
+std::string_view TrimRightView(std::string_view text, std::string_view chars) {
+  const auto last = text.find_last_not_of(chars);
+  return last == std::string_view::npos ? std::string_view() : text.substr(0, last + 1);
+}
+
+std::string_view TrimView(std::string_view text, std::string_view chars) {
+  return TrimRightView(TrimLeftView(text, chars), chars);
+}
+
 std::string Trim(std::string_view text) {
-  const auto first = text.find_first_not_of(' ');
-  if (first == std::string_view::npos) return {};
-  const auto last = text.find_last_not_of(' ');
-  return std::string(text.substr(first, last - first + 1));
+  return std::string(TrimView(text));
 }
 
 std::string RemoveBlanks(std::string_view text) {
@@ -68,6 +79,10 @@ std::string UpperCase(std::string_view text) {
 
 std::string LowerCase(std::string_view text) {
   return MapAscii(text, 'A', 'Z', 'a' - 'A');
+}
+
+bool EqualsIgnoringCase(std::string_view a, std::string_view b) {
+  return a.size() == b.size() && UpperCase(a) == UpperCase(b);
 }
 
 std::string ReplaceChar(char32_t from, char32_t to, std::string_view text) {
@@ -135,4 +150,4 @@ std::string HtmlEscaped(std::string_view text) {
   return out;
 }
 
-}  // namespace kv40::report
+}  // namespace kv40::base

@@ -1,5 +1,5 @@
 // Number texts, reading numbers back, units, date and time.
-#include "report/format.h"
+#include "base/format.h"
 
 #include <gtest/gtest.h>
 
@@ -8,7 +8,7 @@
 #include <optional>
 #include <string>
 
-namespace kv40::report {
+namespace kv40::base {
 namespace {
 
 NumberFormat Fmt(int decimalsOffset = 3, int separator = 1) {
@@ -289,4 +289,4 @@ TEST(DateAndTime, ByDateCode) {
 }
 
 }  // namespace
-}  // namespace kv40::report
+}  // namespace kv40::base
