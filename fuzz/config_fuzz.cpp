@@ -31,7 +31,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   Require(config::ConfigBytes(second.config) == written);
 
   // Folder values of any shape resolve to folders with a trailing separator.
-  config::Config resolved = first.config;
+  model::Config resolved = first.config;
   config::ResolveFolders(resolved, "/base/dir");
   for (const std::string* folder : {&resolved.cadDir, &resolved.dataDir, &resolved.tempDir}) {
     Require(folder->empty() || folder->back() == '/');

@@ -6,7 +6,7 @@
 #include <string_view>
 
 #include "base/text_file.h"
-#include "docu/docu_data.h"
+#include "model/docu_data.h"
 #include "model/input_file_format.h"
 
 namespace {
@@ -24,10 +24,10 @@ void Require(bool ok, const char* what) {
 
 struct Base {
   kv40::model::SpecState connection;
-  kv40::docu::DocuData docu;
+  kv40::model::DocuData docu;
   Base() {
     kv40::model::InitDefaults(connection);
-    kv40::docu::InitDocuData(docu, "01.01.2024");
+    kv40::model::InitDocuData(docu, "01.01.2024");
   }
 };
 

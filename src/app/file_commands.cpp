@@ -24,10 +24,10 @@ bool IsSeparator(char c) {
 // A new connection starts with an empty change list and title block; the drawing is by
 // today's user.
 void ClearDocumentation(model::Program& p) {
-  docu::DocuData& d = p.docu;
+  model::DocuData& d = p.docu;
   d.changeList = {};
   d.changeCount = 0;
-  docu::DrawingInfo& info = d.drawingInfo;
+  model::DrawingInfo& info = d.drawingInfo;
   for (std::string* field :
        {&info.drawnDate, &info.drawnBy, &info.checkedDate, &info.checkedBy, &info.standardDate,
         &info.standardBy, &info.releaseDate, &info.releaseBy, &info.replaces, &info.replacedBy}) {

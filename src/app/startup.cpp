@@ -138,7 +138,7 @@ std::optional<int> AskUser(model::Program& p) {
 
 void InitProgram(model::Program& p, const std::vector<std::string>& args) {
   model::InitDefaults(p.connection);
-  docu::InitDocuData(p.docu, base::DateText(p.fmt(), p.Now()));
+  model::InitDocuData(p.docu, base::DateText(p.fmt(), p.Now()));
   p.args = args;
   std::error_code ec;
   p.startDir = WithSlash(fs::current_path(ec).string());

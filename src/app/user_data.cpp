@@ -31,7 +31,7 @@ void UseUserDataFolder(model::Program& p, const std::string& shippedDir) {
     if (e.path().extension() != ".k40" || !e.is_regular_file(ec)) continue;
     fs::copy_file(e.path(), own / e.path().filename(), fs::copy_options::skip_existing, ec);
   }
-  config::Config& c = p.config;
+  model::Config& c = p.config;
   c.dataDir = own.string();
   c.cadDir = (own / "cad").string() + "/";
   c.ediDir = (own / "edi").string() + "/";

@@ -4,7 +4,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "config/config.h"
+#include "model/config.h"
 
 namespace kv40::cad {
 
@@ -20,7 +20,7 @@ int Round(Extended v) {
 
 }  // namespace
 
-void GraphicState::ApplyConfig(const config::Config& c) {
+void GraphicState::ApplyConfig(const model::Config& c) {
   if (c.resX != 0 && c.resX != 0xFFFF) ResX = c.resX;
   if (c.resY != 0 && c.resY != 0xFFFF) ResY = c.resY;
   if (c.zoomFactor > 0) ZoomFactor = c.zoomFactor;
@@ -35,7 +35,7 @@ void GraphicState::ApplyConfig(const config::Config& c) {
   ApplyPrintConfig(c);
 }
 
-void GraphicState::ApplyPrintConfig(const config::Config& c) {
+void GraphicState::ApplyPrintConfig(const model::Config& c) {
   PrintScaleX = c.printScaleX;
   PrintScaleY = c.printScaleY;
   PrintOriginX = c.printOriginX;

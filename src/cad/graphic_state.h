@@ -10,7 +10,7 @@
 #include "cad/display_list.h"
 #include "cad/graphic_colors.h"
 
-namespace kv40::config {
+namespace kv40::model {
 struct Config;
 }
 
@@ -130,9 +130,9 @@ class GraphicState {
   GraphicView* view = nullptr;  // the window on screen; none in batch runs and tests
 
   // Takes the display and print settings of the configuration.
-  void ApplyConfig(const config::Config& c);
+  void ApplyConfig(const model::Config& c);
   // Print settings only, as the print dialog resets them.
-  void ApplyPrintConfig(const config::Config& c);
+  void ApplyPrintConfig(const model::Config& c);
 
   // Window and zoom. The functions that set a world window return false when it has no
   // width or height; the caller sets the cancel flag.

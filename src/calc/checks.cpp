@@ -62,7 +62,7 @@ void SlidingAndTipInterference(model::SpecState& s) {
   const Extended aA1 = ArcTan(tw - (ta2 - tw) * s.db[2] / s.db[1]);
   const Extended aA2 = ArcTan(tw - (ta1 - tw) * s.db[1] / s.db[2]);
   if (ta1 == 0 || Tan(log, aA1) == 0 || ta2 == 0 || Tan(log, aA2) == 0) {
-    report::AddMessage(log, "Fatal  : spez.Gleiten !");
+    model::AddMessage(log, "Fatal  : spez.Gleiten !");
   }
   if (s.z[2] < 0) {
     const Extended b1 = ArcCosMsg(log, "Fatal  : db > da  (1)", s.db[1] / s.da[1]);
@@ -128,7 +128,7 @@ void CheckAccuracy(model::Program& p) {
   }
   for (int i = 1; i <= 2; ++i) {
     if (s.z[i] > 0 && s.df[i] <= 0) {
-      report::AddMessage(log, "Unbrauchbare Ergebnisse - bitte Neuberechnung durchführen !");
+      model::AddMessage(log, "Unbrauchbare Ergebnisse - bitte Neuberechnung durchführen !");
     }
   }
 }
@@ -137,7 +137,7 @@ void CheckWarnings(model::Program& p) {
   auto& s = p.connection;
   for (int i = 1; i <= 2; ++i)
     PointedToothUndercutClearance(s, i);
-  if (s.z[2] < 0 && s.Y < 0) report::AddMessage(s.log, "Eingriffstörungen !");
+  if (s.z[2] < 0 && s.Y < 0) model::AddMessage(s.log, "Eingriffstörungen !");
   for (int i = 1; i <= 2; ++i)
     MeasuringValues(p, i);
 }

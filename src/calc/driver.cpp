@@ -28,7 +28,7 @@ std::int32_t Negated(std::int32_t z) {
 }
 
 // Records a fatal finding; the calculation ends.
-bool Stop(report::MessageLog& log, std::string_view text) {
+bool Stop(model::MessageLog& log, std::string_view text) {
   RecordFatal(log, text);
   return false;
 }
@@ -130,7 +130,7 @@ void ApplyDin5482(model::Program& p) {
 void CalcSpline(model::Program& p) {
   auto& s = p.connection;
   s.calcFlag = true;
-  report::ResetMessages(s.log);
+  model::ResetMessages(s.log);
   s.alphaRad = DegToRad(s.alpha);
   s.beta = 0;
   s.betaRad = 0;
@@ -141,7 +141,7 @@ void CalcSpline(model::Program& p) {
   // The first pass only provides df and da0 for the tip/root check; its messages go.
   CheckBasicData(p);
   CalcGeometry(p);
-  report::ResetMessages(s.log);
+  model::ResetMessages(s.log);
   if (!TipRootDiffer(s)) return;
   for (int i = 1; i <= 2; ++i) {
     s.kmn[i] = 0;
@@ -162,7 +162,7 @@ void CalcSpline(model::Program& p) {
 
 void RecalcAll(model::Program& p) {
   // every run starts with an empty log, also when the block cannot be converted
-  report::ResetMessages(p.connection.log);
+  model::ResetMessages(p.connection.log);
   ApplyDin5482(p);
   if (p.connection.log.fatal) return;
   CalcSpline(p);
@@ -172,7 +172,7 @@ void RecalcAll(model::Program& p) {
 
 void RecalcDimensions(model::Program& p, int pickedRow) {
   auto& s = p.connection;
-  report::ResetMessages(s.log);
+  model::ResetMessages(s.log);
   s.normRow = pickedRow;
   ApplyDin5482(p);
   if (s.log.fatal) return;

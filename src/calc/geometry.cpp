@@ -72,11 +72,11 @@ void CheckBasicData(model::Program& p) {
   auto& s = p.connection;
   auto& log = s.log;
   if (log.fatal) {
-    report::AddMessage(log, "Fatal  : Unit0");
+    model::AddMessage(log, "Fatal  : Unit0");
     return;
   }
   if (s.alpha < 5 || s.alpha > 45) return RecordFatal(log, "Fatal  : alpha !");
-  if (std::fabs(s.beta) > 45) report::AddMessage(log, "Fatal  : beta > 45!");
+  if (std::fabs(s.beta) > 45) model::AddMessage(log, "Fatal  : beta > 45!");
   if (s.mn <= 0) return RecordFatal(log, "Fatal  : mn <= 0!");
   if (s.b0 <= 0) return RecordFatal(log, "Fatal  : b <= 0!");
   for (int i = 1; i <= 2; ++i) {
@@ -115,7 +115,7 @@ void CalcGeometry(model::Program& p) {
   auto& s = p.connection;
   auto& log = s.log;
   if (log.fatal) {
-    report::AddMessage(log, "Fatal  : KV7");
+    model::AddMessage(log, "Fatal  : KV7");
     return;
   }
   CalcToothTolerances(s);
@@ -127,7 +127,7 @@ void CalcGeometry(model::Program& p) {
   s.alphawt = ArcInv(log, invAwt);
   if (s.alphawt == 0) {
     log.fatal = true;
-    report::AddMessage(log, "Fatal  : alpha wt !");
+    model::AddMessage(log, "Fatal  : alpha wt !");
     p.cancel = true;
     return;
   }
@@ -145,7 +145,7 @@ void CalcToothData(model::Program& p) {
   auto& s = p.connection;
   auto& log = s.log;
   if (log.fatal) {
-    report::AddMessage(log, "Fatal  : Unit2");
+    model::AddMessage(log, "Fatal  : Unit2");
     return;
   }
   const Extended cb = std::cos(s.betaRad);

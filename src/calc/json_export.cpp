@@ -84,7 +84,7 @@ class JsonWriter {
     Key(name);
     AppendValue(out_, value);
   }
-  void operator()(const char*, const report::MessageLog& log) {
+  void operator()(const char*, const model::MessageLog& log) {
     Key("messages");
     out_ += '[';
     for (int i = 1; i <= log.messageCount; ++i) {

@@ -16,9 +16,9 @@ constexpr Extended kShareEq[9] = {1.1L, 1.1L, 1.2L, 1.3L, 1.5L, 2.0L, 3.0L, 4.0L
 constexpr Extended kShareMax[9] = {1.0L, 1.0L, 1.05L, 1.1L, 1.3L, 1.7L, 2.5L, 3.0L, 5.0L};
 constexpr int kMaterialTypeCastIron = 40;  // hub material type with the lower pressure
 
-Extended LoadShare(report::MessageLog& log, int q, const Extended (&table)[9]) {
+Extended LoadShare(model::MessageLog& log, int q, const Extended (&table)[9]) {
   if (q < 4 || q > 12) {
-    report::AddMessage(log, "Fehler : tol = " + base::IntToText(q) + " !");
+    model::AddMessage(log, "Fehler : tol = " + base::IntToText(q) + " !");
     return 0;
   }
   return table[q - 4];
@@ -66,13 +66,13 @@ bool AuxiliaryLoad(model::SpecState& s) {
   const Extended re = std::cos(s.alphaRad) * (s.da0[1] + std::fabs(s.da0[2])) / 4;
   const Extended ri = s.aux[2] == 0 ? 1e15L : 1000 * s.aux[1] / s.aux[2];
   if (s.aux[5] == 0) {
-    report::AddMessage(log, "Fatal  : mue = 0 !");
+    model::AddMessage(log, "Fatal  : mue = 0 !");
     return false;
   }
   const Extended rigr = 1.58L * re * std::cos(s.alphaRad) / s.aux[5];
-  if (ri < 0 && re >= ri && rigr >= ri) report::AddMessage(log, "Fatal  : Ri, Rigr.");
+  if (ri < 0 && re >= ri && rigr >= ri) model::AddMessage(log, "Fatal  : Ri, Rigr.");
   if (re == 0) {
-    report::AddMessage(log, "Fatal  : re = 0 !");
+    model::AddMessage(log, "Fatal  : re = 0 !");
     return false;
   }
   SqrtMsg(log, "ze", s.aux[2]);
@@ -83,13 +83,13 @@ bool AuxiliaryLoad(model::SpecState& s) {
   return true;
 }
 
-void SafetyFactor(report::MessageLog& log, const base::NumberFormat& nf, Extended value,
+void SafetyFactor(model::MessageLog& log, const base::NumberFormat& nf, Extended value,
                   const char* label, int i) {
   if (value >= 1) return;
   std::string msg = "Fehler : ";
   msg += label;
   msg += "<1 (" + base::FormatFixed(nf, 1, 2, value) + " " + PartName(i) + ")";
-  report::AddMessage(log, msg);
+  model::AddMessage(log, msg);
 }
 
 void Niemann2005(model::SpecState& s, const base::NumberFormat& nf) {
@@ -114,17 +114,17 @@ void Niemann2005(model::SpecState& s, const base::NumberFormat& nf) {
     SafetyFactor(log, nf, s.Smax[i], "Smax", i);
   }
   if (s.Re[1] > 0 && s.taunmax / s.Re[1] > 0.7L) {
-    report::AddMessage(log, "Warnung: tau max / Re > 0.7 !");
+    model::AddMessage(log, "Warnung: tau max / Re > 0.7 !");
   }
 }
 
 }  // namespace
 
-Extended LoadShareEq(report::MessageLog& log, int q) {
+Extended LoadShareEq(model::MessageLog& log, int q) {
   return LoadShare(log, q, kShareEq);
 }
 
-Extended LoadShareMax(report::MessageLog& log, int q) {
+Extended LoadShareMax(model::MessageLog& log, int q) {
   return LoadShare(log, q, kShareMax);
 }
 

@@ -10,7 +10,7 @@ namespace kv40::calc {
 void CalcLoadCapacity(model::Program& p);
 // Load-share factors K phi,eq and K phi,max for quality number q (4 .. 12); outside that
 // range "Fehler : tol = " q " !" is recorded and 0 returned.
-Extended LoadShareEq(report::MessageLog& log, int q);
-Extended LoadShareMax(report::MessageLog& log, int q);
+Extended LoadShareEq(model::MessageLog& log, int q);
+Extended LoadShareMax(model::MessageLog& log, int q);
 
 }  // namespace kv40::calc

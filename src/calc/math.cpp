@@ -8,12 +8,12 @@
 namespace kv40::calc {
 namespace {
 
-void Record(report::MessageLog& log, std::string_view msg, std::string_view suffix) {
+void Record(model::MessageLog& log, std::string_view msg, std::string_view suffix) {
   if (msg.empty()) return;
   std::string text;
   text.reserve(msg.size() + suffix.size());
   text.append(msg).append(suffix);
-  report::AddMessage(log, text);
+  model::AddMessage(log, text);
 }
 
 constexpr Extended kArcInvLimit = 1.57L;  // the search interval; deliberately not pi/2
@@ -22,7 +22,7 @@ constexpr int kArcInvSteps = 800;
 
 // The involute inverted by bisection over (-1.57, 1.57); 0 and a message when it does not
 // converge.
-Extended ArcInvBisect(report::MessageLog& log, Extended y) {
+Extended ArcInvBisect(model::MessageLog& log, Extended y) {
   Extended lo = -kArcInvLimit;
   Extended hi = kArcInvLimit;
   for (int n = 1; n <= kArcInvSteps; ++n) {
@@ -35,7 +35,7 @@ Extended ArcInvBisect(report::MessageLog& log, Extended y) {
     }
     if (std::fabs(f) < kArcInvTolerance) return m;
   }
-  report::AddMessage(log, "Error: ArcInv in unit math");
+  model::AddMessage(log, "Error: ArcInv in unit math");
   return 0;
 }
 
@@ -66,38 +66,38 @@ Extended ArcInvNewton(Extended y) {
 
 }  // namespace
 
-Extended Tan(report::MessageLog& log, Extended x) {
+Extended Tan(model::MessageLog& log, Extended x) {
   // sin x / cos x; the cosine of an extended number is never exactly 0, so only an infinite
   // or undefined argument meets the guard
   const Extended t = std::tan(x);
   if (!std::isfinite(t)) {
-    report::AddMessage(log, "Error: function tan in Unit math");
+    model::AddMessage(log, "Error: function tan in Unit math");
     return 1e30L;
   }
   return t;
 }
 
-Extended ArcSin(report::MessageLog& log, Extended x) {
+Extended ArcSin(model::MessageLog& log, Extended x) {
   if (x == 1) return kPi / 2;
   if (x == -1) return -kPi / 2;
   if (std::fabs(x) > 1) {
-    report::AddMessage(log, "Error: ArcSin in unit math");
+    model::AddMessage(log, "Error: ArcSin in unit math");
     return kPi / 2;
   }
   return std::atan(x / std::sqrt(1 - x * x));
 }
 
-Extended ArcCos(report::MessageLog& log, Extended x) {
+Extended ArcCos(model::MessageLog& log, Extended x) {
   if (x == 1) return 0;
   if (x == -1) return kPi;
   if (std::fabs(x) > 1) {
-    report::AddMessage(log, "Error: function ArcCos in math");
+    model::AddMessage(log, "Error: function ArcCos in math");
     return 0;
   }
   return kPi / 2 - std::atan(x / std::sqrt(1 - x * x));
 }
 
-Extended ArcCosMsg(report::MessageLog& log, std::string_view msg, Extended x) {
+Extended ArcCosMsg(model::MessageLog& log, std::string_view msg, Extended x) {
   if (std::fabs(x) > 1) {
     Record(log, msg, " (acos)");
     return 0;
@@ -105,11 +105,11 @@ Extended ArcCosMsg(report::MessageLog& log, std::string_view msg, Extended x) {
   return ArcCos(log, x);
 }
 
-Extended Inv(report::MessageLog& log, Extended x) {
+Extended Inv(model::MessageLog& log, Extended x) {
   return Tan(log, x) - x;
 }
 
-Extended ArcInv(report::MessageLog& log, Extended y) {
+Extended ArcInv(model::MessageLog& log, Extended y) {
   // The bisection needs some fifty tangents; Newton's method reaches the same stop criterion
   // with a handful. Whatever it cannot settle goes the bisection's way, messages included.
   const Extended m = ArcInvNewton(y);
@@ -117,7 +117,7 @@ Extended ArcInv(report::MessageLog& log, Extended y) {
   return ArcInvBisect(log, y);
 }
 
-void CheckArcCos(report::MessageLog& log, std::string_view msg, Extended x) {
+void CheckArcCos(model::MessageLog& log, std::string_view msg, Extended x) {
   if (std::fabs(x) > 1) Record(log, msg, " (acos)");
 }
 
@@ -142,7 +142,7 @@ Extended AngleDiffDeg(Extended a, Extended b) {
   return r;
 }
 
-Extended PowerMsg(report::MessageLog& log, std::string_view msg, Extended x, Extended y) {
+Extended PowerMsg(model::MessageLog& log, std::string_view msg, Extended x, Extended y) {
   if (x == 0) return 0;
   if (x < 0) {
     Record(log, msg, " (pow)");
@@ -162,7 +162,7 @@ Extended IntPower(Extended x, int n) {
   return n < 0 ? 1 / r : r;
 }
 
-Extended SqrtMsg(report::MessageLog& log, std::string_view msg, Extended x) {
+Extended SqrtMsg(model::MessageLog& log, std::string_view msg, Extended x) {
   if (x < 0) {
     Record(log, msg, " (sqrt)");
     return 0;

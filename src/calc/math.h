@@ -7,7 +7,7 @@
 #include <string_view>
 
 #include "base/part_pair.h"
-#include "report/message_log.h"
+#include "model/message_log.h"
 
 namespace kv40::calc {
 
@@ -15,19 +15,19 @@ inline constexpr Extended kPi = 3.14159265358979323846264338327950288L;
 
 // ---- trigonometry and involute ----
 // sin x / cos x; cos x = 0 records "Error: function tan in Unit math" and gives 1e30.
-Extended Tan(report::MessageLog& log, Extended x);
+Extended Tan(model::MessageLog& log, Extended x);
 // |x| > 1 records "Error: ArcSin in unit math" and gives pi/2.
-Extended ArcSin(report::MessageLog& log, Extended x);
+Extended ArcSin(model::MessageLog& log, Extended x);
 // |x| > 1 records "Error: function ArcCos in math" and gives 0.
-Extended ArcCos(report::MessageLog& log, Extended x);
+Extended ArcCos(model::MessageLog& log, Extended x);
 // |x| > 1 gives 0 and records msg + " (acos)" when msg is not empty.
-Extended ArcCosMsg(report::MessageLog& log, std::string_view msg, Extended x);
+Extended ArcCosMsg(model::MessageLog& log, std::string_view msg, Extended x);
 // The message of ArcCosMsg alone, for an argument whose angle is not needed.
-void CheckArcCos(report::MessageLog& log, std::string_view msg, Extended x);
+void CheckArcCos(model::MessageLog& log, std::string_view msg, Extended x);
 // Involute Tan(x) - x.
-Extended Inv(report::MessageLog& log, Extended x);
+Extended Inv(model::MessageLog& log, Extended x);
 // The angle whose involute is y; no convergence records "Error: ArcInv in unit math", gives 0.
-Extended ArcInv(report::MessageLog& log, Extended y);
+Extended ArcInv(model::MessageLog& log, Extended y);
 // Arc tangent. Zero gives zero without the extended arc tangent, which is slow for every
 // argument: with straight teeth many helix-angle terms are 0.
 inline Extended ArcTan(Extended x) {
@@ -51,10 +51,10 @@ inline Extended RadToDeg(Extended x) {
 
 // ---- powers, roots, logarithms ----
 // x^y as exp(y ln x); x < 0 uses |x| and records msg + " (pow)" when msg is not empty.
-Extended PowerMsg(report::MessageLog& log, std::string_view msg, Extended x, Extended y);
+Extended PowerMsg(model::MessageLog& log, std::string_view msg, Extended x, Extended y);
 Extended IntPower(Extended x, int n);
 // sqrt x; x < 0 gives 0 and records msg + " (sqrt)" when msg is not empty.
-Extended SqrtMsg(report::MessageLog& log, std::string_view msg, Extended x);
+Extended SqrtMsg(model::MessageLog& log, std::string_view msg, Extended x);
 Extended Hypot(Extended a, Extended b);
 // ln x / ln 10; x <= 0 gives -1e30.
 Extended Log10(Extended x);

@@ -75,8 +75,8 @@ Extended SpanW(model::Program& p, int i, Extended xe) {
   return SpanWith(p.connection, AnglesOf(p.connection), i, xe);
 }
 
-Extended SpanWFree(report::MessageLog& log, int z, int k, Extended mn, Extended alpha,
-                   Extended beta, Extended xe) {
+Extended SpanWFree(model::MessageLog& log, int z, int k, Extended mn, Extended alpha, Extended beta,
+                   Extended xe) {
   const Extended alphaT = ArcTan(std::tan(alpha) / std::cos(beta));
   return (z * Inv(log, alphaT) + (k - 0.5L * SignOf(z)) * kPi) * mn * std::cos(alpha) +
          std::sin(alpha) * 2 * xe * mn;
@@ -86,14 +86,14 @@ Extended BallDim(model::Program& p, int i, Extended xe) {
   return BallWith(p.connection, AnglesOf(p.connection), i, xe);
 }
 
-Extended BallDimFree(report::MessageLog& log, int z, Extended mn, Extended alpha, Extended beta,
+Extended BallDimFree(model::MessageLog& log, int z, Extended mn, Extended alpha, Extended beta,
                      Extended xe, Extended dm) {
   const Extended alphaT = ArcTan(std::tan(alpha) / std::cos(beta));
   const Extended betaB = ArcTan(std::tan(beta) * std::cos(alphaT));
   const Extended db = mn / std::cos(beta) * z * std::cos(alphaT);
   const Extended eta = (kPi - 4 * xe * std::tan(alpha)) / 2 / z;
   const Extended alphaM = ArcInv(log, dm / db / std::cos(betaB) - (eta - Inv(log, alphaT)));
-  if (alphaM < 0) report::AddMessage(log, "Fehler : Dm ball !");
+  if (alphaM < 0) model::AddMessage(log, "Fehler : Dm ball !");
   const Extended dM = db / std::cos(alphaM);
   if (z == 1 || z == -1) return dM + dm;
   return OverBalls(z, dM, dm);
@@ -126,7 +126,7 @@ Extended ProposeDM(model::Program& p, int z, Extended beta, Extended alpha, Exte
     d = std::cos(alpha) * zn * mn * (std::tan(eta) - std::tan(alpha1));
   }
   if (!(d > 0) || !std::isfinite(d)) {
-    report::AddMessage(log, "Fatal  : Kugelmaß DmMess !");
+    model::AddMessage(log, "Fatal  : Kugelmaß DmMess !");
     return kNoProposal;
   }
   if (p.inchUnits() == 0) return RoundTo(d, 1);

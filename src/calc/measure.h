@@ -13,12 +13,12 @@ inline constexpr Extended kNoProposal = 0;
 // Span of part i over k[i] teeth for the generating profile shift xe; proposes k[i] when 0.
 Extended SpanW(model::Program& p, int i, Extended xe);
 // The span with explicit arguments (z != 0), without a proposal. Angles in radians.
-Extended SpanWFree(report::MessageLog& log, int z, int k, Extended mn, Extended alpha,
-                   Extended beta, Extended xe);
+Extended SpanWFree(model::MessageLog& log, int z, int k, Extended mn, Extended alpha, Extended beta,
+                   Extended xe);
 // Dimension over two balls of diameter DM[i] for part i.
 Extended BallDim(model::Program& p, int i, Extended xe);
 // The same with explicit arguments (z != 0).
-Extended BallDimFree(report::MessageLog& log, int z, Extended mn, Extended alpha, Extended beta,
+Extended BallDimFree(model::MessageLog& log, int z, Extended mn, Extended alpha, Extended beta,
                      Extended xe, Extended dm);
 // Dimension over two pins from the ball dimension m (equal to m for straight teeth).
 Extended PinDim(const model::SpecState& s, int i, Extended m);

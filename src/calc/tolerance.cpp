@@ -78,9 +78,9 @@ constexpr double kIt[18][21] = {
 };
 
 // Row of the deviation table (1 .. 18); anything else is reported and row 1 is used.
-int DeviationRow(report::MessageLog& log, int row) {
+int DeviationRow(model::MessageLog& log, int row) {
   if (row < 1 || row > 18) {
-    report::AddMessage(log, "Fatal  : TolCode W !");
+    model::AddMessage(log, "Fatal  : TolCode W !");
     return 1;
   }
   return row;
@@ -147,41 +147,41 @@ IsoField ParseIsoField(std::string_view field) {
 
 }  // namespace
 
-int SizeClass(report::MessageLog& log, Extended mn, Extended dB) {
+int SizeClass(model::MessageLog& log, Extended mn, Extended dB) {
   int x = BaseClass(dB);
   if (mn > 1.5L) --x;
   if (mn > 4) --x;
   if (x < 1 || x > 9) {
-    report::AddMessage(log, "Fatal  : TolCode X !");
+    model::AddMessage(log, "Fatal  : TolCode X !");
     x = 1;
   }
   return x;
 }
 
-int ToothDeviationShaft(report::MessageLog& log, int pos, Extended mn, Extended dB) {
+int ToothDeviationShaft(model::MessageLog& log, int pos, Extended mn, Extended dB) {
   const int row = DeviationRow(log, pos);
   return kDeviation[row - 1][SizeClass(log, mn, dB) - 1];
 }
 
-int ToothDeviationHub(report::MessageLog& log, int pos, Extended mn, Extended dB) {
+int ToothDeviationHub(model::MessageLog& log, int pos, Extended mn, Extended dB) {
   const int row = DeviationRow(log, 11 - pos);
   return -kDeviation[row - 1][SizeClass(log, mn, dB) - 1];
 }
 
-int ToleranceIndex(report::MessageLog& log, int s, Extended mn, Extended dB) {
+int ToleranceIndex(model::MessageLog& log, int s, Extended mn, Extended dB) {
   int i = 3 * s + 7 - SizeClass(log, mn, dB);
   if (i < 1 || i > 33) {
-    report::AddMessage(log, "Fatal  : Toleranz I");
+    model::AddMessage(log, "Fatal  : Toleranz I");
     i = 1;
   }
   return i;
 }
 
-int TotalTolerance(report::MessageLog& log, int s, Extended mn, Extended dB) {
+int TotalTolerance(model::MessageLog& log, int s, Extended mn, Extended dB) {
   return kTotal[ToleranceIndex(log, s, mn, dB) - 1];
 }
 
-int SingleTolerance(report::MessageLog& log, int s, Extended mn, Extended dB) {
+int SingleTolerance(model::MessageLog& log, int s, Extended mn, Extended dB) {
   return kSingle[ToleranceIndex(log, s, mn, dB) - 1];
 }
 

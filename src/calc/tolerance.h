@@ -13,16 +13,16 @@ inline constexpr std::string_view kShaftFieldLetters = "abcdefghikmnprstuv";
 inline constexpr std::string_view kHubFieldLetters = "FGHJKM";
 
 // Size class X (1 .. 9) of the tolerance tables for module mn and reference diameter dB.
-int SizeClass(report::MessageLog& log, Extended mn, Extended dB);
+int SizeClass(model::MessageLog& log, Extended mn, Extended dB);
 // Upper deviation of the shaft's tooth thickness in um for field position pos (1 .. 18).
-int ToothDeviationShaft(report::MessageLog& log, int pos, Extended mn, Extended dB);
+int ToothDeviationShaft(model::MessageLog& log, int pos, Extended mn, Extended dB);
 // The hub's value in um: the negated deviation of the mirrored row 11 - pos (pos 1 .. 6).
-int ToothDeviationHub(report::MessageLog& log, int pos, Extended mn, Extended dB);
+int ToothDeviationHub(model::MessageLog& log, int pos, Extended mn, Extended dB);
 // Index (1 .. 33) into the tolerance tables for series index s (1 .. 9).
-int ToleranceIndex(report::MessageLog& log, int s, Extended mn, Extended dB);
+int ToleranceIndex(model::MessageLog& log, int s, Extended mn, Extended dB);
 // Total and single-measurement tooth-thickness tolerance in um.
-int TotalTolerance(report::MessageLog& log, int s, Extended mn, Extended dB);
-int SingleTolerance(report::MessageLog& log, int s, Extended mn, Extended dB);
+int TotalTolerance(model::MessageLog& log, int s, Extended mn, Extended dB);
+int SingleTolerance(model::MessageLog& log, int s, Extended mn, Extended dB);
 // Tolerance text of a part, e.g. "9h" or "10H" (at most 8 characters).
 std::string ToleranceCode(int part, int series, int pos);
 

@@ -65,7 +65,7 @@ fs::path ConfigFileName(const model::Program& p) {
   return fs::path(base::AddBackslash(p.configDir) + model::kProgramShortName + ".cfg");
 }
 
-void ResolveFolders(Config& c, const fs::path& baseDir) {
+void ResolveFolders(model::Config& c, const fs::path& baseDir) {
   for (std::string* folder :
        {&c.cadDir, &c.dbfDir, &c.tempDir, &c.ediDir, &c.pltDir, &c.programDir, &c.dataDir}) {
     ResolveFolder(*folder, baseDir);
@@ -90,7 +90,7 @@ bool ReadConfigFrom(model::Program& p, const fs::path& file, const fs::path& fal
     std::error_code ec;
     startDir = fs::current_path(ec).string();
   }
-  Config c = ParseConfig(*read.text, base::AddBackslash(startDir), screen).config;
+  model::Config c = ParseConfig(*read.text, base::AddBackslash(startDir), screen).config;
   std::error_code ec;
   ResolveFolders(c, fs::absolute(source, ec).parent_path());
   p.config = std::move(c);

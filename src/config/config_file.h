@@ -19,7 +19,7 @@ std::filesystem::path ConfigFileName(const model::Program& p);
 
 // Completes the folder settings of a file read from baseDir: "\" counts as "/", a relative
 // folder lies inside baseDir, every folder that is set ends with "/".
-void ResolveFolders(Config& c, const std::filesystem::path& baseDir);
+void ResolveFolders(model::Config& c, const std::filesystem::path& baseDir);
 
 // Reads KV40.cfg from the configuration folder (set from DefaultConfigDir when empty); when
 // it is not there, the shipped one from BundledDataDir. When neither can be read: defaults

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "base/text_file.h"
-#include "config/config.h"
+#include "model/config.h"
 
 namespace kv40::config {
 
@@ -25,7 +25,7 @@ inline constexpr int kNominalScreenWidth = 1024;
 inline constexpr int kNominalScreenHeight = 768;
 
 struct ParseResult {
-  Config config;
+  model::Config config;
   bool complete = false;      // every entry was in the file
   int endedAfterStop = 0;     // the stop point after which the file ended; 0: elsewhere
   std::size_t linesRead = 0;  // title lines included
@@ -38,17 +38,17 @@ ParseResult ParseConfig(const base::TextLines& text, const std::string& startDir
                         const ScreenInfo& screen);
 
 // The corrections applied to read values; defaults pass unchanged.
-void ApplyCorrections(Config& c, const std::string& startDir);
+void ApplyCorrections(model::Config& c, const std::string& startDir);
 // Screen sizes for a stored resolution of 0 or 65535 (the last step of every read).
-void ApplyScreenSize(Config& c, const ScreenInfo& screen);
+void ApplyScreenSize(model::Config& c, const ScreenInfo& screen);
 // The settings used when no configuration file can be read at all.
-Config MissingFileDefaults(const ScreenInfo& screen);
+model::Config MissingFileDefaults(const ScreenInfo& screen);
 
 // The file's lines in UTF-8, title lines first. Numbers always use the decimal point and
 // the neutral decimal count, whatever the number settings say; entry 58 keeps its value.
-std::vector<std::string> ConfigLines(const Config& c);
+std::vector<std::string> ConfigLines(const model::Config& c);
 // The file's bytes: CP437, CR LF after every line.
-std::string ConfigBytes(const Config& c);
+std::string ConfigBytes(const model::Config& c);
 // How a real value is written: a whole number below 1 in the short form, else 7 decimals.
 std::string FormatConfigReal(Extended value);
 

@@ -5,14 +5,14 @@
 
 #include <string>
 
-#include "config/config.h"
+#include "model/config.h"
 
 namespace kv40::config::layout {
 
 inline const std::string& UpperLayerKey(int index) {
-  static const std::array<std::string, kUpperLayerCount> keys = [] {
-    std::array<std::string, kUpperLayerCount> k;
-    for (int i = 0; i < kUpperLayerCount; ++i)
+  static const std::array<std::string, model::kUpperLayerCount> keys = [] {
+    std::array<std::string, model::kUpperLayerCount> k;
+    for (int i = 0; i < model::kUpperLayerCount; ++i)
       k[i] = "Color Layer " + std::to_string(16 + i);
     return k;
   }();
@@ -22,11 +22,11 @@ inline const std::string& UpperLayerKey(int index) {
 // Entries 1-17: CAD layers, text style, first folders, printer.
 template <class V, class C>
 void WalkCadAndPrinter(V& v, C& c) {
-  for (std::size_t i = 1; i < kLayerCount; ++i) {
-    v.Text("Layer", c.layerNames[i], kLayerNameLength);
+  for (std::size_t i = 1; i < model::kLayerCount; ++i) {
+    v.Text("Layer", c.layerNames[i], model::kLayerNameLength);
     v.Int("Farbe", c.layerColors[i]);
   }
-  v.Text("Textstil CAD", c.cadTextStyle, kLayerNameLength);
+  v.Text("Textstil CAD", c.cadTextStyle, model::kLayerNameLength);
   v.SigReal("Textbreitenfaktor CAD", c.cadTextWidthFactor);
   v.SigReal("Textwinkel", c.cadTextAngle);
   v.Text("CAD Ordner", c.cadDir);
@@ -77,9 +77,9 @@ void WalkScreenAndFolders(V& v, C& c) {
 template <class V, class C>
 void WalkGraphicsAndPrograms(V& v, C& c) {
   v.Real("Textbreitenfaktor Grafik", c.graphTextWidthFactor);
-  v.Text("Textstil Grafik", c.graphFontName, kFontNameLength);
+  v.Text("Textstil Grafik", c.graphFontName, model::kFontNameLength);
   v.Stop(38);
-  for (std::size_t i = 0; i < kUpperLayerCount; ++i) {
+  for (std::size_t i = 0; i < model::kUpperLayerCount; ++i) {
     v.Int(UpperLayerKey(static_cast<int>(i)).c_str(), c.upperLayerColors[i]);
   }
   v.Stop(39);
@@ -129,7 +129,7 @@ template <class V, class C>
 void WalkLateEntries(V& v, C& c) {
   v.Word("Metric Units=0,  English units=1", c.fmt.inchUnits);
   v.Word("printout with header=1, header page 1 only=2", c.headerMode);
-  v.Text("Text Font Printout", c.printFontName, kFontNameLength);
+  v.Text("Text Font Printout", c.printFontName, model::kFontNameLength);
   v.Word("Text Size Printout", c.printFontSize);
   v.Word("Text Style Printout", c.printFontStyle);
   v.Word("Text Style Graphics", c.graphFontStyle);

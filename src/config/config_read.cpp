@@ -57,8 +57,9 @@ class Reader {
       v = base::ParseNumber(base::FormatSig(base::NumberFormat{}, base::ParseNumber(*s)));
     }
   }
-  void Window(const char* key, TextWindowRect& w);
-  void PlotLines(const char* key, int& count, std::array<std::string, kMaxPlotCommands>& lines);
+  void Window(const char* key, model::TextWindowRect& w);
+  void PlotLines(const char* key, int& count,
+                 std::array<std::string, model::kMaxPlotCommands>& lines);
   void Stop(int entry) {
     if (!ended_ && cursor_.AtEnd()) {
       ended_ = true;
@@ -89,7 +90,7 @@ class Reader {
 };
 
 // "left|top|width|height|"; kept only when width and height are set and more follows.
-void Reader::Window(const char* key, TextWindowRect& w) {
+void Reader::Window(const char* key, model::TextWindowRect& w) {
   const auto s = Value(key);
   if (!s || cursor_.AtEnd()) return;
   std::array<int, 4> v{};
@@ -101,15 +102,15 @@ void Reader::Window(const char* key, TextWindowRect& w) {
     if (bar == std::string::npos) break;
     start = bar + 1;
   }
-  if (v[2] != 0 && v[3] != 0) w = TextWindowRect{v[0], v[1], v[2], v[3]};
+  if (v[2] != 0 && v[3] != 0) w = model::TextWindowRect{v[0], v[1], v[2], v[3]};
 }
 
 // The number of plot command lines, then lines 2 to n.
 void Reader::PlotLines(const char* key, int& count,
-                       std::array<std::string, kMaxPlotCommands>& lines) {
+                       std::array<std::string, model::kMaxPlotCommands>& lines) {
   const auto s = Value(key);
   if (!s) return;
-  count = std::clamp(WordOf(*s), 1, kMaxPlotCommands);
+  count = std::clamp(WordOf(*s), 1, model::kMaxPlotCommands);
   for (int i = 1; i < count; ++i)
     Text(nullptr, lines[static_cast<std::size_t>(i)]);
 }
@@ -120,7 +121,7 @@ int InRangeOr(int v, int lo, int hi, int fallback) {
 
 }  // namespace
 
-void ApplyCorrections(Config& c, const std::string& startDir) {
+void ApplyCorrections(model::Config& c, const std::string& startDir) {
   if (c.cadTextWidthFactor == 0) c.cadTextWidthFactor = 1.0L;
   if (c.printerPort < 1) c.printerPort = 1;
   if (c.hardcopyRotated.empty()) c.hardcopyRotated = "N";
@@ -139,7 +140,7 @@ void ApplyCorrections(Config& c, const std::string& startDir) {
   }
   // a vertical scale left unset (or a short file) follows the corrected horizontal one
   if (c.printScaleX == 0) c.printScaleX = 1.0L;
-  c.plotCommandCount = std::clamp(c.plotCommandCount, 1, kMaxPlotCommands);
+  c.plotCommandCount = std::clamp(c.plotCommandCount, 1, model::kMaxPlotCommands);
   c.fmt.dateCode = InRangeOr(c.fmt.dateCode, 1, 4, 1);
   c.headerSpaceLines = InRangeOr(c.headerSpaceLines, 0, 30, 0);
   c.textDevice = static_cast<Word>(InRangeOr(c.textDevice, 1, 9, 1));
@@ -151,7 +152,7 @@ void ApplyCorrections(Config& c, const std::string& startDir) {
   for (int& width : c.layerWidths)
     width = InRangeOr(width, 1, 255, 1);
   c.headerMode = static_cast<Word>(InRangeOr(c.headerMode, 1, 2, 1));
-  if (c.printFontName.empty()) c.printFontName = kDefaultPrintFont;
+  if (c.printFontName.empty()) c.printFontName = model::kDefaultPrintFont;
   if (c.printFontSize == 0) c.printFontSize = 10;
   if (c.fmt.exportSeparator == 0) c.fmt.exportSeparator = 2;
   c.cadDecimals = InRangeOr(c.cadDecimals, 1, 32, 6);
@@ -161,7 +162,7 @@ void ApplyCorrections(Config& c, const std::string& startDir) {
   if (c.drawingFactor == 0) c.drawingFactor = 1.0L;
 }
 
-void ApplyScreenSize(Config& c, const ScreenInfo& screen) {
+void ApplyScreenSize(model::Config& c, const ScreenInfo& screen) {
   const int width = screen.width > 0 ? screen.width : kNominalScreenWidth;
   const int height = screen.height > 0 ? screen.height : kNominalScreenHeight;
   if (c.resX == 0 || c.resX == 0xFFFF) c.resX = static_cast<Word>(std::clamp(width - 9, 1, 0xFFFE));
@@ -170,8 +171,8 @@ void ApplyScreenSize(Config& c, const ScreenInfo& screen) {
   }
 }
 
-Config MissingFileDefaults(const ScreenInfo& screen) {
-  Config c;
+model::Config MissingFileDefaults(const ScreenInfo& screen) {
+  model::Config c;
   ApplyScreenSize(c, screen);
   const int height = screen.height > 0 ? screen.height : kNominalScreenHeight;
   c.textWindow.height = std::max(height - 80, 100);
@@ -189,7 +190,7 @@ Config MissingFileDefaults(const ScreenInfo& screen) {
 ParseResult ParseConfig(const base::TextLines& text, const std::string& startDir,
                         const ScreenInfo& screen) {
   ParseResult result;
-  Config& c = result.config;
+  model::Config& c = result.config;
   Reader reader(text);
   if (reader.SkipTitle()) layout::WalkEntries(reader, c);
   result.complete = !reader.ended();
@@ -199,7 +200,7 @@ ParseResult ParseConfig(const base::TextLines& text, const std::string& startDir
   // Files of that age had no graphic text settings of their own.
   if (result.endedAfterStop == 36) {
     c.graphTextWidthFactor = c.cadTextWidthFactor;
-    c.graphFontName = kDefaultGraphFont;
+    c.graphFontName = model::kDefaultGraphFont;
   }
   ApplyScreenSize(c, screen);
   return result;

@@ -44,13 +44,13 @@ class Writer {
   void Char(const char* key, const std::string& v) { Put(key, OneLine(v, 1)); }
   void Real(const char* key, Extended v) { Put(key, FormatConfigReal(v)); }
   void SigReal(const char* key, Extended v) { Put(key, base::FormatSig(kFileFormat, v)); }
-  void Window(const char* key, const TextWindowRect& w) {
+  void Window(const char* key, const model::TextWindowRect& w) {
     Put(key, std::to_string(w.left) + "|" + std::to_string(w.top) + "|" + std::to_string(w.width) +
                  "|" + std::to_string(w.height) + "|");
   }
   void PlotLines(const char* key, int count,
-                 const std::array<std::string, kMaxPlotCommands>& lines) {
-    const int n = std::clamp(count, 1, kMaxPlotCommands);
+                 const std::array<std::string, model::kMaxPlotCommands>& lines) {
+    const int n = std::clamp(count, 1, model::kMaxPlotCommands);
     Int(key, n);
     for (int i = 1; i < n; ++i)
       Text(nullptr, lines[static_cast<std::size_t>(i)]);
@@ -75,7 +75,7 @@ std::string FormatConfigReal(Extended value) {
   return base::FormatDec(kFileFormat, 7, value);
 }
 
-std::vector<std::string> ConfigLines(const Config& c) {
+std::vector<std::string> ConfigLines(const model::Config& c) {
   Writer writer;
   writer.Key((std::string(model::kProgramShortName) + " Konfiguration").c_str());
   writer.Key((std::string("Version ") + model::kProgramVersion).c_str());
@@ -83,7 +83,7 @@ std::vector<std::string> ConfigLines(const Config& c) {
   return writer.Take();
 }
 
-std::string ConfigBytes(const Config& c) {
+std::string ConfigBytes(const model::Config& c) {
   std::string bytes;
   for (const std::string& line : ConfigLines(c)) {
     bytes += base::Utf8ToCp437(line).bytes;

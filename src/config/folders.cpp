@@ -66,7 +66,7 @@ std::string EnvironmentTempDir() {
 }
 
 void ValidateFolders(model::Program& p) {
-  Config& c = p.config;
+  model::Config& c = p.config;
   std::string startDir = p.startDir;
   if (startDir.empty()) {
     std::error_code ec;

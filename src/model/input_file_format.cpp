@@ -51,7 +51,7 @@ std::string DescriptionLine(std::string_view text) {
       out.push_back(ch);
     }
   }
-  return base::CutChars(out, docu::kDescriptionLen);
+  return base::CutChars(out, model::kDescriptionLen);
 }
 
 class LineWriter {
@@ -75,50 +75,50 @@ class LineWriter {
   std::vector<std::string> lines_;
 };
 
-void WriteChanges(LineWriter& w, const docu::DocuData& docu) {
+void WriteChanges(LineWriter& w, const model::DocuData& docu) {
   w.Fixed(layout::kChangesHeader);
-  const int count = std::clamp(docu.changeCount, 0, docu::kMaxChanges);
+  const int count = std::clamp(docu.changeCount, 0, model::kMaxChanges);
   w.Int(count);
   w.Rule(layout::kBlockRule);
   for (int i = 0; i < count; ++i) {
-    const docu::ChangeEntry& e = docu.changeList[static_cast<std::size_t>(i)];
-    w.Text(e.changeText, docu::kChangeTextLen);
-    w.Text(e.changeDate, docu::kChangeDateLen);
-    w.Text(e.editor, docu::kEditorLen);
+    const model::ChangeEntry& e = docu.changeList[static_cast<std::size_t>(i)];
+    w.Text(e.changeText, model::kChangeTextLen);
+    w.Text(e.changeDate, model::kChangeDateLen);
+    w.Text(e.editor, model::kEditorLen);
     w.Fixed(DescriptionLine(e.description));
     w.Rule(layout::kEntryRule);
   }
 }
 
-void WriteDrawingInfo(LineWriter& w, const docu::DrawingInfo& info) {
-  const int texts = std::clamp(info.drawingTextCount, 0, docu::kMaxDrawingTexts);
+void WriteDrawingInfo(LineWriter& w, const model::DrawingInfo& info) {
+  const int texts = std::clamp(info.drawingTextCount, 0, model::kMaxDrawingTexts);
   std::string grid;
   for (const std::string* cell : {&info.checkedDate, &info.checkedBy, &info.standardDate,
                                   &info.standardBy, &info.releaseDate, &info.releaseBy})
-    grid += PipeField(*cell, docu::kInfoFieldLen) + "|";
+    grid += PipeField(*cell, model::kInfoFieldLen) + "|";
   grid += IntLine(texts) + "||";
   w.Fixed(grid);
-  w.Text(info.drawnDate, docu::kInfoFieldLen);
-  w.Text(info.replaces, docu::kReplaceLen);
-  w.Text(info.replacedBy, docu::kReplaceLen);
-  w.Text(info.drawnBy, docu::kInfoFieldLen);
+  w.Text(info.drawnDate, model::kInfoFieldLen);
+  w.Text(info.replaces, model::kReplaceLen);
+  w.Text(info.replacedBy, model::kReplaceLen);
+  w.Text(info.drawnBy, model::kInfoFieldLen);
   for (int i = 0; i < texts; ++i) {
-    const docu::DrawingText& t = info.drawingTexts[static_cast<std::size_t>(i)];
+    const model::DrawingText& t = info.drawingTexts[static_cast<std::size_t>(i)];
     std::string line;
     for (Extended v : {t.x, t.y, t.h, t.phi})
       line += base::FormatSig(w.nf(), std::isfinite(v) ? v : 0) + "|";
-    line += PipeField(t.text, docu::kDrawingTextLen) + "||";
+    line += PipeField(t.text, model::kDrawingTextLen) + "||";
     w.Fixed(line);
   }
 }
 
-void WriteDocuments(LineWriter& w, const docu::DocuData& docu) {
+void WriteDocuments(LineWriter& w, const model::DocuData& docu) {
   w.Fixed(layout::kDocumentsHeader);
-  w.Int(docu::kDocumentCount);
+  w.Int(model::kDocumentCount);
   w.Rule(layout::kBlockRule);
-  for (const docu::Document& d : docu.documents) {
-    w.Text(d.program, docu::kDocumentFieldLen);
-    w.Text(d.file, docu::kDocumentFieldLen);
+  for (const model::Document& d : docu.documents) {
+    w.Text(d.program, model::kDocumentFieldLen);
+    w.Text(d.file, model::kDocumentFieldLen);
     w.Rule(layout::kEntryRule);
   }
 }
@@ -149,7 +149,7 @@ std::string YieldLine(const NumberFormat& nf, std::int32_t re) {
   return base::FormatFixed(nf, 5, 0, re);
 }
 
-std::vector<std::string> InputFileLines(const SpecState& connection, const docu::DocuData& docu,
+std::vector<std::string> InputFileLines(const SpecState& connection, const model::DocuData& docu,
                                         const NumberFormat& nf) {
   LineWriter w(nf);
   w.Rule(layout::kRuleWidth);
@@ -165,7 +165,7 @@ std::vector<std::string> InputFileLines(const SpecState& connection, const docu:
   return w.Take();
 }
 
-base::OemText InputFileBytes(const SpecState& connection, const docu::DocuData& docu,
+base::OemText InputFileBytes(const SpecState& connection, const model::DocuData& docu,
                              const NumberFormat& nf) {
   base::OemText out;
   for (const std::string& line : InputFileLines(connection, docu, nf)) {

@@ -11,7 +11,7 @@
 #include "base/codepage.h"
 #include "base/format.h"
 #include "base/text_file.h"
-#include "docu/docu_data.h"
+#include "model/docu_data.h"
 #include "model/spec_state.h"
 
 namespace kv40::model {
@@ -39,23 +39,23 @@ std::int32_t ReadYieldLine(std::string_view line);  // decimals allowed, rounded
 // ---- the whole file ----
 
 // All lines of the file (UTF-8, without line ends), in file order.
-std::vector<std::string> InputFileLines(const SpecState& connection, const docu::DocuData& docu,
+std::vector<std::string> InputFileLines(const SpecState& connection, const model::DocuData& docu,
                                         const base::NumberFormat& nf);
 // The file as stored: CP437, every line ended by CR LF. lossy: a character had no CP437
 // form and was written as "?".
-base::OemText InputFileBytes(const SpecState& connection, const docu::DocuData& docu,
+base::OemText InputFileBytes(const SpecState& connection, const model::DocuData& docu,
                              const base::NumberFormat& nf);
 
 struct InputFileParse {
   bool ok = false;
   std::size_t missingLine = 0;  // on failure: the 1-based line the file ended before
   SpecState connection;         // the given state with every field of the file replaced
-  docu::DocuData docu;
+  model::DocuData docu;
 };
 
 // Reads the lines into copies of connection and docu; fields the file does not hold keep their
 // values. Only a complete file is ok; on failure the copies are to be dropped.
 InputFileParse ParseInputFile(const base::TextLines& text, const SpecState& connection,
-                              const docu::DocuData& docu);
+                              const model::DocuData& docu);
 
 }  // namespace kv40::model

@@ -39,7 +39,7 @@ std::string FieldAt(const std::vector<std::string>& fields, std::size_t i) {
 std::string RestoreDescription(std::string_view line) {
   std::string out(line);
   std::replace(out.begin(), out.end(), '|', '\n');
-  return Cut(out, docu::kDescriptionLen);
+  return Cut(out, model::kDescriptionLen);
 }
 
 // Reads lines in order; after the first missing line every further read is a no-op.
@@ -87,62 +87,62 @@ class LineReader {
   std::size_t missing_ = 0;
 };
 
-void ReadChanges(LineReader& r, docu::DocuData& docu) {
+void ReadChanges(LineReader& r, model::DocuData& docu) {
   r.Skip();  // header
   const std::int32_t count = r.Count();
   r.Skip();  // rule
   // Entries beyond the list's capacity are read past so that the following lines stay in place.
-  docu::ChangeEntry spare;
+  model::ChangeEntry spare;
   for (std::int32_t i = 0; i < count && !r.failed(); ++i) {
-    docu::ChangeEntry& e =
-        i < docu::kMaxChanges ? docu.changeList[static_cast<std::size_t>(i)] : spare;
-    r.Text(e.changeText, docu::kChangeTextLen);
-    r.Text(e.changeDate, docu::kChangeDateLen);
-    r.Text(e.editor, docu::kEditorLen);
+    model::ChangeEntry& e =
+        i < model::kMaxChanges ? docu.changeList[static_cast<std::size_t>(i)] : spare;
+    r.Text(e.changeText, model::kChangeTextLen);
+    r.Text(e.changeDate, model::kChangeDateLen);
+    r.Text(e.editor, model::kEditorLen);
     if (auto line = r.Line()) e.description = RestoreDescription(*line);
     r.Skip();  // rule
   }
-  docu.changeCount = std::min(count, docu::kMaxChanges);
+  docu.changeCount = std::min(count, model::kMaxChanges);
 }
 
-std::int32_t ReadTitleBlock(LineReader& r, docu::DrawingInfo& info) {
+std::int32_t ReadTitleBlock(LineReader& r, model::DrawingInfo& info) {
   const auto line = r.Line();
   if (!line) return 0;
   const std::vector<std::string> f = SplitFields(*line);
   std::string* cells[] = {&info.checkedDate, &info.checkedBy,   &info.standardDate,
                           &info.standardBy,  &info.releaseDate, &info.releaseBy};
   for (std::size_t i = 0; i < std::size(cells); ++i)
-    *cells[i] = Cut(FieldAt(f, i), docu::kInfoFieldLen);
+    *cells[i] = Cut(FieldAt(f, i), model::kInfoFieldLen);
   return std::max(ReadIntLine(FieldAt(f, 6)), 0);
 }
 
-void ReadDrawingInfo(LineReader& r, docu::DrawingInfo& info) {
+void ReadDrawingInfo(LineReader& r, model::DrawingInfo& info) {
   const std::int32_t texts = ReadTitleBlock(r, info);
-  r.Text(info.drawnDate, docu::kInfoFieldLen);
-  r.Text(info.replaces, docu::kReplaceLen);
-  r.Text(info.replacedBy, docu::kReplaceLen);
-  r.Text(info.drawnBy, docu::kInfoFieldLen);
+  r.Text(info.drawnDate, model::kInfoFieldLen);
+  r.Text(info.replaces, model::kReplaceLen);
+  r.Text(info.replacedBy, model::kReplaceLen);
+  r.Text(info.drawnBy, model::kInfoFieldLen);
   for (std::int32_t i = 0; i < texts && !r.failed(); ++i) {
     const auto line = r.Line();
-    if (!line || i >= docu::kMaxDrawingTexts) continue;
+    if (!line || i >= model::kMaxDrawingTexts) continue;
     const std::vector<std::string> f = SplitFields(*line);
-    docu::DrawingText& t = info.drawingTexts[static_cast<std::size_t>(i)];
+    model::DrawingText& t = info.drawingTexts[static_cast<std::size_t>(i)];
     t.x = ReadRealLine(FieldAt(f, 0));
     t.y = ReadRealLine(FieldAt(f, 1));
     t.h = ReadRealLine(FieldAt(f, 2));
     t.phi = ReadRealLine(FieldAt(f, 3));
-    t.text = Cut(FieldAt(f, 4), docu::kDrawingTextLen);
+    t.text = Cut(FieldAt(f, 4), model::kDrawingTextLen);
   }
-  info.drawingTextCount = std::min(texts, docu::kMaxDrawingTexts);
+  info.drawingTextCount = std::min(texts, model::kMaxDrawingTexts);
 }
 
-void ReadDocuments(LineReader& r, docu::DocuData& docu) {
+void ReadDocuments(LineReader& r, model::DocuData& docu) {
   r.Skip();  // header
   r.Skip();  // count: the block always holds all documents
   r.Skip();  // rule
-  for (docu::Document& d : docu.documents) {
-    r.Text(d.program, docu::kDocumentFieldLen);
-    r.Text(d.file, docu::kDocumentFieldLen);
+  for (model::Document& d : docu.documents) {
+    r.Text(d.program, model::kDocumentFieldLen);
+    r.Text(d.file, model::kDocumentFieldLen);
     r.Skip();  // rule
   }
 }
@@ -180,7 +180,7 @@ std::int32_t ReadYieldLine(std::string_view line) {
 }
 
 InputFileParse ParseInputFile(const base::TextLines& text, const SpecState& connection,
-                              const docu::DocuData& docu) {
+                              const model::DocuData& docu) {
   InputFileParse out;
   out.connection = connection;
   out.docu = docu;

@@ -11,9 +11,9 @@
 #include "base/check.h"
 #include "base/clock.h"
 #include "cad/graphic_state.h"
-#include "config/config.h"
-#include "docu/docu_data.h"
+#include "model/config.h"
 #include "model/desktop.h"
+#include "model/docu_data.h"
 #include "model/spec_state.h"
 #include "model/tooth_form_options.h"
 #include "model/ui.h"
@@ -61,8 +61,8 @@ struct Program {
   std::string configDir;          // folder of KV40.cfg and KV40.cff, with trailing "/"
   std::vector<std::string> args;  // command-line parameters, without the program name
 
-  config::Config config;
-  docu::DocuData docu;
+  model::Config config;
+  model::DocuData docu;
   // the graphic window's display list, world window and zoom (one window per program)
   cad::GraphicState graphic;
   // the report writer: device, pages, header texts and the report being written

@@ -6,7 +6,7 @@
 #include <string>
 
 #include "base/part_pair.h"
-#include "report/message_log.h"
+#include "model/message_log.h"
 
 namespace kv40::model {
 
@@ -233,7 +233,7 @@ struct SpecState {
   PartPair<Extended> dwe;
 
   // the calculation's findings (messages and the fatal flag)
-  report::MessageLog log;
+  model::MessageLog log;
 };
 
 // Fills every field with its start value and every result with 0.

@@ -40,7 +40,7 @@ std::optional<std::string> ReadBytes(const fs::path& path, int& error) {
 
 void ShowMessageList(model::Program& p) {
   if (model::HasSwitch(p, "/NOGUI")) return;
-  const MessageLog& log = p.connection.log;
+  const model::MessageLog& log = p.connection.log;
   const int count = log.messageCount;
   if (count == 0) {
     model::ShowInfo(p, kNoMessages);

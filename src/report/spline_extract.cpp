@@ -4,7 +4,7 @@
 #include <cmath>
 
 #include "base/format.h"
-#include "config/config.h"
+#include "model/config.h"
 #include "report/spline_report.h"
 #include "report/spline_report_parts.h"
 #include "report/writer.h"
@@ -58,7 +58,7 @@ std::vector<std::string> FormulaLines(const model::Program& p) {
   const std::string mmUnit = " " + base::LengthUnit(nf);
   const std::string mpaUnit = " " + base::StressUnit(nf);
   const int tolMax = std::max<int>(s.tolreihe[1], s.tolreihe[2]) + 3;
-  const Extended alphaRad = s.alpha * config::kDegToRad;
+  const Extended alphaRad = s.alpha * model::kDegToRad;
   std::vector<std::string> lines{
       "Teq = KA * TN = " + sig(s.KA) + " * " + nm(s.TN) + " = " + nm(s.Teq) + " " +
           base::TorqueUnit(nf),
@@ -69,7 +69,7 @@ std::vector<std::string> FormulaLines(const model::Program& p) {
       "rm = (da1 - da2)/4 = (" + len(s.da[1]) + " - " + len(s.da[2]) + ")/4 = " + len(s.rm) +
           mmUnit,
       "alpha w = acos(rw/rm) = acos(" + len(s.rw) + "/" + len(s.rm) +
-          ") = " + sig(s.alphaw / config::kDegToRad) + base::AngleUnit(nf),
+          ") = " + sig(s.alphaw / model::kDegToRad) + base::AngleUnit(nf),
       "tol max = " + base::IntToText(tolMax) + "    K phiß,eq = " + sig(s.Kphieq) +
           "    K phiß,max = " + sig(s.Kphimax),
       "peq = Teq/(rw * z) * cos(alphaw)/(b0 * hw) * kphiß,eq * klambda\n    = " + mpa(s.peq) +

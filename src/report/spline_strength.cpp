@@ -2,7 +2,7 @@
 // after Roloff/Matek and Niemann (1981), and the material section.
 #include "base/format.h"
 #include "base/text.h"
-#include "config/config.h"
+#include "model/config.h"
 #include "report/spline_report_parts.h"
 #include "report/writer.h"
 
@@ -40,7 +40,7 @@ void NiemannLoads(model::Program& p) {
   WriteRow4(p, "rm = (da1 + |da2|) / 4", "rm", mm, base::FormatLengthSig(nf, s.rm));
   WriteRow4(p, "rw = 0.5 m * z * cos alpha", "rw", mm, base::FormatLengthSig(nf, s.rw));
   WriteRow4(p, "alpha w = acos(rw / rm)", "alpha w", base::AngleUnit(nf),
-            base::FormatSig(nf, s.alphaw / config::kDegToRad));
+            base::FormatSig(nf, s.alphaw / model::kDegToRad));
   WriteRow4(p, "hw = (da1 - |da2|) / 2", "hw", mm, base::FormatLengthSig(nf, s.hw));
   WriteRow4(p, "Zahnbreite", "L", mm, base::FormatLength(nf, 3, 2, s.b0));
   WriteRow4(p, "Lastverteilungsfaktor", "K lambda", "", base::FormatFixed(nf, 3, 2, s.Klambda));

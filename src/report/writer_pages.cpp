@@ -212,7 +212,7 @@ void EnsureSpace(model::Program& p, int kind) {
 }
 
 void WriteMessageSection(model::Program& p) {
-  const MessageLog& log = p.connection.log;
+  const model::MessageLog& log = p.connection.log;
   if (!detail::Writing(p) || log.messageCount == 0) return;
   const Style style = CurrentStyle(p);
   WriteRaw(p, "");

@@ -9,7 +9,7 @@
 #include "base/format.h"
 #include "base/utf8.h"
 #include "model/dialogs.h"
-#include "report/message_log.h"
+#include "model/message_log.h"
 #include "tables/table_access.h"
 #include "tables/table_session.h"
 
@@ -61,7 +61,7 @@ void ReadGroupFactors(model::Program& p, int part) {
   const std::string message =
       "Werkstofftyp " + base::IntZeroPad(type, 2) + " " + "nicht gefunden" + ".";
   model::ShowError(p, message);
-  report::AddMessage(p.connection.log, message);
+  model::AddMessage(p.connection.log, message);
 }
 
 }  // namespace
@@ -147,7 +147,7 @@ void ShowMaterialTable(model::Program& p, int kind) {
 void ShowMaterialTypes(model::Program& p, int kind) {
   SetBrowserTitles(p, "", kTypesTitle);
   if (!OpenTable(p, "kv8wstyp")) {
-    report::AddMessage(p.connection.log, "Fatal  : DIN 6885 Datenbank");
+    model::AddMessage(p.connection.log, "Fatal  : DIN 6885 Datenbank");
     return;
   }
   MakeIndex(p, FieldName(p, 1), "kv8wstyp");

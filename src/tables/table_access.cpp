@@ -12,7 +12,7 @@
 #include "config/config_file.h"
 #include "config/folders.h"
 #include "model/dialogs.h"
-#include "report/message_log.h"
+#include "model/message_log.h"
 #include "tables/table_session.h"
 
 namespace kv40::tables {
@@ -144,7 +144,7 @@ void GoRecord(model::Program& p, int n) {
   DbfTable* t = Table(p);
   if (t == nullptr || t->RecordCount() == 0) return;
   if (n > t->RecordCount()) {
-    report::AddMessage(p.connection.log, "DBF #" + std::to_string(n) + " not found.");
+    model::AddMessage(p.connection.log, "DBF #" + std::to_string(n) + " not found.");
     n = t->RecordCount();
   }
   Check(p, t->GoRecord(std::max(n, 1)));

@@ -76,7 +76,7 @@ TEST(Batch, JsonHasResultsAndMessages) {
   // The defaults without a dimension block: z = 0 is the one and only finding.
   model::SpecState connection;
   model::InitDefaults(connection);
-  docu::DocuData docu;
+  model::DocuData docu;
   test::WriteBytes(dir / "leer.k40", model::InputFileBytes(connection, docu, {}).bytes);
   r = test::RunKv40({"leer.k40", "/JSON", "/NOGUI"}, dir.path());
   ASSERT_EQ(r.exitCode, 0) << r.err;

@@ -30,7 +30,7 @@ struct StartFixture {
     c.dataDir = (dir / "data").string() + "/";
     t.p.configDir = (dir / "home").string() + "/";
     EXPECT_TRUE(config::WriteConfig(t.p));
-    t.p.config = config::Config{};
+    t.p.config = model::Config{};
     t.p.args = std::move(args);
   }
   std::optional<int> Start() {

@@ -126,7 +126,7 @@ TEST(BallDimension, AgreesWithABallPlacedBetweenInvoluteFlanks) {
         const LD dm = ball * m;
         const LD rb = m * z * std::cos(kAlpha) / 2;
         const LD r = m * z / 2;
-        report::MessageLog log;
+        model::MessageLog log;
 
         // shaft: a tooth centred on angle 0 with thickness m (pi/2 + 2 x tan a); the ball sits
         // in the space centred on angle pi/z

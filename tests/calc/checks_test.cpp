@@ -119,14 +119,14 @@ TEST(Accuracy, ToleranceAgainstTwiceRs) {
   const Extended rs9 = s.Rs[1];  // quality 9
   // quality 10 asks 2 Rs = 74 um of the shaft's 71 um (series 9)
   s.Q[1] = 10;
-  report::ResetMessages(s.log);
+  model::ResetMessages(s.log);
   CheckAccuracy(p);
   EXPECT_NEAR(D(s.Rs[1] / rs9), 1.4, 1e-15);  // 1.4 per quality step
   EXPECT_NEAR(D(2 * s.Rs[1]), 73.9, 0.1);
   EXPECT_EQ(test::Messages(p), std::vector<std::string>{"Warnung: Tsn < 2Rs !  (1)"});
 
   s.df[1] = 0;
-  report::ResetMessages(s.log);
+  model::ResetMessages(s.log);
   CheckAccuracy(p);
   EXPECT_TRUE(HasMessage(p, "Unbrauchbare Ergebnisse - bitte Neub"));
 }

@@ -137,7 +137,7 @@ TEST(Load, LoadShareByQuality) {
     EXPECT_NEAR(D(p.connection.Kphieq), c.eq, 1e-15);
     EXPECT_NEAR(D(p.connection.Kphimax), c.max, 1e-15);
   }
-  report::MessageLog log;
+  model::MessageLog log;
   EXPECT_EQ(LoadShareEq(log, 13), 0);
   EXPECT_EQ(LoadShareMax(log, 3), 0);
   ASSERT_EQ(log.messageCount, 2);

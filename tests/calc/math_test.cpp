@@ -11,7 +11,7 @@
 namespace kv40::calc {
 namespace {
 
-std::vector<std::string> Messages(const report::MessageLog& log) {
+std::vector<std::string> Messages(const model::MessageLog& log) {
   std::vector<std::string> out;
   for (int i = 1; i <= log.messageCount; ++i)
     out.push_back(log.Message(i));
@@ -26,7 +26,7 @@ TEST(ArcInv, InvertsTheInvoluteWithinTheStopCriterion) {
   const Extended degrees[] = {30, 0.2L, 1, 5, 20, 45, 60, 78, 85, 89.5L, -30, -70};
   for (Extended deg : degrees) {
     SCOPED_TRACE(static_cast<double>(deg));
-    report::MessageLog log;
+    model::MessageLog log;
     const Extended angle = DegToRad(deg);
     const Extended y = std::tan(angle) - angle;
     const Extended m = ArcInv(log, y);
@@ -34,7 +34,7 @@ TEST(ArcInv, InvertsTheInvoluteWithinTheStopCriterion) {
     EXPECT_NEAR(static_cast<double>(m), static_cast<double>(angle), 1e-9);
     EXPECT_EQ(log.messageCount, 0);
   }
-  report::MessageLog log;
+  model::MessageLog log;
   EXPECT_NEAR(static_cast<double>(ArcInv(log, Inv(log, kPi / 6))), static_cast<double>(kPi / 6),
               1e-15);
   EXPECT_EQ(ArcInv(log, 0), 0);
@@ -52,14 +52,14 @@ TEST(ArcInv, GivesZeroAndAMessageWhenItCannotConverge) {
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
-    report::MessageLog log;
+    model::MessageLog log;
     EXPECT_EQ(ArcInv(log, c.y), 0);
     EXPECT_EQ(Messages(log), Texts{"Error: ArcInv in unit math"});
   }
 }
 
 TEST(ArcCos, SubstitutesZeroAndNamesTheFailure) {
-  report::MessageLog log;
+  model::MessageLog log;
   EXPECT_EQ(ArcCos(log, 1), 0);
   EXPECT_NEAR(static_cast<double>(ArcCos(log, -1)), static_cast<double>(kPi), 1e-18);
   EXPECT_NEAR(static_cast<double>(ArcCos(log, 0.5L)), static_cast<double>(kPi / 3), 1e-15);
@@ -69,11 +69,11 @@ TEST(ArcCos, SubstitutesZeroAndNamesTheFailure) {
   EXPECT_EQ(ArcCos(log, -3), 0);  // recorded once
   EXPECT_EQ(Messages(log), Texts{"Error: function ArcCos in math"});
 
-  report::MessageLog quiet;
+  model::MessageLog quiet;
   EXPECT_EQ(ArcCosMsg(quiet, "", 1.0001L), 0);
   EXPECT_EQ(quiet.messageCount, 0);
 
-  report::MessageLog named;
+  model::MessageLog named;
   EXPECT_EQ(ArcCosMsg(named, "Fehler : kmess", -1.5L), 0);
   EXPECT_NEAR(static_cast<double>(ArcCosMsg(named, "Fehler : kmess", 0)),
               static_cast<double>(kPi / 2), 1e-18);
@@ -83,7 +83,7 @@ TEST(ArcCos, SubstitutesZeroAndNamesTheFailure) {
 }
 
 TEST(ArcSin, SubstitutesHalfPi) {
-  report::MessageLog log;
+  model::MessageLog log;
   EXPECT_NEAR(static_cast<double>(ArcSin(log, -1)), static_cast<double>(-kPi / 2), 1e-18);
   EXPECT_NEAR(static_cast<double>(ArcSin(log, 0.5L)), static_cast<double>(kPi / 6), 1e-15);
   EXPECT_EQ(log.messageCount, 0);
@@ -92,7 +92,7 @@ TEST(ArcSin, SubstitutesHalfPi) {
 }
 
 TEST(Tan, GuardsOnlyAnUndefinedCosine) {
-  report::MessageLog log;
+  model::MessageLog log;
   EXPECT_GT(std::fabs(Tan(log, kPi / 2)), 1e15L);  // an extended cosine is never exactly 0
   EXPECT_NEAR(static_cast<double>(Inv(log, DegToRad(30))), 0.0537514935913, 1e-12);
   EXPECT_EQ(log.messageCount, 0);
@@ -102,11 +102,11 @@ TEST(Tan, GuardsOnlyAnUndefinedCosine) {
 }
 
 TEST(PowerMsg, UsesTheMagnitudeOfANegativeBase) {
-  report::MessageLog log;
+  model::MessageLog log;
   EXPECT_NEAR(static_cast<double>(PowerMsg(log, "Fehler : Fp", -8, 1.0L / 3)), 2.0, 1e-15);
   EXPECT_EQ(Messages(log), Texts{"Fehler : Fp (pow)"});
 
-  report::MessageLog quiet;
+  model::MessageLog quiet;
   struct Case {
     const char* name;
     Extended x, y, want;
@@ -127,7 +127,7 @@ TEST(PowerMsg, UsesTheMagnitudeOfANegativeBase) {
 }
 
 TEST(SmallRoutines, Table) {
-  report::MessageLog log;
+  model::MessageLog log;
   EXPECT_EQ(IntPower(2, -2), 0.25L);
   EXPECT_EQ(IntPower(7.5L, 0), 1);
   EXPECT_NEAR(static_cast<double>(IntPower(1.4L, 4)), 3.8416, 1e-15);

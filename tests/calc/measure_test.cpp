@@ -119,7 +119,7 @@ TEST(Measurements, BallTooSmallIsReportedPerPart) {
   EXPECT_TRUE(found);
   EXPECT_FALSE(p.connection.log.fatal);
 
-  report::MessageLog log;
+  model::MessageLog log;
   BallDimFree(log, 24, 2, DegToRad(30), 0, 0, 0.3L);
   ASSERT_EQ(log.messageCount, 1);
   EXPECT_EQ(log.Message(1), "Fehler : Dm ball !");
@@ -130,7 +130,7 @@ TEST(Measurements, SpanAngleFailureIsReported) {
   test::SelfDefinedBlock(p, 50, 2, 24);
   RecalcAll(p);
   p.connection.x[1] = -11.5L;  // d / dx far above 1 / cos(alpha)
-  report::ResetMessages(p.connection.log);
+  model::ResetMessages(p.connection.log);
   SpanW(p, 1, p.connection.x[1]);
   ASSERT_GE(p.connection.log.messageCount, 1);
   EXPECT_EQ(p.connection.log.Message(1), "Fatal  : Zahnweite ! (acos)");

@@ -31,7 +31,7 @@ TEST(SizeClass, ClassBoundaries) {
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
-    report::MessageLog log;
+    model::MessageLog log;
     EXPECT_EQ(SizeClass(log, c.mn, c.dB), c.x);
     EXPECT_EQ(log.messageCount, 0);
   }
@@ -52,7 +52,7 @@ TEST(Tolerances, IndexExtremesAndTheirValues) {
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
-    report::MessageLog log;
+    model::MessageLog log;
     EXPECT_EQ(ToleranceIndex(log, c.series, c.mn, c.dB), c.index);
     EXPECT_EQ(TotalTolerance(log, c.series, c.mn, c.dB), c.total);
     EXPECT_EQ(SingleTolerance(log, c.series, c.mn, c.dB), c.single);
@@ -61,7 +61,7 @@ TEST(Tolerances, IndexExtremesAndTheirValues) {
 }
 
 TEST(Tolerances, ValuesFromADamagedFileAreReported) {
-  report::MessageLog log;
+  model::MessageLog log;
   EXPECT_EQ(TotalTolerance(log, 10, 5, 500), 9);        // index 36 -> 1
   EXPECT_EQ(SingleTolerance(log, 0, 1, 10), 6);         // index -2 -> 1
   EXPECT_EQ(ToothDeviationShaft(log, 19, 1, 10), -80);  // row 1
@@ -85,7 +85,7 @@ TEST(ToothDeviation, ShaftRowsAndMirroredHubRows) {
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
-    report::MessageLog log;
+    model::MessageLog log;
     const int got =
         c.part == 1 ? ToothDeviationShaft(log, c.pos, 2, 50) : ToothDeviationHub(log, c.pos, 2, 50);
     EXPECT_EQ(got, c.want);

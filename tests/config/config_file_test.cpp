@@ -10,6 +10,11 @@
 #include "support/test_program.h"
 
 namespace kv40::config {
+
+using model::Config;
+using model::kDefaultPlotCommand;
+using model::kDefaultProgram;
+using model::TextWindowRect;
 namespace {
 namespace fs = std::filesystem;
 

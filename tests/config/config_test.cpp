@@ -9,6 +9,13 @@
 #include "support/temp_dir.h"
 
 namespace kv40::config {
+
+using model::Config;
+using model::kDefaultPlotCommand;
+using model::kDefaultProgram;
+using model::kLayerCount;
+using model::kUpperLayerCount;
+using model::TextWindowRect;
 namespace {
 
 const ScreenInfo kScreen{1280, 1024, 96, 0, 0};

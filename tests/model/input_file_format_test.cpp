@@ -80,10 +80,10 @@ TEST(InputFileLines, ReadersTakeEveryWrittenFormAndCountGarbageAsZero) {
 
 struct Start {
   SpecState connection;
-  docu::DocuData docu;
+  model::DocuData docu;
   Start() {
     InitDefaults(connection);
-    docu::InitDocuData(docu, "01.02.2024");
+    model::InitDocuData(docu, "01.02.2024");
   }
 };
 

@@ -11,7 +11,7 @@
 #include "calc/driver.h"
 #include "model/input_file.h"
 #include "model/input_file_format.h"
-#include "report/message_log.h"
+#include "model/message_log.h"
 #include "support/sample_connection.h"
 #include "support/temp_dir.h"
 #include "support/test_program.h"
@@ -57,7 +57,7 @@ TEST_F(InputFileTest, SavedFileOpensAndSavesAgainByteIdentical) {
   test::TestProgram other;
   other.p.dataDir = "/nowhere/";
   other.p.modified = true;
-  report::AddMessage(other.p.connection.log, "Warnung: alt");
+  model::AddMessage(other.p.connection.log, "Warnung: alt");
   other.ui.AnswerOpenFile(Path("welle.k40"));
   LoadInputFile(other.p, "");
   ASSERT_FALSE(other.p.cancel);

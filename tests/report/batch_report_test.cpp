@@ -6,7 +6,7 @@
 
 #include <gtest/gtest.h>
 
-#include "docu/docu_data.h"
+#include "model/docu_data.h"
 #include "model/input_file_format.h"
 #include "model/spec_state.h"
 #include "support/run_program.h"
@@ -117,7 +117,7 @@ TEST(BatchReport, FailedCalculationEndsWithOneAndItsMessages) {
   test::TempDir dir;
   model::SpecState connection;
   model::InitDefaults(connection);  // no dimension block: z = 0
-  docu::DocuData docu;
+  model::DocuData docu;
   test::WriteBytes(dir / "leer.k40", model::InputFileBytes(connection, docu, {}).bytes);
   const auto r = test::RunKv40({"leer.k40", "/I", "/NOGUI"}, dir.path());
   EXPECT_EQ(r.exitCode, 1);

@@ -8,9 +8,9 @@
 #include "base/format.h"
 #include "base/text_file.h"
 #include "base/utf8.h"
+#include "model/message_log.h"
 #include "model/program.h"
 #include "report/message_help_file.h"
-#include "report/message_log.h"
 #include "support/temp_dir.h"
 
 namespace kv40::report {
@@ -84,7 +84,7 @@ std::vector<std::string> RecordedMessages() {
 
 bool MatchesAnyMessage(const std::string& line, const std::vector<std::string>& messages) {
   for (const std::string& m : messages) {
-    if (IsHelpKey(line, base::CutChars(m, kMessageLength))) return true;
+    if (IsHelpKey(line, base::CutChars(m, model::kMessageLength))) return true;
   }
   return false;
 }

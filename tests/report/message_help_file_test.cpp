@@ -6,9 +6,9 @@
 #include <gtest/gtest.h>
 
 #include "base/text_file.h"
+#include "model/message_log.h"
 #include "model/program.h"
 #include "report/message_help_file.h"
-#include "report/message_log.h"
 #include "support/temp_dir.h"
 
 namespace kv40::report {

@@ -8,9 +8,9 @@
 
 #include <gtest/gtest.h>
 
+#include "model/message_log.h"
 #include "report/message_help.h"
 #include "report/message_help_file.h"
-#include "report/message_log.h"
 #include "support/temp_dir.h"
 #include "support/test_program.h"
 

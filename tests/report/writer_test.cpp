@@ -11,7 +11,7 @@
 
 #include "base/codepage.h"
 #include "base/utf8.h"
-#include "report/message_log.h"
+#include "model/message_log.h"
 #include "report/writer.h"
 #include "support/temp_dir.h"
 #include "support/test_program.h"
@@ -226,7 +226,7 @@ TEST_F(Writer, MessageSectionInEachStyle) {
   test::WriteBytes(dir / "KV40.err", base::Utf8ToCp437("Titel\r\nFehler : Probe 1\r\n" + longCause +
                                                        "\r\nAbhilfe für Probe\r\n")
                                          .bytes);
-  report::AddMessage(p.connection.log, "Fehler : Probe 1 <a&b>");
+  model::AddMessage(p.connection.log, "Fehler : Probe 1 <a&b>");
 
   const std::string text = Run(report::kDeviceScreen, [&] {
     report::PageHeader(p, 1, 0);

@@ -3,7 +3,7 @@
 
 namespace kv40::test {
 
-void FillSampleConnection(model::SpecState& p, docu::DocuData& d) {
+void FillSampleConnection(model::SpecState& p, model::DocuData& d) {
   p.text[1] = "Welle für Getriebe Ölpumpe";
   p.text[2] = "Zweite Zeile";
   p.text[3] = "Dritte";

@@ -2,11 +2,11 @@
 // change entries, drawing texts and documents included.
 #pragma once
 
-#include "docu/docu_data.h"
+#include "model/docu_data.h"
 #include "model/spec_state.h"
 
 namespace kv40::test {
 
-void FillSampleConnection(model::SpecState& p, docu::DocuData& d);
+void FillSampleConnection(model::SpecState& p, model::DocuData& d);
 
 }  // namespace kv40::test

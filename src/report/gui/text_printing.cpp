@@ -19,7 +19,7 @@ constexpr int kDefaultLinesPerPage = 66;
 
 }  // namespace
 
-QFont ReportFont(const config::Config& c) {
+QFont ReportFont(const model::Config& c) {
   QFont font(QString::fromStdString(c.printFontName));
   font.setStyleHint(QFont::TypeWriter);
   font.setFixedPitch(true);

@@ -16,7 +16,7 @@ namespace kv40::report::gui {
 
 // The font of the text window and of printed reports: name, size and style of the
 // configuration (style bits: 1 bold, 2 italic, 4 underline, 8 strike-out); fixed pitch.
-QFont ReportFont(const config::Config& c);
+QFont ReportFont(const model::Config& c);
 
 struct PageRange {
   int from = 1;  // first page printed, 1-based

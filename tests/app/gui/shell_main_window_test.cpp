@@ -25,7 +25,7 @@
 #include "calc/driver.h"
 #include "model/gui/qt_ui.h"
 #include "model/input_file.h"
-#include "report/message_log.h"
+#include "model/message_log.h"
 #include "support/temp_dir.h"
 #include "support/test_program.h"
 
@@ -77,8 +77,8 @@ model::SpecState CalculatedSample() {
 void ForgetResults(model::Program& p) {
   p.connection.W = {};
   p.connection.MdR = {};
-  report::ResetMessages(p.connection.log);
-  report::AddMessage(p.connection.log, "Warnung: alt");
+  model::ResetMessages(p.connection.log);
+  model::AddMessage(p.connection.log, "Warnung: alt");
 }
 
 TEST(ShellMainWindow, SaveWithoutFileNameIsSaveAs) {
@@ -188,7 +188,7 @@ TEST(ShellMainWindow, MessageCountInTheViewMenu) {
   EXPECT_EQ(item->text().toStdString(), "&Fehlermeldungen (0)");
   EXPECT_FALSE(item->isEnabled());
   for (const char* m : {"Warnung: a", "Warnung: b", "Fehler : c", "Fehler : d", "Warnung: e"})
-    report::AddMessage(f.t.p.connection.log, m);
+    model::AddMessage(f.t.p.connection.log, m);
   f.w->Refresh();
   EXPECT_EQ(item->text().toStdString(), "&Fehlermeldungen (5)");
   EXPECT_TRUE(item->isEnabled());
@@ -289,7 +289,7 @@ TEST(ShellMainWindow, ViewItemsShowTheirReportInTheTextWindow) {
     SCOPED_TRACE(c.item);
     Window f;
     f.LoadSample();
-    report::AddMessage(f.t.p.connection.log, "Warnung: erfunden");
+    model::AddMessage(f.t.p.connection.log, "Warnung: erfunden");
     f.w->Refresh();
     f.t.desktop.shown.clear();
     f.Trigger(c.item);

@@ -30,7 +30,7 @@ std::vector<std::string> Differences(const SpecState& a, const SpecState& b) {
     const auto offset = reinterpret_cast<const char*>(&fa) - reinterpret_cast<const char*>(&a);
     const auto& fb = *reinterpret_cast<const Field*>(reinterpret_cast<const char*>(&b) + offset);
     bool same = true;
-    if constexpr (std::is_same_v<Field, report::MessageLog>) {
+    if constexpr (std::is_same_v<Field, model::MessageLog>) {
       same =
           fa.messageCount == fb.messageCount && fa.messages == fb.messages && fa.fatal == fb.fatal;
     } else {

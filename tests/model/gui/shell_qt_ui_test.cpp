@@ -17,8 +17,8 @@
 #include "app/gui/shell_dialog_script.h"
 #include "base/text_file.h"
 #include "model/dialogs.h"
+#include "model/message_log.h"
 #include "report/message_help.h"
-#include "report/message_log.h"
 #include "support/temp_dir.h"
 #include "support/test_program.h"
 
@@ -186,7 +186,7 @@ TEST(ShellQtUi, MessageListOpensThelperrWhichSavesAnEditedCause) {
   f.t.p.config.pltDir = dir.path().string() + "/";
   f.t.p.config.tempDir = (dir / "tmp").string() + "/";
   f.t.p.config.helpLevel = 2;  // the list opens on the first message
-  report::AddMessage(f.t.p.connection.log, "Fatal  : z = 0 !");
+  model::AddMessage(f.t.p.connection.log, "Fatal  : z = 0 !");
 
   test::DialogScript script;
   script.Then([](QWidget& d) {

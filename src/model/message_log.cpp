@@ -1,10 +1,10 @@
 // Recording messages: cut to 36 characters, recorded once, at most 11.
-#include "report/message_log.h"
+#include "model/message_log.h"
 
 #include "base/check.h"
 #include "base/utf8.h"
 
-namespace kv40::report {
+namespace kv40::model {
 
 const std::string& MessageLog::Message(int i) const {
   KV40_CHECK(i >= 1 && i <= kMaxMessages);
@@ -26,4 +26,4 @@ void ResetMessages(MessageLog& log) {
   log.fatal = false;
 }
 
-}  // namespace kv40::report
+}  // namespace kv40::model

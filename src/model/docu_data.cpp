@@ -1,7 +1,7 @@
 // Start state of the drawing documentation.
-#include "docu/docu_data.h"
+#include "model/docu_data.h"
 
-namespace kv40::docu {
+namespace kv40::model {
 
 void InitDocuData(DocuData& docu, const std::string& today) {
   docu = DocuData{};
@@ -12,4 +12,4 @@ void InitDocuData(DocuData& docu, const std::string& today) {
     doc.program = kDefaultDocumentProgram;
 }
 
-}  // namespace kv40::docu
+}  // namespace kv40::model

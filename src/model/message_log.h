@@ -7,7 +7,7 @@
 
 #include "base/part_pair.h"
 
-namespace kv40::report {
+namespace kv40::model {
 
 inline constexpr int kMaxMessages = 11;
 inline constexpr int kMessageLength = 36;  // characters kept of each text
@@ -26,4 +26,4 @@ void AddMessage(MessageLog& log, std::string_view text);
 // Empties the log and clears the fatal flag (the start of every calculation).
 void ResetMessages(MessageLog& log);
 
-}  // namespace kv40::report
+}  // namespace kv40::model

@@ -3,9 +3,9 @@
 
 #include <gtest/gtest.h>
 
-#include "report/message_log.h"
+#include "model/message_log.h"
 
-namespace kv40::report {
+namespace kv40::model {
 namespace {
 
 TEST(MessageLog, RecordsEachTextOnceInOrder) {
@@ -79,4 +79,4 @@ TEST(MessageLog, ResetEmptiesTheLogAndClearsFatal) {
 }
 
 }  // namespace
-}  // namespace kv40::report
+}  // namespace kv40::model

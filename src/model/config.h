@@ -8,7 +8,7 @@
 #include "base/format.h"
 #include "base/part_pair.h"
 
-namespace kv40::config {
+namespace kv40::model {
 
 inline constexpr int kLayerCount = 6;        // configurable CAD layers 0..5
 inline constexpr int kUpperLayerCount = 16;  // layers 16..31
@@ -132,4 +132,4 @@ struct Config {
   std::array<bool, 4> titleBlockFlags{false, false, false, false};
 };
 
-}  // namespace kv40::config
+}  // namespace kv40::model

@@ -8,7 +8,7 @@
 #include "base/clock.h"
 #include "base/part_pair.h"
 
-namespace kv40::docu {
+namespace kv40::model {
 
 inline constexpr int kMaxChanges = 25;
 inline constexpr int kMaxDrawingTexts = 8;
@@ -67,4 +67,4 @@ inline constexpr const char* kDefaultDocumentProgram = "xdg-open";
 // Start state: no changes, the three first title-block dates are today, nothing else.
 void InitDocuData(DocuData& docu, const std::string& today);
 
-}  // namespace kv40::docu
+}  // namespace kv40::model
