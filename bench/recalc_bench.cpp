@@ -2,16 +2,15 @@
 #include <benchmark/benchmark.h>
 
 #include "calc/driver.h"
-#include "model/program.h"
+#include "model/spec_state.h"
 
 namespace {
 
 using kv40::Extended;
 
 // DIN 5480 W 50 x 2 x 24 entered as a self-defined block, with a load.
-void TypicalBlock(kv40::model::Program& p) {
-  kv40::model::InitDefaults(p.connection);
-  auto& s = p.connection;
+void TypicalBlock(kv40::model::SpecState& s) {
+  kv40::model::InitDefaults(s);
   const Extended dB = 50, m = 2;
   const int z = 24;
   const Extended xm = (dB - m * z - 1.1L * m) / 2;
@@ -31,11 +30,13 @@ void TypicalBlock(kv40::model::Program& p) {
 }
 
 void BM_RecalcAll(benchmark::State& state) {
-  kv40::model::Program p;
-  TypicalBlock(p);
+  kv40::model::SpecState s;
+  TypicalBlock(s);
+  const kv40::base::NumberFormat nf;
+  bool cancel = false;
   for (auto _ : state) {
-    kv40::calc::RecalcAll(p);
-    benchmark::DoNotOptimize(p.connection.MdR);
+    kv40::calc::RecalcAll(s, nf, cancel);
+    benchmark::DoNotOptimize(s.MdR);
   }
 }
 BENCHMARK(BM_RecalcAll);
@@ -43,11 +44,13 @@ BENCHMARK(BM_RecalcAll);
 // A fixed number of runs, for counting instructions per call: run this benchmark alone under
 // valgrind --tool=callgrind --toggle-collect='kv40::calc::RecalcAll*' and divide by 1000.
 void BM_RecalcAllFixed(benchmark::State& state) {
-  kv40::model::Program p;
-  TypicalBlock(p);
+  kv40::model::SpecState s;
+  TypicalBlock(s);
+  const kv40::base::NumberFormat nf;
+  bool cancel = false;
   for (auto _ : state) {
-    kv40::calc::RecalcAll(p);
-    benchmark::DoNotOptimize(p.connection.MdR);
+    kv40::calc::RecalcAll(s, nf, cancel);
+    benchmark::DoNotOptimize(s.MdR);
   }
 }
 BENCHMARK(BM_RecalcAllFixed)->Iterations(1000);

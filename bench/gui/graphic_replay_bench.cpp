@@ -7,7 +7,7 @@
 #include <cstdlib>
 #include <random>
 
-#include "cad/gui/replay.h"
+#include "gui/cad/replay.h"
 
 namespace {
 

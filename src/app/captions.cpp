@@ -229,11 +229,11 @@ const char* CapName(Cap c) {
   return kNames[static_cast<int>(c)];
 }
 
-void LoadMenuCaptions(model::Program& p, int i) {
+void LoadMenuCaptions(Program& p, int i) {
   if (i >= 1 && i <= kLanguageCount) p.captions.menu = i;
 }
 
-void LoadTermCaptions(model::Program& p, int i) {
+void LoadTermCaptions(Program& p, int i) {
   if (TermLanguage(i)) p.captions.term = i;
 }
 
@@ -242,7 +242,7 @@ std::string CaptionIn(Cap c, int i) {
   return RowOf(c).text[static_cast<std::size_t>(i - 1)];
 }
 
-std::string Caption(const model::Program& p, Cap c) {
+std::string Caption(const Program& p, Cap c) {
   return CaptionIn(c, IsTermCaption(c) ? p.captions.term : p.captions.menu);
 }
 

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "model/program.h"
+#include "app/program.h"
 
 namespace kv40::app {
 
@@ -85,11 +85,11 @@ bool IsTermCaption(Cap c);
 const char* CapName(Cap c);
 
 // The menu vocabulary takes language i (1..9); any other i changes nothing.
-void LoadMenuCaptions(model::Program& p, int i);
+void LoadMenuCaptions(Program& p, int i);
 // The term vocabulary takes language i (1, 2, 7 or 8); any other i changes nothing.
-void LoadTermCaptions(model::Program& p, int i);
+void LoadTermCaptions(Program& p, int i);
 // The entry's text in the language its vocabulary holds (UTF-8, "&" marks the access key).
-std::string Caption(const model::Program& p, Cap c);
+std::string Caption(const Program& p, Cap c);
 // The entry's text in language i; empty when that vocabulary has no text for i.
 std::string CaptionIn(Cap c, int i);
 

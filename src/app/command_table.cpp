@@ -11,8 +11,6 @@
 namespace kv40::app {
 namespace {
 
-using model::Program;
-
 // ---- captions ----
 template <Cap c>
 std::string One(const Program& p) {

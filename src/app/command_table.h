@@ -6,13 +6,13 @@
 #include <span>
 #include <string>
 
+#include "app/program.h"
 #include "app/shell.h"
-#include "model/program.h"
 
 namespace kv40::app {
 
-using Handler = void (*)(model::Program& p, Shell& shell);
-using CaptionFn = std::string (*)(const model::Program& p);
+using Handler = void (*)(Program& p, Shell& shell);
+using CaptionFn = std::string (*)(const Program& p);
 
 struct MenuEntry {
   int level;             // 0: menu of the menu bar, 1: its item or submenu, 2: submenu item

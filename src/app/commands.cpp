@@ -3,11 +3,22 @@
 
 #include "app/captions.h"
 #include "calc/driver.h"
+#include "model/input_file.h"
 #include "report/message_help.h"
 
 namespace kv40::app {
 
-void QuickInput(model::Program& p, Shell& shell) {
+void Recalculate(model::Session& p) {
+  calc::RecalcAll(p.connection, p.fmt(), p.cancel);
+}
+
+bool OpenInputFile(model::Session& p, const std::string& name) {
+  if (!model::LoadInputFile(p, name)) return false;
+  Recalculate(p);
+  return true;
+}
+
+void QuickInput(Program& p, Shell& shell) {
   for (InputDialog d : {InputDialog::Text, InputDialog::Dimensions, InputDialog::Tolerances,
                         InputDialog::Measurement, InputDialog::Material, InputDialog::Load}) {
     shell.RunDialog(d);
@@ -15,40 +26,40 @@ void QuickInput(model::Program& p, Shell& shell) {
   }
   if (p.cancel) {
     p.cancel = false;
-    calc::RecalcAll(p);
+    Recalculate(p);
     return;
   }
-  calc::RecalcAll(p);
+  Recalculate(p);
   p.modified = true;
   report::ShowMessageList(p);
 }
 
-void EditStep(model::Program& p, Shell& shell, InputDialog dialog) {
+void EditStep(Program& p, Shell& shell, InputDialog dialog) {
   p.cancel = false;
   shell.RunDialog(dialog);
   if (p.cancel) return;
   p.modified = true;
-  calc::RecalcAll(p);
+  Recalculate(p);
   shell.Refresh();
 }
 
-void EditMaterial(model::Program& p, Shell& shell) {
+void EditMaterial(Program& p, Shell& shell) {
   p.cancel = false;
   shell.RunDialog(InputDialog::Material);
   if (!p.cancel) p.modified = true;
   // A cancelled dialog stored nothing; the calculation must not stop for its cancel.
   p.cancel = false;
-  calc::RecalcAll(p);
+  Recalculate(p);
   shell.Refresh();
 }
 
-void EditText(model::Program& p, Shell& shell) {
+void EditText(Program& p, Shell& shell) {
   p.cancel = false;
   shell.RunDialog(InputDialog::Text);
   if (!p.cancel) p.modified = true;
 }
 
-void SetLanguage(model::Program& p, Shell& shell, int i) {
+void SetLanguage(Program& p, Shell& shell, int i) {
   p.config.language = i;
   LoadMenuCaptions(p, i);
   LoadTermCaptions(p, i);
@@ -56,7 +67,7 @@ void SetLanguage(model::Program& p, Shell& shell, int i) {
   shell.UpdateTitle();
 }
 
-std::string ErrorItemCaption(const model::Program& p) {
+std::string ErrorItemCaption(const Program& p) {
   return Caption(p, Cap::ErrorMessages) + " (" + std::to_string(p.connection.log.messageCount) +
          ")";
 }

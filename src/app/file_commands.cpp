@@ -23,7 +23,7 @@ bool IsSeparator(char c) {
 
 // A new connection starts with an empty change list and title block; the drawing is by
 // today's user.
-void ClearDocumentation(model::Program& p) {
+void ClearDocumentation(Program& p) {
   model::DocuData& d = p.docu;
   d.changeList = {};
   d.changeCount = 0;
@@ -40,7 +40,7 @@ void ClearDocumentation(model::Program& p) {
 
 }  // namespace
 
-void AskSaveChanges(model::Program& p) {
+void AskSaveChanges(Program& p) {
   if (p.startedWithFile && p.config.archiveMode) {
     p.modified = false;
     return;
@@ -66,7 +66,7 @@ void AskSaveChanges(model::Program& p) {
   }
 }
 
-std::string WindowTitle(const model::Program& p) {
+std::string WindowTitle(const Program& p) {
   std::string title = model::kProgramTitle;
   if (p.currentFile.empty()) return title;
   title += "  -  " + p.currentFile;
@@ -74,7 +74,7 @@ std::string WindowTitle(const model::Program& p) {
   return title;
 }
 
-void FileNew(model::Program& p, Shell& shell) {
+void FileNew(Program& p, Shell& shell) {
   p.cancel = false;
   AskSaveChanges(p);
   if (p.cancel) return;
@@ -90,17 +90,17 @@ void FileNew(model::Program& p, Shell& shell) {
   p.modified = true;
 }
 
-void FileOpen(model::Program& p) {
+void FileOpen(Program& p) {
   p.cancel = false;
   AskSaveChanges(p);
   if (p.cancel) return;
-  model::LoadInputFile(p, "");
+  OpenInputFile(p, "");
   if (p.cancel) return;
   p.modified = false;
   model::AddRecentFile(p, p.currentFile);
 }
 
-void FileSave(model::Program& p) {
+void FileSave(Program& p) {
   if (p.currentFile.empty()) {
     FileSaveAs(p);
     return;
@@ -110,7 +110,7 @@ void FileSave(model::Program& p) {
   if (!p.cancel) p.modified = false;
 }
 
-void FileSaveAs(model::Program& p) {
+void FileSaveAs(Program& p) {
   p.cancel = false;
   model::SaveInputFile(p, "");
   if (p.cancel) return;
@@ -118,7 +118,7 @@ void FileSaveAs(model::Program& p) {
   model::AddRecentFile(p, p.currentFile);
 }
 
-void OpenRecentFile(model::Program& p, Shell& shell, int i) {
+void OpenRecentFile(Program& p, Shell& shell, int i) {
   p.cancel = false;
   AskSaveChanges(p);
   if (p.cancel) return;
@@ -139,7 +139,7 @@ void OpenRecentFile(model::Program& p, Shell& shell, int i) {
   const bool plainName = parts.name.find('.') == std::string::npos &&
                          path.ends_with(std::string(".") + model::kFileExt);
   p.dataDir = parts.folder;
-  model::LoadInputFile(p, path);
+  OpenInputFile(p, path);
   if (p.cancel) {
     p.currentFile = oldFile;
     p.dataDir = oldDir;
@@ -172,7 +172,7 @@ std::string RecentItemCaption(int i, const std::string& path) {
   return "&" + std::to_string(i) + " " + escaped;
 }
 
-bool CloseQuery(model::Program& p) {
+bool CloseQuery(Program& p) {
   p.cancel = false;
   AskSaveChanges(p);
   if (p.cancel) return false;
@@ -189,7 +189,7 @@ bool CloseQuery(model::Program& p) {
   return true;
 }
 
-void ProgramEnd(model::Program& p, int languageAtStart) {
+void ProgramEnd(Program& p, int languageAtStart) {
   p.cancel = false;
   model::SaveRecentFiles(p);
   if (p.config.language != languageAtStart) config::WriteConfig(p);

@@ -36,7 +36,7 @@ std::string GuiModulePath() {
   return beside.string();
 }
 
-int RunGuiModule(model::Program& p, int argc, char** argv) {
+int RunGuiModule(Program& p, int argc, char** argv) {
   const std::string path = GuiModulePath();
   void* module = dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);
   if (module == nullptr) {

@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "model/program.h"
+#include "app/program.h"
 
 namespace kv40::app {
 
@@ -12,7 +12,7 @@ inline constexpr int kGuiAbiVersion = 1;
 
 // The module's entry points (C linkage, looked up by name).
 using GuiAbiFn = int (*)();
-using GuiRunFn = int (*)(model::Program* program, int argc, char** argv);
+using GuiRunFn = int (*)(Program* program, int argc, char** argv);
 
 // True when a window system is reachable (X11, Wayland, or a Qt platform set explicitly).
 bool DisplayAvailable();
@@ -25,6 +25,6 @@ std::string GuiModulePath();
 
 // Loads the module and runs the interactive program; returns its exit code. A missing or
 // broken module prints a clear message to standard error and returns 1.
-int RunGuiModule(model::Program& p, int argc, char** argv);
+int RunGuiModule(Program& p, int argc, char** argv);
 
 }  // namespace kv40::app

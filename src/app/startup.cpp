@@ -5,6 +5,7 @@
 #include <cstdlib>
 #include <filesystem>
 
+#include "app/commands.h"
 #include "app/gui_loader.h"
 #include "app/user_data.h"
 #include "base/format.h"
@@ -32,7 +33,7 @@ std::string StemOf(const std::string& file) {
   return fs::path(file).stem().string();
 }
 
-int ShowUsage(model::Program& p) {
+int ShowUsage(Program& p) {
   const auto lines = UsageLines();
   for (auto& line : p.itemLines)
     line.clear();
@@ -43,19 +44,19 @@ int ShowUsage(model::Program& p) {
 }
 
 // Loads the batch file; nullopt when it could not be read (exit code 1 then).
-bool LoadBatchFile(model::Program& p, const CommandLine& cl) {
-  model::LoadInputFile(p, cl.file);
+bool LoadBatchFile(Program& p, const CommandLine& cl) {
+  OpenInputFile(p, cl.file);
   if (p.cancel) return false;
   p.currentFile = StemOf(cl.file);
   return true;
 }
 
-int RunBatch(model::Program& p, const CommandLine& cl) {
+int RunBatch(Program& p, const CommandLine& cl) {
   if (!LoadBatchFile(p, cl)) return 1;
   switch (cl.mode) {
     case StartMode::BatchJson: {
       const fs::path out = p.currentFile + ".json";
-      if (!calc::WriteResultsJson(p, out)) {
+      if (!calc::WriteResultsJson(p.connection, out)) {
         std::fprintf(stderr, "KV40: %s kann nicht geschrieben werden.\n", out.c_str());
         return 1;
       }
@@ -74,13 +75,13 @@ int RunBatch(model::Program& p, const CommandLine& cl) {
 }
 
 // A start with a file name: work on that file for the whole run.
-std::optional<int> StartWithFile(model::Program& p, const CommandLine& cl) {
+std::optional<int> StartWithFile(Program& p, const CommandLine& cl) {
   if (cl.file.find('.') == std::string::npos) {
     model::ShowError(p, "Erweiterung .k40 muß mit angegeben werden");
     return 0;
   }
   p.showErrors = false;
-  model::LoadInputFile(p, cl.file);
+  OpenInputFile(p, cl.file);
   p.startedWithFile = true;
   p.showErrors = true;
   if (p.cancel) {
@@ -92,7 +93,7 @@ std::optional<int> StartWithFile(model::Program& p, const CommandLine& cl) {
   return std::nullopt;
 }
 
-std::optional<int> FollowCommandLine(model::Program& p, const CommandLine& cl) {
+std::optional<int> FollowCommandLine(Program& p, const CommandLine& cl) {
   if (cl.mode == StartMode::Interactive) return std::nullopt;
   if (cl.mode == StartMode::Usage) return ShowUsage(p);
   p.currentFile = cl.file;
@@ -120,7 +121,7 @@ bool IsUserFolder(const std::string& dataDir, const std::string& entry) {
   return folder.parent_path() == data;
 }
 
-std::optional<int> AskUser(model::Program& p) {
+std::optional<int> AskUser(Program& p) {
   std::string entry;
   if (!model::AskText(p, "Passwort (User) eingeben ...", 8, entry)) return 0;
   const std::string data = WithSlash(p.config.dataDir);
@@ -136,7 +137,7 @@ std::optional<int> AskUser(model::Program& p) {
   return std::nullopt;
 }
 
-void InitProgram(model::Program& p, const std::vector<std::string>& args) {
+void InitProgram(Program& p, const std::vector<std::string>& args) {
   model::InitDefaults(p.connection);
   model::InitDocuData(p.docu, base::DateText(p.fmt(), p.Now()));
   p.args = args;
@@ -146,7 +147,7 @@ void InitProgram(model::Program& p, const std::vector<std::string>& args) {
   p.userMode = UserModeFromEnvironment();
 }
 
-std::optional<int> RunStartUp(model::Program& p, const CommandLine& cl, ScreenSize screen) {
+std::optional<int> RunStartUp(Program& p, const CommandLine& cl, ScreenSize screen) {
   if (p.configDir.empty()) p.configDir = config::DefaultConfigDir();
   std::error_code ec;
   const bool ownConfig = fs::exists(config::ConfigFileName(p), ec);
@@ -173,14 +174,14 @@ std::optional<int> RunStartUp(model::Program& p, const CommandLine& cl, ScreenSi
     model::LoadDefaultInputFile(p);
   }
   p.cancel = false;
-  calc::RecalcAll(p);
+  Recalculate(p);
   p.cancel = false;
   p.modified = false;
   return std::nullopt;
 }
 
 int Main(int argc, char** argv) {
-  model::Program p;
+  Program p;
   base::SystemClock clock;
   model::BatchUi batchUi;
   model::ProcessDesktop desktop;

@@ -19,7 +19,7 @@ std::string UserDataDir() {
   return base::AddBackslash((base / ".local" / "share" / "kv40").string());
 }
 
-void UseUserDataFolder(model::Program& p, const std::string& shippedDir) {
+void UseUserDataFolder(Program& p, const std::string& shippedDir) {
   if (config::FolderWritable(shippedDir)) return;
   const fs::path own = UserDataDir();
   std::error_code ec;

@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "model/program.h"
+#include "app/program.h"
 
 namespace kv40::app {
 
@@ -15,6 +15,6 @@ std::string UserDataDir();
 // program writes into (data, CAD, EDI) become the user's data folder and its "cad" and "edi"
 // subfolders, created on first use; the shipped input files are copied into it once. The
 // user's own configuration, once saved, decides from then on.
-void UseUserDataFolder(model::Program& p, const std::string& shippedDir);
+void UseUserDataFolder(Program& p, const std::string& shippedDir);
 
 }  // namespace kv40::app

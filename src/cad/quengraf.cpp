@@ -15,13 +15,13 @@ constexpr std::size_t kMaxTextChars = 254;
 
 }  // namespace
 
-bool Header(model::Program& p, Extended xmin, Extended ymin, Extended xmax, Extended ymax) {
+bool Header(GraphicSession& p, Extended xmin, Extended ymin, Extended xmax, Extended ymax) {
   if (p.graphic.Header(xmin, ymin, xmax, ymax)) return true;
   p.cancel = true;
   return false;
 }
 
-bool SetWindow(model::Program& p, bool iso, bool border, Extended vpLeft, Extended vpBottom,
+bool SetWindow(GraphicSession& p, bool iso, bool border, Extended vpLeft, Extended vpBottom,
                Extended vpRight, Extended vpTop, Extended xmin, Extended ymin, Extended xmax,
                Extended ymax) {
   if (p.graphic.SetWindow(iso, border, vpLeft, vpBottom, vpRight, vpTop, xmin, ymin, xmax, ymax)) {
@@ -31,21 +31,21 @@ bool SetWindow(model::Program& p, bool iso, bool border, Extended vpLeft, Extend
   return false;
 }
 
-void OutTextXY(model::Program& p, Extended x, Extended y, const std::string& text) {
+void OutTextXY(GraphicSession& p, Extended x, Extended y, const std::string& text) {
   p.graphic.OutTextXY(x, y, base::CharCount(text) > kMaxTextChars ? std::string() : text);
 }
 
-void DrawLogo(model::Program& p) {
+void DrawLogo(GraphicSession& p) {
   p.graphic.Clear();
   if (!p.graphic.DrawLogo()) p.cancel = true;
   p.graphic.ClearViewPort();
 }
 
-void ShowMessage(model::Program& p, const std::string& text) {
+void ShowMessage(GraphicSession& p, const std::string& text) {
   model::ShowInfo(p, text);
 }
 
-bool CheckFileReadable(model::Program& p, const std::string& name) {
+bool CheckFileReadable(GraphicSession& p, const std::string& name) {
   std::error_code ec;
   if (std::filesystem::is_regular_file(name, ec) && std::ifstream(name, std::ios::binary)) {
     return true;

@@ -86,38 +86,34 @@ void PointedToothUndercutClearance(model::SpecState& s, int i) {
   }
 }
 
-void MeasuringValues(model::Program& p, int i) {
-  auto& s = p.connection;
+void MeasuringValues(model::SpecState& s, const base::NumberFormat& nf, int i) {
   auto& log = s.log;
-  const Extended dm = ProposeDM(p, s.z[i], s.betaRad, s.alphaRad, s.xemaxM[i], s.mn);
+  const Extended dm = ProposeDM(log, nf, s.z[i], s.betaRad, s.alphaRad, s.xemaxM[i], s.mn);
   // no proposal (0): nothing to compare the user's ball with
   if (dm != kNoProposal && PercentDiff(dm, s.DM[i]) > 50) {
     RecordPart(log, "Messkugeldurchmesser ", i, " !");
   }
-  const int k = ProposeK(p, s.z[i], s.betaRad, s.alphaRad, s.xemaxM[i], s.mn);
+  const int k = ProposeK(log, s.z[i], s.betaRad, s.alphaRad, s.xemaxM[i], s.mn);
   if (PercentDiff(k, s.k[i]) > 50) RecordPart(log, "Messzaehnezahl ", i, " !");
   if (s.Ase[i] > s.Aau) RecordPart(log, "Warnung: Asne < Aau !  (", i, ")");
 }
 
 }  // namespace
 
-void CalcCentreDistance(model::Program& p) {
-  auto& s = p.connection;
+void CalcCentreDistance(model::SpecState& s) {
   if (s.log.fatal) return;
   // centre distance 0: the geometry step sets the operating pressure angle again
   s.alphawt = 0;
   s.sumX = 0;
 }
 
-void CalcPairData(model::Program& p) {
-  auto& s = p.connection;
+void CalcPairData(model::SpecState& s) {
   InterferenceLimits(s);
   UsableRootDiameters(s);
   SlidingAndTipInterference(s);
 }
 
-void CheckAccuracy(model::Program& p) {
-  auto& s = p.connection;
+void CheckAccuracy(model::SpecState& s) {
   auto& log = s.log;
   for (int i = 1; i <= 2; ++i) {
     const Extended q = IntPower(1.4L, s.Q[i] - 5);
@@ -133,17 +129,15 @@ void CheckAccuracy(model::Program& p) {
   }
 }
 
-void CheckWarnings(model::Program& p) {
-  auto& s = p.connection;
+void CheckWarnings(model::SpecState& s, const base::NumberFormat& nf) {
   for (int i = 1; i <= 2; ++i)
     PointedToothUndercutClearance(s, i);
   if (s.z[2] < 0 && s.Y < 0) model::AddMessage(s.log, "Eingriffstörungen !");
   for (int i = 1; i <= 2; ++i)
-    MeasuringValues(p, i);
+    MeasuringValues(s, nf, i);
 }
 
-void DrawingValues(model::Program& p, const PartPair<Extended>& xe) {
-  auto& s = p.connection;
+void DrawingValues(model::SpecState& s, const PartPair<Extended>& xe) {
   const Extended t = std::tan(s.alphaRad);
   for (int i = 1; i <= 2; ++i) {
     s.sne[i] = (kPi / 2 + 2 * xe[i] * t) * s.mn;

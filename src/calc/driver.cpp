@@ -74,37 +74,33 @@ bool TipRootDiffer(model::SpecState& s) {
   return true;
 }
 
-void SplineDesignations(model::Program& p) {
-  auto& s = p.connection;
-  const std::string size = base::FormatSig(p.fmt(), s.dB) + " x " + base::FormatSig(p.fmt(), s.mn) +
-                           " x " + base::IntToText(s.z[1]) + " x ";
+void SplineDesignations(model::SpecState& s, const base::NumberFormat& nf) {
+  const std::string size = base::FormatSig(nf, s.dB) + " x " + base::FormatSig(nf, s.mn) + " x " +
+                           base::IntToText(s.z[1]) + " x ";
   s.bezDin = "DIN 5480 - " + size + s.tolcode[2] + " " + s.tolcode[1];
   s.bez[1] = "DIN 5480 - W " + size + s.tolcode[1];
   s.bez[2] = "DIN 5480 - N " + size + s.tolcode[2];
 }
 
 // ISO 286 limits of the root and tip diameters; the hub's are stored negative.
-void DiameterLimits(model::Program& p) {
-  auto& s = p.connection;
-  s.dfLim[1] = s.df[1] + 0.001L * IsoDeviation(p, "h12", s.df[1]).lower;
-  s.dfLim[2] = s.df[2] - 0.001L * IsoDeviation(p, "H12", -s.df[2]).upper;
-  s.daLim[1] = s.da0[1] + 0.001L * IsoDeviation(p, "h11", s.da0[1]).lower;
-  s.daLim[2] = s.da0[2] - 0.001L * IsoDeviation(p, "H11", -s.da0[2]).upper;
+void DiameterLimits(model::SpecState& s, bool& cancel) {
+  s.dfLim[1] = s.df[1] + 0.001L * IsoDeviation(cancel, "h12", s.df[1]).lower;
+  s.dfLim[2] = s.df[2] - 0.001L * IsoDeviation(cancel, "H12", -s.df[2]).upper;
+  s.daLim[1] = s.da0[1] + 0.001L * IsoDeviation(cancel, "h11", s.da0[1]).lower;
+  s.daLim[2] = s.da0[2] - 0.001L * IsoDeviation(cancel, "H11", -s.da0[2]).upper;
 }
 
 // Designations after the DIN 5482 block (hub diameters d1 and d2 for both parts).
-void BlockDesignations(model::Program& p) {
-  auto& s = p.connection;
+void BlockDesignations(model::SpecState& s, const base::NumberFormat& nf) {
   const std::string size =
-      base::FormatSig(p.fmt(), s.d1) + " x " + base::FormatSig(p.fmt(), s.d2) + " DIN 5482";
+      base::FormatSig(nf, s.d1) + " x " + base::FormatSig(nf, s.d2) + " DIN 5482";
   s.bez[1] = "B " + size;
   s.bez[2] = "A " + size;
 }
 
 }  // namespace
 
-void ApplyDin5482(model::Program& p) {
-  auto& s = p.connection;
+void ApplyDin5482(model::SpecState& s) {
   if (s.z5482 == 0) return RecordFatal(s.log, "Fatal  : z = 0 !");
   s.z[1] = s.z5482;
   s.z[2] = Negated(s.z5482);
@@ -127,8 +123,7 @@ void ApplyDin5482(model::Program& p) {
   s.kP0Star[2] = s.kmin / s.mn;
 }
 
-void CalcSpline(model::Program& p) {
-  auto& s = p.connection;
+void CalcSpline(model::SpecState& s, const base::NumberFormat& nf, bool& cancel) {
   s.calcFlag = true;
   model::ResetMessages(s.log);
   s.alphaRad = DegToRad(s.alpha);
@@ -139,8 +134,8 @@ void CalcSpline(model::Program& p) {
   PrepareParts(s);
 
   // The first pass only provides df and da0 for the tip/root check; its messages go.
-  CheckBasicData(p);
-  CalcGeometry(p);
+  CheckBasicData(s);
+  CalcGeometry(s, cancel);
   model::ResetMessages(s.log);
   if (!TipRootDiffer(s)) return;
   for (int i = 1; i <= 2; ++i) {
@@ -148,49 +143,49 @@ void CalcSpline(model::Program& p) {
     s.da[i] = s.da0[i] - 2 * s.kmn[i];
   }
 
-  CheckBasicData(p);
-  CalcCentreDistance(p);
-  CalcGeometry(p);
-  if (p.cancel) return;
-  CalcToothData(p);
-  CalcMeasurements(p);
-  if (!CalcSingleMeasurements(p)) return;
-  SplineDesignations(p);
-  CheckWarnings(p);
-  CalcLoadCapacity(p);
+  CheckBasicData(s);
+  CalcCentreDistance(s);
+  CalcGeometry(s, cancel);
+  if (cancel) return;
+  CalcToothData(s);
+  CalcMeasurements(s);
+  if (!CalcSingleMeasurements(s)) return;
+  SplineDesignations(s, nf);
+  CheckWarnings(s, nf);
+  CalcLoadCapacity(s, nf);
 }
 
-void RecalcAll(model::Program& p) {
+void RecalcAll(model::SpecState& s, const base::NumberFormat& nf, bool& cancel) {
   // every run starts with an empty log, also when the block cannot be converted
-  model::ResetMessages(p.connection.log);
-  ApplyDin5482(p);
-  if (p.connection.log.fatal) return;
-  CalcSpline(p);
-  DiameterLimits(p);  // also after a calculation that ended early
-  BlockDesignations(p);
+  model::ResetMessages(s.log);
+  ApplyDin5482(s);
+  if (s.log.fatal) return;
+  CalcSpline(s, nf, cancel);
+  DiameterLimits(s, cancel);  // also after a calculation that ended early
+  BlockDesignations(s, nf);
 }
 
-void RecalcDimensions(model::Program& p, int pickedRow) {
-  auto& s = p.connection;
+void RecalcDimensions(model::SpecState& s, const base::NumberFormat& nf, bool& cancel,
+                      int pickedRow) {
   model::ResetMessages(s.log);
   s.normRow = pickedRow;
-  ApplyDin5482(p);
+  ApplyDin5482(s);
   if (s.log.fatal) return;
   const Extended alpha = DegToRad(s.alpha);
   // a ball diameter that cannot be proposed keeps the user's
   for (int i = 2; i >= 1; --i) {
-    const Extended dm = ProposeDM(p, s.z[i], 0, alpha, s.x[i], s.mn);
+    const Extended dm = ProposeDM(s.log, nf, s.z[i], 0, alpha, s.x[i], s.mn);
     if (dm != kNoProposal) s.DM[i] = dm;
   }
-  s.k[1] = ProposeK(p, s.z[1], 0, alpha, s.x[1], s.mn);
-  s.k[2] = ProposeK(p, s.z[2], 0, alpha, s.x[2], s.mn);
+  s.k[1] = ProposeK(s.log, s.z[1], 0, alpha, s.x[1], s.mn);
+  s.k[2] = ProposeK(s.log, s.z[2], 0, alpha, s.x[2], s.mn);
   s.tolfeld = Pair<Word>(8, 3);
   s.tolreihe = Pair<Word>(6, 7);
   for (int i = 1; i <= 2; ++i) {
     if (s.b[i] == 0) s.b[i] = kWidthFactor * s.dB;  // dB of the previous run
   }
   if (s.b0 == 0) s.b0 = Min(s.b[1], s.b[2]);
-  CalcSpline(p);
+  CalcSpline(s, nf, cancel);
 }
 
 }  // namespace kv40::calc

@@ -68,8 +68,7 @@ void Diameters(model::SpecState& s) {
 
 }  // namespace
 
-void CheckBasicData(model::Program& p) {
-  auto& s = p.connection;
+void CheckBasicData(model::SpecState& s) {
   auto& log = s.log;
   if (log.fatal) {
     model::AddMessage(log, "Fatal  : Unit0");
@@ -111,8 +110,7 @@ void CheckBasicData(model::Program& p) {
     s.xminU[i] = (zp - s.z[i] / (cb * cb * cb)) / zg;
 }
 
-void CalcGeometry(model::Program& p) {
-  auto& s = p.connection;
+void CalcGeometry(model::SpecState& s, bool& cancel) {
   auto& log = s.log;
   if (log.fatal) {
     model::AddMessage(log, "Fatal  : KV7");
@@ -128,7 +126,7 @@ void CalcGeometry(model::Program& p) {
   if (s.alphawt == 0) {
     log.fatal = true;
     model::AddMessage(log, "Fatal  : alpha wt !");
-    p.cancel = true;
+    cancel = true;
     return;
   }
   CalcBacklash(s);
@@ -141,8 +139,7 @@ void CalcGeometry(model::Program& p) {
   s.a = (s.dw[1] + s.dw[2]) / 2;
 }
 
-void CalcToothData(model::Program& p) {
-  auto& s = p.connection;
+void CalcToothData(model::SpecState& s) {
   auto& log = s.log;
   if (log.fatal) {
     model::AddMessage(log, "Fatal  : Unit2");
@@ -179,7 +176,7 @@ void CalcToothData(model::Program& p) {
     s.sanmax[i] = cb * (invAt + s.stmax[i] / s.d[i] - invAat) * s.da[i];
     s.sanmin[i] = cb * (invAt + s.stmin[i] / s.d[i] - invAat) * s.da[i];
   }
-  CalcPairData(p);
+  CalcPairData(s);
 }
 
 }  // namespace kv40::calc

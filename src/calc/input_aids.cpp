@@ -11,9 +11,10 @@
 namespace kv40::calc {
 namespace {
 
-constexpr Extended kWidthFactor = 1.2L;     // face width per hub root diameter
-constexpr Extended kDiameterStep = 0.5L;    // shaft diameters below the hub's, mm
-constexpr Extended kWattsPerKw = 60000.0L;  // P [kW] = n [1/min] * T [N m] * 2 pi / 60000
+constexpr Extended kWidthFactor = 1.2L;   // face width per hub root diameter
+constexpr Extended kDiameterStep = 0.5L;  // shaft diameters below the hub's, mm
+// W/kW x s/min: P [kW] = n [1/min] * T [N m] * 2 pi / 60000
+constexpr Extended kPowerConversion = 60000.0L;
 
 }  // namespace
 
@@ -27,13 +28,13 @@ std::optional<Extended> DeriveLoad(LoadDerived what, Extended P, Extended n, Ext
   const Extended twoPi = 2 * kPi;
   switch (what) {
     case LoadDerived::P:
-      return n * T * twoPi / kWattsPerKw;
+      return n * T * twoPi / kPowerConversion;
     case LoadDerived::n:
       if (!(T > 0)) return std::nullopt;
-      return P * kWattsPerKw / (T * twoPi);
+      return P * kPowerConversion / (T * twoPi);
     case LoadDerived::TN:
       if (!(n > 0)) return std::nullopt;
-      return P * kWattsPerKw / (n * twoPi);
+      return P * kPowerConversion / (n * twoPi);
   }
   return std::nullopt;
 }
@@ -76,26 +77,25 @@ Extended Plim(Extended re, Extended fS, Extended fH) {
   return re * fS * fH;
 }
 
-PartPair<int> ProposeMeasuringTeeth(model::Program& p) {
-  const auto& s = p.connection;
+PartPair<int> ProposeMeasuringTeeth(model::SpecState& s) {
   PartPair<int> k;
   for (int i = 1; i <= 2; ++i)
-    k[i] = ProposeK(p, s.z[i], s.betaRad, s.alphaRad, s.xeminM[i], s.mn);
+    k[i] = ProposeK(s.log, s.z[i], s.betaRad, s.alphaRad, s.xeminM[i], s.mn);
   return k;
 }
 
-PartPair<Extended> ProposeBallDiameters(model::Program& p) {
-  const auto& s = p.connection;
+PartPair<Extended> ProposeBallDiameters(model::SpecState& s, const base::NumberFormat& nf) {
   PartPair<Extended> dm;
   for (int i = 1; i <= 2; ++i)
-    dm[i] = ProposeDM(p, s.z[i], s.betaRad, s.alphaRad, s.xeminM[i], s.mn);
+    dm[i] = ProposeDM(s.log, nf, s.z[i], s.betaRad, s.alphaRad, s.xeminM[i], s.mn);
   return dm;
 }
 
-void ApplyTolerances(model::Program& p, const PartPair<Word>& field, const PartPair<Word>& series) {
-  p.connection.tolfeld = field;
-  p.connection.tolreihe = series;
-  RecalcAll(p);
+void ApplyTolerances(model::SpecState& s, const base::NumberFormat& nf, bool& cancel,
+                     const PartPair<Word>& field, const PartPair<Word>& series) {
+  s.tolfeld = field;
+  s.tolreihe = series;
+  RecalcAll(s, nf, cancel);
 }
 
 }  // namespace kv40::calc

@@ -6,7 +6,8 @@
 #include <cstdint>
 #include <optional>
 
-#include "model/program.h"
+#include "base/format.h"
+#include "model/spec_state.h"
 
 namespace kv40::calc {
 
@@ -43,13 +44,14 @@ Extended Plim(Extended re, Extended fS, Extended fH);
 
 // Teeth spanned of both parts, proposed from the last calculation with the minimum generating
 // profile shift (the hub's proposal is negative).
-PartPair<int> ProposeMeasuringTeeth(model::Program& p);
+PartPair<int> ProposeMeasuringTeeth(model::SpecState& s);
 // Ball diameters of both parts proposed the same way, mm; kNoProposal where none can be made.
-PartPair<Extended> ProposeBallDiameters(model::Program& p);
+PartPair<Extended> ProposeBallDiameters(model::SpecState& s, const base::NumberFormat& nf);
 
 // Takes the four tolerance selections (1-based indices) into the state and runs the whole
 // calculation, so that the results stay complete (ISO limits and designations included) even
 // when the dialog is then cancelled.
-void ApplyTolerances(model::Program& p, const PartPair<Word>& field, const PartPair<Word>& series);
+void ApplyTolerances(model::SpecState& s, const base::NumberFormat& nf, bool& cancel,
+                     const PartPair<Word>& field, const PartPair<Word>& series);
 
 }  // namespace kv40::calc

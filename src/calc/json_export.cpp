@@ -110,14 +110,14 @@ class JsonWriter {
 
 }  // namespace
 
-std::string ResultsJson(const model::Program& p) {
+std::string ResultsJson(const model::SpecState& s) {
   JsonWriter writer;
-  model::VisitSpecFields(p.connection, writer);
+  model::VisitSpecFields(s, writer);
   return writer.Finish();
 }
 
-bool WriteResultsJson(const model::Program& p, const std::filesystem::path& path) {
-  return base::WriteFileAtomically(path, ResultsJson(p)) == 0;
+bool WriteResultsJson(const model::SpecState& s, const std::filesystem::path& path) {
+  return base::WriteFileAtomically(path, ResultsJson(s)) == 0;
 }
 
 }  // namespace kv40::calc

@@ -128,14 +128,13 @@ Extended LoadShareMax(model::MessageLog& log, int q) {
   return LoadShare(log, q, kShareMax);
 }
 
-void CalcLoadCapacity(model::Program& p) {
-  auto& s = p.connection;
+void CalcLoadCapacity(model::SpecState& s, const base::NumberFormat& nf) {
   if (!RoloffMatek(s)) return;
   Niemann1981(s);
   for (int i = 1; i <= 2; ++i)
     s.plim[i] = s.Re[i] * s.fH[i] * s.fS[i];
   if (!AuxiliaryLoad(s)) return;
-  Niemann2005(s, p.fmt());
+  Niemann2005(s, nf);
 }
 
 }  // namespace kv40::calc

@@ -71,8 +71,8 @@ Extended BallWith(model::SpecState& s, const Angles& g, int i, Extended xe) {
 
 }  // namespace
 
-Extended SpanW(model::Program& p, int i, Extended xe) {
-  return SpanWith(p.connection, AnglesOf(p.connection), i, xe);
+Extended SpanW(model::SpecState& s, int i, Extended xe) {
+  return SpanWith(s, AnglesOf(s), i, xe);
 }
 
 Extended SpanWFree(model::MessageLog& log, int z, int k, Extended mn, Extended alpha, Extended beta,
@@ -82,8 +82,8 @@ Extended SpanWFree(model::MessageLog& log, int z, int k, Extended mn, Extended a
          std::sin(alpha) * 2 * xe * mn;
 }
 
-Extended BallDim(model::Program& p, int i, Extended xe) {
-  return BallWith(p.connection, AnglesOf(p.connection), i, xe);
+Extended BallDim(model::SpecState& s, int i, Extended xe) {
+  return BallWith(s, AnglesOf(s), i, xe);
 }
 
 Extended BallDimFree(model::MessageLog& log, int z, Extended mn, Extended alpha, Extended beta,
@@ -114,9 +114,8 @@ Extended PinDimFree(int z, Extended beta, Extended dm, Extended m) {
   return m;
 }
 
-Extended ProposeDM(model::Program& p, int z, Extended beta, Extended alpha, Extended x,
-                   Extended mn) {
-  auto& log = p.connection.log;
+Extended ProposeDM(model::MessageLog& log, const base::NumberFormat& nf, int z, Extended beta,
+                   Extended alpha, Extended x, Extended mn) {
   const Extended zn = z / PowerMsg(log, "Fehler : DmMess", std::cos(beta), 3.3L);
   const Extended alpha1 = ArcCosMsg(log, "Fehler : DmMess", std::cos(alpha) * zn / (zn + 2 * x));
   Extended d = 0;
@@ -129,12 +128,12 @@ Extended ProposeDM(model::Program& p, int z, Extended beta, Extended alpha, Exte
     model::AddMessage(log, "Fatal  : Kugelmaß DmMess !");
     return kNoProposal;
   }
-  if (p.inchUnits() == 0) return RoundTo(d, 1);
+  if (nf.inchUnits == 0) return RoundTo(d, 1);
   return InchToMm(RoundTo(MmToInch(d), 3));
 }
 
-int ProposeK(model::Program& p, int z, Extended beta, Extended alpha, Extended x, Extended mn) {
-  auto& log = p.connection.log;
+int ProposeK(model::MessageLog& log, int z, Extended beta, Extended alpha, Extended x,
+             Extended mn) {
   if (z == 0) {
     RecordFatal(log, "Fatal  : z = 0 !");
     return 0;
@@ -149,8 +148,7 @@ int ProposeK(model::Program& p, int z, Extended beta, Extended alpha, Extended x
   return TruncToInt(z * Inv(log, alphaT) / Inv(log, alpha) * alphaX / kPi + 1);
 }
 
-void CalcMeasurements(model::Program& p) {
-  auto& s = p.connection;
+void CalcMeasurements(model::SpecState& s) {
   if (s.log.fatal) return;
   const Angles g = AnglesOf(s);
   for (int i = 1; i <= 2; ++i) {
@@ -164,11 +162,10 @@ void CalcMeasurements(model::Program& p) {
     s.MdRmax[i] = PinDim(s, i, highest);
     s.MdR[i] = PinDim(s, i, nominal);
   }
-  CheckAccuracy(p);
+  CheckAccuracy(s);
 }
 
-bool CalcSingleMeasurements(model::Program& p) {
-  auto& s = p.connection;
+bool CalcSingleMeasurements(model::SpecState& s) {
   auto& log = s.log;
   if (log.fatal) return false;
   for (int i = 1; i <= 2; ++i) {

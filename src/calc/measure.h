@@ -3,7 +3,8 @@
 // The hub runs through the same formulas with its negative values and gets negative results.
 #pragma once
 
-#include "model/program.h"
+#include "base/format.h"
+#include "model/spec_state.h"
 
 namespace kv40::calc {
 
@@ -11,12 +12,12 @@ namespace kv40::calc {
 inline constexpr Extended kNoProposal = 0;
 
 // Span of part i over k[i] teeth for the generating profile shift xe; proposes k[i] when 0.
-Extended SpanW(model::Program& p, int i, Extended xe);
+Extended SpanW(model::SpecState& s, int i, Extended xe);
 // The span with explicit arguments (z != 0), without a proposal. Angles in radians.
 Extended SpanWFree(model::MessageLog& log, int z, int k, Extended mn, Extended alpha, Extended beta,
                    Extended xe);
 // Dimension over two balls of diameter DM[i] for part i.
-Extended BallDim(model::Program& p, int i, Extended xe);
+Extended BallDim(model::SpecState& s, int i, Extended xe);
 // The same with explicit arguments (z != 0).
 Extended BallDimFree(model::MessageLog& log, int z, Extended mn, Extended alpha, Extended beta,
                      Extended xe, Extended dm);
@@ -25,14 +26,14 @@ Extended PinDim(const model::SpecState& s, int i, Extended m);
 Extended PinDimFree(int z, Extended betaDeg, Extended dm, Extended m);
 // Proposed ball diameter, rounded to 0.1 mm (0.001 inch in inch mode); kNoProposal when
 // none can be made ("Fatal  : Kugelmaß DmMess !").
-Extended ProposeDM(model::Program& p, int z, Extended beta, Extended alpha, Extended x,
-                   Extended mn);
+Extended ProposeDM(model::MessageLog& log, const base::NumberFormat& nf, int z, Extended beta,
+                   Extended alpha, Extended x, Extended mn);
 // Proposed number of teeth spanned (negative for the hub).
-int ProposeK(model::Program& p, int z, Extended beta, Extended alpha, Extended x, Extended mn);
+int ProposeK(model::MessageLog& log, int z, Extended beta, Extended alpha, Extended x, Extended mn);
 
 // Span and ball/pin dimensions of both parts, then the accuracy check. Nothing when fatal.
-void CalcMeasurements(model::Program& p);
+void CalcMeasurements(model::SpecState& s);
 // The single-measurement maxima WEmax and MdREmax; false when the calculation is to end.
-bool CalcSingleMeasurements(model::Program& p);
+bool CalcSingleMeasurements(model::SpecState& s);
 
 }  // namespace kv40::calc

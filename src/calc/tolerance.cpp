@@ -249,9 +249,9 @@ IsoLimits IsoLimitsOf(std::string_view field, Extended size) {
   return r;
 }
 
-IsoLimits IsoDeviation(model::Program& p, std::string_view field, Extended size) {
+IsoLimits IsoDeviation(bool& cancel, std::string_view field, Extended size) {
   IsoLimits r = IsoLimitsOf(field, size);
-  if (!r.error.empty()) p.cancel = true;
+  if (!r.error.empty()) cancel = true;
   return r;
 }
 

@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "model/program.h"
+#include "model/spec_state.h"
 
 namespace kv40::calc {
 
@@ -40,7 +40,7 @@ struct IsoLimits {
 // Only the positions "H" and "h" (grades 1 .. 18, sizes up to 3150 mm) are known.
 IsoLimits IsoLimitsOf(std::string_view field, Extended size);
 // IsoLimitsOf that sets the cancel flag on an error (the error text is not logged).
-IsoLimits IsoDeviation(model::Program& p, std::string_view field, Extended size);
+IsoLimits IsoDeviation(bool& cancel, std::string_view field, Extended size);
 // Standard tolerance IT grade (1 .. 18) in um for the size range index (0 .. 20).
 Extended StandardTolerance(int grade, int range);
 

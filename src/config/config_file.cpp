@@ -61,7 +61,7 @@ std::string BundledDataDir() {
   return base::AddBackslash(KV40_SOURCE_DATA_DIR);
 }
 
-fs::path ConfigFileName(const model::Program& p) {
+fs::path ConfigFileName(const model::Session& p) {
   return fs::path(base::AddBackslash(p.configDir) + model::kProgramShortName + ".cfg");
 }
 
@@ -72,7 +72,7 @@ void ResolveFolders(model::Config& c, const fs::path& baseDir) {
   }
 }
 
-bool ReadConfigFrom(model::Program& p, const fs::path& file, const fs::path& fallback,
+bool ReadConfigFrom(model::Session& p, const fs::path& file, const fs::path& fallback,
                     const ScreenInfo& screen) {
   fs::path source = file;
   base::ReadResult read = base::ReadTextFile(source);
@@ -97,21 +97,21 @@ bool ReadConfigFrom(model::Program& p, const fs::path& file, const fs::path& fal
   return true;
 }
 
-bool ReadConfig(model::Program& p, const ScreenInfo& screen) {
+bool ReadConfig(model::Session& p, const ScreenInfo& screen) {
   if (p.configDir.empty()) p.configDir = DefaultConfigDir();
   return ReadConfigFrom(
       p, ConfigFileName(p),
       fs::path(BundledDataDir()) / (std::string(model::kProgramShortName) + ".cfg"), screen);
 }
 
-bool ReadConfig(model::Program& p, int screenWidth, int screenHeight) {
+bool ReadConfig(model::Session& p, int screenWidth, int screenHeight) {
   ScreenInfo screen;
   screen.width = screenWidth;
   screen.height = screenHeight;
   return ReadConfig(p, screen);
 }
 
-bool WriteConfig(model::Program& p) {
+bool WriteConfig(model::Session& p) {
   if (p.configDir.empty()) p.configDir = DefaultConfigDir();
   std::error_code ec;
   fs::create_directories(p.configDir, ec);

@@ -6,7 +6,7 @@
 #include "base/utf8.h"
 #include "config/config_format.h"
 #include "config/config_layout.h"
-#include "model/program.h"
+#include "model/session.h"
 
 namespace kv40::config {
 namespace {

@@ -27,7 +27,7 @@ void FillEmpty(std::string& folder, const std::string& with) {
 }
 
 // Lets the user type another temporary folder; cancelling keeps the old one.
-void AskTempDir(model::Program& p) {
+void AskTempDir(model::Session& p) {
   const bool cancelBefore = p.cancel;
   std::string folder = p.config.tempDir;
   if (model::AskText(p, "Ordner für temporäre Dateien", 60, folder) && !folder.empty()) {
@@ -65,7 +65,7 @@ std::string EnvironmentTempDir() {
   return "/tmp";
 }
 
-void ValidateFolders(model::Program& p) {
+void ValidateFolders(model::Session& p) {
   model::Config& c = p.config;
   std::string startDir = p.startDir;
   if (startDir.empty()) {

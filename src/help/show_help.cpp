@@ -49,12 +49,12 @@ void ReadFollowingLines(base::LineCursor& in, int n, HelpEntry& e) {
 
 }  // namespace
 
-std::filesystem::path HelpFileName(const model::Program& p, int n) {
+std::filesystem::path HelpFileName(const model::Session& p, int n) {
   const std::string name = n < kHelpSplit ? "quentar.hlp" : "kv40.hlp";
   return std::filesystem::path(p.config.pltDir) / name;
 }
 
-HelpEntry FindHelpEntry(const model::Program& p, int n) {
+HelpEntry FindHelpEntry(const model::Session& p, int n) {
   HelpEntry e;
   const auto path = HelpFileName(p, n);
   const auto read = base::ReadTextFile(path);
@@ -78,7 +78,7 @@ HelpEntry FindHelpEntry(const model::Program& p, int n) {
   return e;
 }
 
-std::string HelpText(const model::Program& p, int n) {
+std::string HelpText(const model::Session& p, int n) {
   if (n == 0) n = p.helpContext;
   const HelpEntry e = FindHelpEntry(p, n);
   std::string text = e.lines[0];
@@ -87,7 +87,7 @@ std::string HelpText(const model::Program& p, int n) {
   return text;
 }
 
-void ShowHelp(model::Program& p, int n, HelpMode mode) {
+void ShowHelp(model::Session& p, int n, HelpMode mode) {
   if (n == 0) n = p.helpContext;
   const HelpEntry e = FindHelpEntry(p, n);
   if (mode != HelpMode::Image) {

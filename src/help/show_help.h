@@ -5,14 +5,14 @@
 #include <filesystem>
 #include <string>
 
-#include "model/program.h"
+#include "model/session.h"
 
 namespace kv40::help {
 
 enum class HelpMode { TextAndImage = 0, Text = 1, Image = 2 };
 
 // quentar.hlp below 4000, kv40.hlp from 4000 on, both in the PLT folder.
-std::filesystem::path HelpFileName(const model::Program& p, int n);
+std::filesystem::path HelpFileName(const model::Session& p, int n);
 
 struct HelpEntry {
   std::array<std::string, 5> lines;  // missing lines are empty
@@ -20,12 +20,12 @@ struct HelpEntry {
 };
 
 // The entry n of its help file; a missing file or entry gives one line that says so.
-HelpEntry FindHelpEntry(const model::Program& p, int n);
+HelpEntry FindHelpEntry(const model::Session& p, int n);
 
 // The entry's lines joined with single blanks: the hint of a control.
-std::string HelpText(const model::Program& p, int n);
+std::string HelpText(const model::Session& p, int n);
 
 // Shows help entry n (0: p.helpContext) as a text box and/or its image; never cancels.
-void ShowHelp(model::Program& p, int n, HelpMode mode);
+void ShowHelp(model::Session& p, int n, HelpMode mode);
 
 }  // namespace kv40::help

@@ -11,11 +11,11 @@ namespace {
 
 constexpr int kTextScreenLines = 22;
 
-std::string Shown(const Program& p, std::string_view text) {
+std::string Shown(const Session& p, std::string_view text) {
   return base::WindowText(p.fmt(), text);
 }
 
-void FileError(Program& p, const std::string& text) {
+void FileError(Session& p, const std::string& text) {
   ShowError(p, text);
   p.cancel = true;
 }
@@ -35,27 +35,27 @@ std::string NotFound(const std::filesystem::path& path) {
 
 }  // namespace
 
-void ShowMessageBox(Program& p, const std::string& text, BoxKind kind) {
+void ShowMessageBox(Session& p, const std::string& text, BoxKind kind) {
   const char* caption = "Meldung:";
   if (kind == BoxKind::Error) caption = "Fehler : ";
   if (kind == BoxKind::Help) caption = "Hilfe";
   p.GetUi().MessageBox(kind, caption, Shown(p, text));
 }
 
-void ShowInfo(Program& p, const std::string& text) {
+void ShowInfo(Session& p, const std::string& text) {
   ShowMessageBox(p, text, BoxKind::Info);
 }
 
-void ShowError(Program& p, const std::string& text) {
+void ShowError(Session& p, const std::string& text) {
   if (!p.showErrors) return;
   ShowMessageBox(p, text, BoxKind::Error);
 }
 
-void ShowBox(Program& p, const std::string& caption, const std::string& text) {
+void ShowBox(Session& p, const std::string& caption, const std::string& text) {
   p.GetUi().MessageBox(BoxKind::Plain, Shown(p, caption), Shown(p, text));
 }
 
-void ShowTextScreen(Program& p) {
+void ShowTextScreen(Session& p) {
   std::vector<std::string> lines;
   lines.reserve(kTextScreenLines);
   for (int i = 0; i < kTextScreenLines; ++i)
@@ -63,13 +63,13 @@ void ShowTextScreen(Program& p) {
   p.GetUi().TextScreen(kProgramShortName, lines);
 }
 
-bool RequireFile(Program& p, const std::filesystem::path& path) {
+bool RequireFile(Session& p, const std::filesystem::path& path) {
   if (CanRead(path)) return true;
   FileError(p, NotFound(path));
   return false;
 }
 
-void ReportWriteError(Program& p, int errnoValue) {
+void ReportWriteError(Session& p, int errnoValue) {
   switch (base::DosErrorCode(errnoValue)) {
     case 100:
       return FileError(p, "Lesefehler");
@@ -82,16 +82,16 @@ void ReportWriteError(Program& p, int errnoValue) {
   }
 }
 
-void ReportCloseError(Program& p, int errnoValue) {
+void ReportCloseError(Session& p, int errnoValue) {
   FileError(p, base::DosErrorCode(errnoValue) == 101 ? "Diskette/Platte voll"
                                                      : "Fehler beim Schließen einer Datei");
 }
 
-void ReportCreateError(Program& p, int errnoValue) {
+void ReportCreateError(Session& p, int errnoValue) {
   FileError(p, base::DosErrorCode(errnoValue) == 101 ? "Diskette/Platte voll" : "file write error");
 }
 
-bool CopyTextFile(Program& p, const std::filesystem::path& from, const std::filesystem::path& to) {
+bool CopyTextFile(Session& p, const std::filesystem::path& from, const std::filesystem::path& to) {
   const base::ReadResult read = base::ReadTextFile(from);
   if (!read.text) {
     FileError(p, NotFound(from));

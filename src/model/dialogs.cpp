@@ -18,7 +18,7 @@ constexpr int kRadioItemsMax = 7;
 constexpr int kRealEntryLength = 30;
 constexpr int kIntEntryLength = 12;
 
-std::string Shown(const Program& p, std::string_view text) {
+std::string Shown(const Session& p, std::string_view text) {
   return base::WindowText(p.fmt(), text);
 }
 
@@ -27,13 +27,13 @@ template <class T>
 struct NumberEntry {
   int maxLength;
   std::optional<T> (*parse)(std::string_view);
-  std::string (*format)(const Program&, T);
+  std::string (*format)(const Session&, T);
 };
 
 // The loop of every number entry: a text that was not touched keeps the value as it was,
 // an unreadable text restores the old value, a value out of range is offered again.
 template <class T>
-bool AskNumber(Program& p, const std::string& prompt, T& value, T lower, T upper,
+bool AskNumber(Session& p, const std::string& prompt, T& value, T lower, T upper,
                const NumberEntry<T>& entry) {
   T current = value;
   for (;;) {
@@ -66,17 +66,17 @@ bool AskNumber(Program& p, const std::string& prompt, T& value, T lower, T upper
 std::optional<Extended> ParseReal(std::string_view text) {
   return base::TryParseNumber(text);
 }
-std::string FormatReal(const Program& p, Extended v) {
+std::string FormatReal(const Session& p, Extended v) {
   return base::FormatSig(p.fmt(), v);
 }
 std::optional<std::int64_t> ParseInteger(std::string_view text) {
   return base::TryParseInt(text);
 }
-std::string FormatInteger(const Program&, std::int64_t v) {
+std::string FormatInteger(const Session&, std::int64_t v) {
   return base::IntToText(v);
 }
 
-bool AskInteger(Program& p, const std::string& prompt, std::int64_t& value, std::int64_t a,
+bool AskInteger(Session& p, const std::string& prompt, std::int64_t& value, std::int64_t a,
                 std::int64_t b) {
   if (b < a) std::swap(a, b);
   return AskNumber<std::int64_t>(p, prompt, value, a, b,
@@ -85,7 +85,7 @@ bool AskInteger(Program& p, const std::string& prompt, std::int64_t& value, std:
 
 }  // namespace
 
-bool ChooseItem(Program& p, const std::string& prompt, int n, int& selection) {
+bool ChooseItem(Session& p, const std::string& prompt, int n, int& selection) {
   n = std::min(n, kItemLineCount);
   if (n < 1) {  // nothing to choose from
     p.cancel = true;
@@ -109,7 +109,7 @@ bool ChooseItem(Program& p, const std::string& prompt, int n, int& selection) {
   return true;
 }
 
-bool AskYesNo(Program& p, const std::string& prompt, bool& flag) {
+bool AskYesNo(Session& p, const std::string& prompt, bool& flag) {
   const std::optional<bool> answer = p.GetUi().YesNo(Shown(p, prompt), flag, p.helpContext);
   if (!answer) {
     p.cancel = true;
@@ -119,7 +119,7 @@ bool AskYesNo(Program& p, const std::string& prompt, bool& flag) {
   return true;
 }
 
-bool AskText(Program& p, const std::string& prompt, int maxLength, std::string& text) {
+bool AskText(Session& p, const std::string& prompt, int maxLength, std::string& text) {
   const std::string preset = Shown(p, text);
   const std::optional<std::string> entered =
       p.GetUi().EnterText(Shown(p, prompt), maxLength, preset, p.helpContext);
@@ -134,13 +134,13 @@ bool AskText(Program& p, const std::string& prompt, int maxLength, std::string& 
   return true;
 }
 
-bool AskReal(Program& p, const std::string& prompt, Extended& value, Extended lower,
+bool AskReal(Session& p, const std::string& prompt, Extended& value, Extended lower,
              Extended upper) {
   return AskNumber<Extended>(p, prompt, value, lower, upper,
                              {kRealEntryLength, &ParseReal, &FormatReal});
 }
 
-bool AskLength(Program& p, const std::string& prompt, Extended& mm, Extended lower,
+bool AskLength(Session& p, const std::string& prompt, Extended& mm, Extended lower,
                Extended upper) {
   if (p.inchUnits() != 1) return AskReal(p, prompt + " [mm]", mm, lower, upper);
   const Extended k = base::kMmPerInch;
@@ -155,7 +155,7 @@ bool AskLength(Program& p, const std::string& prompt, Extended& mm, Extended low
   return true;
 }
 
-bool AskInt(Program& p, const std::string& prompt, std::int32_t& value, std::int32_t a,
+bool AskInt(Session& p, const std::string& prompt, std::int32_t& value, std::int32_t a,
             std::int32_t b) {
   std::int64_t v = value;
   if (!AskInteger(p, prompt, v, a, b)) return false;
@@ -163,14 +163,14 @@ bool AskInt(Program& p, const std::string& prompt, std::int32_t& value, std::int
   return true;
 }
 
-bool AskWord(Program& p, const std::string& prompt, Word& value, Word a, Word b) {
+bool AskWord(Session& p, const std::string& prompt, Word& value, Word a, Word b) {
   std::int64_t v = value;
   if (!AskInteger(p, prompt, v, a, b)) return false;
   value = static_cast<Word>(v);
   return true;
 }
 
-bool AskYesNoCancel(Program& p, const std::string& text) {
+bool AskYesNoCancel(Session& p, const std::string& text) {
   switch (p.GetUi().YesNoCancel(kProgramTitle, Shown(p, text))) {
     case Answer::Yes:
       return true;

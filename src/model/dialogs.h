@@ -9,42 +9,42 @@
 #include <string>
 
 #include "base/part_pair.h"
-#include "model/program.h"
+#include "model/session.h"
 
 namespace kv40::model {
 
 // Shows itemLines 1..n; more than 7 items as a list, else radio buttons. A selection of 0
 // or above n starts at item 1. Returns true when an item was chosen (selection holds it).
-bool ChooseItem(Program& p, const std::string& prompt, int n, int& selection);
-bool AskYesNo(Program& p, const std::string& prompt, bool& flag);
+bool ChooseItem(Session& p, const std::string& prompt, int n, int& selection);
+bool AskYesNo(Session& p, const std::string& prompt, bool& flag);
 // Text entry preset with text; the result is cut to maxLength characters.
-bool AskText(Program& p, const std::string& prompt, int maxLength, std::string& text);
-bool AskReal(Program& p, const std::string& prompt, Extended& value, Extended lower,
+bool AskText(Session& p, const std::string& prompt, int maxLength, std::string& text);
+bool AskReal(Session& p, const std::string& prompt, Extended& value, Extended lower,
              Extended upper);
 // AskReal in the display unit: " [mm]" or " [inch]" is appended; value and limits in mm.
-bool AskLength(Program& p, const std::string& prompt, Extended& mm, Extended lower, Extended upper);
-bool AskInt(Program& p, const std::string& prompt, std::int32_t& value, std::int32_t a,
+bool AskLength(Session& p, const std::string& prompt, Extended& mm, Extended lower, Extended upper);
+bool AskInt(Session& p, const std::string& prompt, std::int32_t& value, std::int32_t a,
             std::int32_t b);
-bool AskWord(Program& p, const std::string& prompt, Word& value, Word a, Word b);
+bool AskWord(Session& p, const std::string& prompt, Word& value, Word a, Word b);
 // Yes returns true, No false, Cancel sets p.cancel and returns false.
-bool AskYesNoCancel(Program& p, const std::string& text);
+bool AskYesNoCancel(Session& p, const std::string& text);
 
-void ShowMessageBox(Program& p, const std::string& text, BoxKind kind);
-void ShowInfo(Program& p, const std::string& text);
+void ShowMessageBox(Session& p, const std::string& text, BoxKind kind);
+void ShowInfo(Session& p, const std::string& text);
 // Error box; silent while p.showErrors is off.
-void ShowError(Program& p, const std::string& text);
-void ShowBox(Program& p, const std::string& caption, const std::string& text);
+void ShowError(Session& p, const std::string& text);
+void ShowBox(Session& p, const std::string& caption, const std::string& text);
 // Text screen with itemLines 1..22.
-void ShowTextScreen(Program& p);
+void ShowTextScreen(Session& p);
 
 // File errors: each shows its message and sets p.cancel on failure.
-bool RequireFile(Program& p, const std::filesystem::path& path);
+bool RequireFile(Session& p, const std::filesystem::path& path);
 // The message for a failed write (system code by DosErrorCode), and cancel.
-void ReportWriteError(Program& p, int errnoValue);
-void ReportCloseError(Program& p, int errnoValue);
-void ReportCreateError(Program& p, int errnoValue);
+void ReportWriteError(Session& p, int errnoValue);
+void ReportCloseError(Session& p, int errnoValue);
+void ReportCreateError(Session& p, int errnoValue);
 // Copies a text file line by line from the DOS code page into a UTF-8 copy (LF line ends), as
 // the text programs on the desktop read it. False and p.cancel on any failure.
-bool CopyTextFile(Program& p, const std::filesystem::path& from, const std::filesystem::path& to);
+bool CopyTextFile(Session& p, const std::filesystem::path& from, const std::filesystem::path& to);
 
 }  // namespace kv40::model

@@ -10,7 +10,6 @@
 
 #include "base/text.h"
 #include "base/text_file.h"
-#include "calc/driver.h"
 #include "model/dialogs.h"
 #include "model/input_file_format.h"
 
@@ -25,14 +24,14 @@ constexpr const char* kOverwriteQuestion = " existiert bereits.   Überschreiben
 constexpr const char* kLossyNotice =
     "Einige Zeichen gibt es im DOS-Zeichensatz nicht; sie wurden als \"?\" gespeichert.";
 
-void Fail(Program& p, const std::string& message) {
+void Fail(Session& p, const std::string& message) {
   ShowError(p, message);
   p.cancel = true;
 }
 
 // A program started on one file in archive mode works on that file only ("aktuell" is its
 // working copy). Without archive mode the start file is forgotten at the first file command.
-bool ArchiveRefuses(Program& p, const std::string& name) {
+bool ArchiveRefuses(Session& p, const std::string& name) {
   if (!p.startedWithFile) return false;
   if (!p.config.archiveMode) {
     p.startedWithFile = false;
@@ -76,7 +75,7 @@ bool CanWrite(const std::string& path) {
 }
 
 // Reads path into the state; nothing changes unless the whole file was read.
-bool ReadInto(Program& p, const std::string& path) {
+bool ReadInto(Session& p, const std::string& path) {
   if (!RequireFile(p, path)) return false;
   const base::ReadResult read = base::ReadTextFile(path);
   if (!read.text) {
@@ -92,7 +91,6 @@ bool ReadInto(Program& p, const std::string& path) {
   p.connection = std::move(parsed.connection);
   p.docu = std::move(parsed.docu);
   p.modified = false;
-  calc::RecalcAll(p);
   return true;
 }
 
@@ -110,12 +108,12 @@ FileNameParts SplitFileName(std::string_view path) {
   return parts;
 }
 
-std::string InputFilePath(const Program& p, const std::string& name) {
+std::string InputFilePath(const Session& p, const std::string& name) {
   if (name.find('.') != std::string::npos) return name;
   return base::AddBackslash(p.dataDir) + name + "." + kFileExt;
 }
 
-void CheckOutputFile(Program& p, const std::string& path, bool askOverwrite) {
+void CheckOutputFile(Session& p, const std::string& path, bool askOverwrite) {
   std::error_code ec;
   if (askOverwrite && path.find(kScratchFileWord) == std::string::npos && fs::exists(path, ec)) {
     if (!AskYesNoCancel(p, path + kOverwriteQuestion)) {
@@ -126,7 +124,7 @@ void CheckOutputFile(Program& p, const std::string& path, bool askOverwrite) {
   if (!CanWrite(path)) Fail(p, "Ungültiger Dateiname \"" + path + "\" !");
 }
 
-std::string ChooseOutputFile(Program& p, const std::string& name, bool askOverwrite) {
+std::string ChooseOutputFile(Session& p, const std::string& name, bool askOverwrite) {
   if (ArchiveRefuses(p, name)) return {};
   if (!name.empty()) {
     const std::string path = InputFilePath(p, name);
@@ -148,7 +146,7 @@ std::string ChooseOutputFile(Program& p, const std::string& name, bool askOverwr
   return path;
 }
 
-void SaveInputFile(Program& p, const std::string& name) {
+void SaveInputFile(Session& p, const std::string& name) {
   // Save onto the file being worked on needs no question; Save As and other names do.
   const bool toCurrent = !name.empty() && name == p.currentFile;
   const std::string path = ChooseOutputFile(p, name, !toCurrent);
@@ -163,14 +161,14 @@ void SaveInputFile(Program& p, const std::string& name) {
   if (toCurrent || name.empty()) p.modified = false;
 }
 
-void LoadInputFile(Program& p, const std::string& name) {
-  if (ArchiveRefuses(p, name)) return;
+bool LoadInputFile(Session& p, const std::string& name) {
+  if (ArchiveRefuses(p, name)) return false;
   std::string path;
   if (name.empty()) {
     const auto chosen = p.GetUi().OpenFile(kInputFileFilter, p.dataDir);
     if (!chosen || chosen->empty()) {
       p.cancel = true;
-      return;
+      return false;
     }
     const FileNameParts parts = SplitFileName(*chosen);
     p.dataDir = parts.folder;
@@ -181,16 +179,18 @@ void LoadInputFile(Program& p, const std::string& name) {
     path = InputFilePath(p, name);
   }
   // A refused file must not stay the current one: Save would overwrite it without a question.
-  if (!ReadInto(p, path) && path != name) p.currentFile.clear();
+  if (ReadInto(p, path)) return true;
+  if (path != name) p.currentFile.clear();
+  return false;
 }
 
-bool LoadDefaultInputFile(Program& p) {
+bool LoadDefaultInputFile(Session& p) {
   const std::string path = base::AddBackslash(p.dataDir) + kDefaultInputFile;
   std::error_code ec;
   if (!fs::is_regular_file(path, ec)) return false;
-  LoadInputFile(p, path);
+  const bool loaded = LoadInputFile(p, path);
   p.currentFile.clear();
-  return !p.cancel;
+  return loaded;
 }
 
 }  // namespace kv40::model

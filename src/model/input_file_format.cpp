@@ -7,7 +7,7 @@
 
 #include "base/utf8.h"
 #include "model/input_file_layout.h"
-#include "model/program.h"
+#include "model/session.h"
 
 namespace kv40::model {
 namespace {

@@ -13,13 +13,13 @@
 namespace kv40::model {
 namespace {
 
-std::filesystem::path RecentFilesPath(const Program& p) {
+std::filesystem::path RecentFilesPath(const Session& p) {
   return base::AddBackslash(p.configDir) + kRecentFilesName;
 }
 
 }  // namespace
 
-void AddRecentFile(Program& p, const std::string& name) {
+void AddRecentFile(Session& p, const std::string& name) {
   if (name.empty()) return;
   const std::string path = InputFilePath(p, name);
   const std::string key = base::UpperCase(path);
@@ -31,14 +31,14 @@ void AddRecentFile(Program& p, const std::string& name) {
   list.front() = path;
 }
 
-void RemoveRecentFile(Program& p, int i) {
+void RemoveRecentFile(Session& p, int i) {
   auto& list = p.recentFiles;
   if (i < 1 || i > static_cast<int>(list.size())) return;
   std::move(list.begin() + i, list.end(), list.begin() + i - 1);
   list.back().clear();
 }
 
-void LoadRecentFiles(Program& p) {
+void LoadRecentFiles(Session& p) {
   p.recentFiles = {};
   const base::ReadResult read = base::ReadTextFile(RecentFilesPath(p));
   if (!read.text) return;
@@ -47,7 +47,7 @@ void LoadRecentFiles(Program& p) {
     p.recentFiles[i] = lines[i + 1];
 }
 
-void SaveRecentFiles(Program& p) {
+void SaveRecentFiles(Session& p) {
   const std::filesystem::path path = RecentFilesPath(p);
   std::error_code ec;
   if (path.has_parent_path()) std::filesystem::create_directories(path.parent_path(), ec);

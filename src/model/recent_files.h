@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "model/program.h"
+#include "model/session.h"
 
 namespace kv40::model {
 
@@ -13,15 +13,15 @@ inline constexpr const char* kRecentFilesHead = "KV40 Session ";
 
 // Puts data folder + name + ".k40" (a dotted name as it is) at the top of the list; an entry
 // naming the same path in other letter case is taken out first.
-void AddRecentFile(Program& p, const std::string& name);
+void AddRecentFile(Session& p, const std::string& name);
 // Removes entry i (1..4); the entries behind it move up.
-void RemoveRecentFile(Program& p, int i);
+void RemoveRecentFile(Session& p, int i);
 
 // Reads the list; a missing or unreadable file gives an empty list.
-void LoadRecentFiles(Program& p);
+void LoadRecentFiles(Session& p);
 // Writes the list (line 1: "KV40 Session " + data folder). A failure shows its message and
 // sets p.cancel; it is not retried.
-void SaveRecentFiles(Program& p);
+void SaveRecentFiles(Session& p);
 // The message for a recent-files file that cannot be written.
 std::string RecentFilesWriteMessage(int errnoValue);
 

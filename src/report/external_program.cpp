@@ -19,7 +19,7 @@ bool IsExecutableFile(const std::string& path) {
   return stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode) && access(path.c_str(), X_OK) == 0;
 }
 
-void NotFound(model::Program& p, const std::string& program) {
+void NotFound(model::Session& p, const std::string& program) {
   model::ShowError(p, program + " not found");
 }
 
@@ -47,7 +47,7 @@ std::optional<std::string> FindProgram(const std::string& name) {
   return std::nullopt;
 }
 
-bool StartExternalProgram(model::Program& p, const std::string& program, const std::string& file) {
+bool StartExternalProgram(model::Session& p, const std::string& program, const std::string& file) {
   const auto found = FindProgram(program);
   if (!found) {
     NotFound(p, program);
@@ -61,7 +61,7 @@ bool StartExternalProgram(model::Program& p, const std::string& program, const s
   return started;
 }
 
-bool RunExternalProgram(model::Program& p, const std::string& program, const std::string& file,
+bool RunExternalProgram(model::Session& p, const std::string& program, const std::string& file,
                         const std::string& failure) {
   const auto found = FindProgram(program);
   if (!found) {

@@ -5,7 +5,7 @@
 #include <optional>
 #include <string>
 
-#include "model/program.h"
+#include "model/session.h"
 
 namespace kv40::report {
 
@@ -16,11 +16,11 @@ std::optional<std::string> FindProgram(const std::string& name);
 // Starts program with file through the desktop, with the busy cursor while it starts.
 // A program that is missing or does not start: the error box program + " not found" and
 // false; the file stays where it is.
-bool StartExternalProgram(model::Program& p, const std::string& program, const std::string& file);
+bool StartExternalProgram(model::Session& p, const std::string& program, const std::string& file);
 
 // Runs program with file as its last argument and waits for it. Missing: the "not found"
 // box; an exit code other than 0: the error box failure. False in both cases.
-bool RunExternalProgram(model::Program& p, const std::string& program, const std::string& file,
+bool RunExternalProgram(model::Session& p, const std::string& program, const std::string& file,
                         const std::string& failure);
 
 }  // namespace kv40::report

@@ -38,7 +38,7 @@ std::optional<std::string> ReadBytes(const fs::path& path, int& error) {
 
 }  // namespace
 
-void ShowMessageList(model::Program& p) {
+void ShowMessageList(model::Session& p) {
   if (model::HasSwitch(p, "/NOGUI")) return;
   const model::MessageLog& log = p.connection.log;
   const int count = log.messageCount;
@@ -64,7 +64,7 @@ void ShowMessageList(model::Program& p) {
   }
 }
 
-void ShowMessageHelp(model::Program& p, int i) {
+void ShowMessageHelp(model::Session& p, int i) {
   const fs::path path = MessageHelpPath(p);
   if (!model::RequireFile(p, path)) return;
   const base::ReadResult read = base::ReadTextFile(path);
@@ -94,7 +94,7 @@ void ShowMessageHelp(model::Program& p, int i) {
                   edit.remedy == shownRemedy ? remedy : edit.remedy);
 }
 
-bool SaveMessageHelp(model::Program& p, const std::string& key, const std::string& cause,
+bool SaveMessageHelp(model::Session& p, const std::string& key, const std::string& cause,
                      const std::string& remedy) {
   const fs::path path = MessageHelpPath(p);
   if (!model::RequireFile(p, path)) return false;

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "model/program.h"
+#include "model/session.h"
 
 namespace kv40::report {
 
@@ -17,15 +17,15 @@ inline constexpr const char* kNoMessages = "Berechnung erfolgreich ohne Fehlerme
 
 // The pick list of the recorded messages; choosing one opens its help, the list then comes
 // back with the next message preselected. Shows nothing when started with "/NOGUI".
-void ShowMessageList(model::Program& p);
+void ShowMessageList(model::Session& p);
 
 // The help dialog of message i (1-based). A missing help file is an error (cancel set).
-void ShowMessageHelp(model::Program& p, int i);
+void ShowMessageHelp(model::Session& p, int i);
 
 // Replaces cause and remedy of the entry keyed by key (its first 14 characters) in the help
 // file. Every other line stays byte for byte; the file is replaced only by a complete copy.
 // Returns true when the file was rewritten; a missing file or a failed write sets cancel.
-bool SaveMessageHelp(model::Program& p, const std::string& key, const std::string& cause,
+bool SaveMessageHelp(model::Session& p, const std::string& key, const std::string& cause,
                      const std::string& remedy);
 
 }  // namespace kv40::report

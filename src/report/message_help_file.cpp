@@ -21,7 +21,7 @@ struct EntryTexts {
   std::string remedy;
 };
 
-std::optional<EntryTexts> ReadEntry(const model::Program& p, int i) {
+std::optional<EntryTexts> ReadEntry(const model::Session& p, int i) {
   const base::ReadResult read = base::ReadTextFile(MessageHelpPath(p));
   if (!read.text) return std::nullopt;
   const std::vector<std::string>& lines = read.text->lines;
@@ -62,7 +62,7 @@ std::vector<RawLine> SplitRaw(std::string_view bytes) {
 
 }  // namespace
 
-fs::path MessageHelpPath(const model::Program& p) {
+fs::path MessageHelpPath(const model::Session& p) {
   const std::string folder = base::AddBackslash(p.config.pltDir);
   return base::FindIgnoringCase(folder, std::string(model::kProgramShortName) + ".err");
 }
@@ -82,12 +82,12 @@ std::optional<std::size_t> FindHelpEntry(const std::vector<std::string>& lines,
   return std::nullopt;
 }
 
-std::string MessageCause(const model::Program& p, int i) {
+std::string MessageCause(const model::Session& p, int i) {
   const std::optional<EntryTexts> texts = ReadEntry(p, i);
   return texts ? texts->cause : std::string();
 }
 
-std::string MessageRemedy(const model::Program& p, int i) {
+std::string MessageRemedy(const model::Session& p, int i) {
   const std::optional<EntryTexts> texts = ReadEntry(p, i);
   return texts ? texts->remedy : std::string();
 }

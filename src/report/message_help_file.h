@@ -10,7 +10,7 @@
 #include <string_view>
 #include <vector>
 
-#include "model/program.h"
+#include "model/session.h"
 
 namespace kv40::report {
 
@@ -19,7 +19,7 @@ inline constexpr const char* kNoDescription = "keine Beschreibung dieser Fehlerm
 
 // The help folder (configuration "PLT Ordner") + "KV40.err". When that exact name is missing
 // but the folder holds the name in another case (say "KV40.ERR"), that file is meant.
-std::filesystem::path MessageHelpPath(const model::Program& p);
+std::filesystem::path MessageHelpPath(const model::Session& p);
 
 // True when line is a key line for message: their first 14 characters are equal.
 bool IsHelpKey(std::string_view line, std::string_view message);
@@ -32,8 +32,8 @@ std::optional<std::size_t> FindHelpEntry(const std::vector<std::string>& lines,
 // Cause and remedy of message i (1-based) for printing; never shows anything.
 // A missing or unreadable file gives empty texts; a message without entry gives
 // kNoDescription as cause and an empty remedy.
-std::string MessageCause(const model::Program& p, int i);
-std::string MessageRemedy(const model::Program& p, int i);
+std::string MessageCause(const model::Session& p, int i);
+std::string MessageRemedy(const model::Session& p, int i);
 
 // One line of a cause or remedy: line breaks typed into the dialog become single blanks,
 // so that an entry always stays three lines.

@@ -17,19 +17,19 @@ struct Fmt {
   std::string mm() const { return base::LengthUnit(nf); }
 };
 
-void Section(model::Program& p, const std::string& title) {
+void Section(ReportSession& p, const std::string& title) {
   WriteLine(p, "");
   WriteLine(p, title);
   WriteLine(p, ThinLine(p));
 }
 
 // A row of both parts' lengths; the hub's diameters are printed positive.
-void Lengths(model::Program& p, const Fmt& f, const char* description, const char* symbol,
+void Lengths(ReportSession& p, const Fmt& f, const char* description, const char* symbol,
              Extended shaft, Extended hub) {
   WriteRow5(p, description, symbol, f.mm(), f.Len(5, 3, shaft), f.Len(5, 3, hub));
 }
 
-void Page1(model::Program& p, const Fmt& f) {
+void Page1(ReportSession& p, const Fmt& f) {
   const model::SpecState& s = p.connection;
   WriteLine(p, "Welle: " + s.bez[1]);
   WriteLine(p, ThinLine(p));
@@ -63,7 +63,7 @@ void Page1(model::Program& p, const Fmt& f) {
   shift("Erzeug.prof.versch.f.", "xemin", s.xemin);
 }
 
-void Page2(model::Program& p, const Fmt& f) {
+void Page2(ReportSession& p, const Fmt& f) {
   const model::SpecState& s = p.connection;
   const auto factor = [&](const char* description, const char* symbol, const auto& v) {
     WriteRow5(p, description, symbol, "", f.Fixed(3, 3, v[1]), f.Fixed(3, 3, v[2]));
@@ -96,7 +96,7 @@ void Page2(model::Program& p, const Fmt& f) {
   tooth("Normallückenweite", "en", s.en);
 }
 
-void Page3(model::Program& p, const Fmt& f) {
+void Page3(ReportSession& p, const Fmt& f) {
   const model::SpecState& s = p.connection;
   const auto deviation = [&](const char* description, const char* symbol, const auto& v) {
     WriteRow5(p, description, symbol, f.mm(), f.Len(3, 3, v[1]), f.Len(3, 3, v[2]));
@@ -131,9 +131,9 @@ void Page3(model::Program& p, const Fmt& f) {
 
 }  // namespace
 
-void DimensionSheet(model::Program& p) {
+void DimensionSheet(ReportSession& p) {
   const Fmt f{p.fmt()};
-  for (void (*page)(model::Program&, const Fmt&) : {Page1, Page2, Page3}) {
+  for (void (*page)(ReportSession&, const Fmt&) : {Page1, Page2, Page3}) {
     PageHeader(p, 0, 1);
     page(p, f);
     PageEnd(p);

@@ -15,13 +15,13 @@ namespace {
 constexpr const char* kExtractName = "Zahnwellenverbindung nach DIN 5480";
 
 // Both the extract and the formula sheet: the common start with their title.
-bool Begin(model::Program& p) {
+bool Begin(ReportSession& p) {
   if (!detail::OpenSplineReport(p)) return false;
   detail::SetSplineHeader(p, detail::ReportTitle(kExtractName));
   return true;
 }
 
-void ExtractLines(model::Program& p) {
+void ExtractLines(ReportSession& p) {
   const model::SpecState& s = p.connection;
   const base::NumberFormat& nf = p.fmt();
   const auto len = [&](Extended v) { return base::FormatLengthSig(nf, v); };
@@ -48,7 +48,7 @@ void ExtractLines(model::Program& p) {
 
 // The formula lines in their order; an empty line follows each but the last, and the two
 // lines of the pressure formulas stay together.
-std::vector<std::string> FormulaLines(const model::Program& p) {
+std::vector<std::string> FormulaLines(const ReportSession& p) {
   const model::SpecState& s = p.connection;
   const base::NumberFormat& nf = p.fmt();
   const auto sig = [&](Extended v) { return base::FormatSig(nf, v); };
@@ -97,7 +97,7 @@ std::vector<std::string> FormulaLines(const model::Program& p) {
 
 }  // namespace
 
-void PrintExtract(model::Program& p) {
+void PrintExtract(ReportSession& p) {
   if (!Begin(p)) return;
   PageHeader(p, 0, 0);
   ExtractLines(p);
@@ -105,7 +105,7 @@ void PrintExtract(model::Program& p) {
   CloseReport(p);
 }
 
-void PrintFormulaSheet(model::Program& p) {
+void PrintFormulaSheet(ReportSession& p) {
   if (!Begin(p)) return;
   PageHeader(p, 1, 0);
   WriteLine(p, "");

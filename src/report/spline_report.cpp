@@ -15,12 +15,12 @@ constexpr const char* kSheetsName = "Zahnwellenverbindung nach DIN 5482";
 constexpr const char* kStrengthName = "Festigkeit Zahnwellenverbindung";
 constexpr const char* kMessagesTitle = "Error Messages";
 
-std::string InputFileName(const model::Program& p) {
+std::string InputFileName(const ReportSession& p) {
   return (p.dataDir.empty() ? std::string() : base::AddBackslash(p.dataDir)) + p.currentFile;
 }
 
 // "Was drucken ?": 1 dimension sheet, 2 strength sheet, 3 both; 0 when cancelled.
-int AskWhat(model::Program& p) {
+int AskWhat(ReportSession& p) {
   p.itemLines[0] = "Geometrie";
   p.itemLines[1] = "Festigkeit";
   p.itemLines[2] = "Geometrie und Festigkeit";
@@ -40,13 +40,13 @@ std::string ReportTitle(const std::string& name) {
   return std::string(model::kProgramShortName) + " V" + model::kProgramVersion + "  " + name;
 }
 
-void SetSplineHeader(model::Program& p, const std::string& title) {
+void SetSplineHeader(ReportSession& p, const std::string& title) {
   const model::SpecState& s = p.connection;
   SetPageHeader(p, title, WriteTitleNumberLine(s.zname[1], s.znr[1]),
                 WriteTitleNumberLine(s.zname[2], s.znr[2]), s.text[1], s.text[2], 0);
 }
 
-bool OpenSplineReport(model::Program& p) {
+bool OpenSplineReport(ReportSession& p) {
   if (p.connection.log.fatal) {
     ShowMessageList(p);
     return false;
@@ -57,7 +57,7 @@ bool OpenSplineReport(model::Program& p) {
 
 }  // namespace detail
 
-void PrintSheets(model::Program& p, int what) {
+void PrintSheets(ReportSession& p, int what) {
   if (p.connection.log.fatal) return ShowMessageList(p);
   if (what == 0) what = AskWhat(p);
   if (what < 1 || what > 3) return;
@@ -73,7 +73,7 @@ void PrintSheets(model::Program& p, int what) {
   if (!p.cancel) CloseReport(p);
 }
 
-void ShowMessageReport(model::Program& p) {
+void ShowMessageReport(ReportSession& p) {
   const model::SpecState& s = p.connection;
   if (s.log.messageCount == 0) return model::ShowInfo(p, kNoMessages);
   SetPageHeader(p, std::string(model::kProgramShortName) + " V" + model::kProgramVersion,
@@ -85,7 +85,7 @@ void ShowMessageReport(model::Program& p) {
   CloseReport(p);
 }
 
-int BatchReport(model::Program& p, const std::string& file) {
+int BatchReport(ReportSession& p, const std::string& file) {
   WriterState& w = p.writer;
   if (p.connection.log.fatal) {
     std::string messages;

@@ -4,7 +4,7 @@
 #include <string>
 
 #include "base/format.h"
-#include "model/program.h"
+#include "report/report_session.h"
 
 namespace kv40::report::detail {
 
@@ -17,17 +17,17 @@ std::string ReportTitle(const std::string& name);
 
 // Header lines of every spline report: drawing names and numbers of both parts and the
 // first two text lines; page total 0.
-void SetSplineHeader(model::Program& p, const std::string& title);
+void SetSplineHeader(ReportSession& p, const std::string& title);
 
 // The common start: a failed calculation shows the message list instead (false); otherwise
 // the report is opened on the device (false when cancelled).
-bool OpenSplineReport(model::Program& p);
+bool OpenSplineReport(ReportSession& p);
 
 // The dimension sheet, pages 1 to 3, each a page of its own.
-void DimensionSheet(model::Program& p);
+void DimensionSheet(ReportSession& p);
 // The strength sheet, pages 4 and 5 (page 5 is not ended).
-void StrengthSheet(model::Program& p);
+void StrengthSheet(ReportSession& p);
 // The material section of the strength sheet.
-void MaterialBlock(model::Program& p);
+void MaterialBlock(ReportSession& p);
 
 }  // namespace kv40::report::detail

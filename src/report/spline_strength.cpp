@@ -22,12 +22,12 @@ const char* ConnectionKindText(int connKind) {
   }
 }
 
-void Title(model::Program& p, const char* title) {
+void Title(ReportSession& p, const char* title) {
   WriteLine(p, title);
   WriteLine(p, ThinLine(p));
 }
 
-void NiemannLoads(model::Program& p) {
+void NiemannLoads(ReportSession& p) {
   const model::SpecState& s = p.connection;
   const base::NumberFormat& nf = p.fmt();
   const std::string mm = base::LengthUnit(nf);
@@ -63,7 +63,7 @@ void NiemannLoads(model::Program& p) {
   factor("Sicherheit   fL*pzul/pmax", "Smax", s.Smax);
 }
 
-void Page4(model::Program& p) {
+void Page4(ReportSession& p) {
   WriteLine(p, "");
   WriteLine(p, "");
   Title(p, "FESTIGKEIT NACH NIEMANN (2005)");
@@ -76,7 +76,7 @@ void Page4(model::Program& p) {
   PageHeader(p, 0, 1);
 }
 
-void RoloffMatek(model::Program& p) {
+void RoloffMatek(ReportSession& p) {
   const model::SpecState& s = p.connection;
   const base::NumberFormat& nf = p.fmt();
   const std::string mm = base::LengthUnit(nf);
@@ -102,7 +102,7 @@ void RoloffMatek(model::Program& p) {
   WriteRow4(p, "Zul.Drehmoment (wechselnd)", "Tw zul", nm, base::FormatTorque(nf, 10, 0, s.Twzul));
 }
 
-void Niemann1981(model::Program& p) {
+void Niemann1981(ReportSession& p) {
   const model::SpecState& s = p.connection;
   const base::NumberFormat& nf = p.fmt();
   const std::string mm = base::LengthUnit(nf);
@@ -120,7 +120,7 @@ void Niemann1981(model::Program& p) {
 
 }  // namespace
 
-void MaterialBlock(model::Program& p) {
+void MaterialBlock(ReportSession& p) {
   const model::SpecState& s = p.connection;
   const base::NumberFormat& nf = p.fmt();
   const std::string mpa = base::StressUnit(nf);
@@ -143,7 +143,7 @@ void MaterialBlock(model::Program& p) {
             base::FormatStress(nf, 6, 0, s.plim[2]));
 }
 
-void StrengthSheet(model::Program& p) {
+void StrengthSheet(ReportSession& p) {
   PageHeader(p, 0, 1);
   Page4(p);
   RoloffMatek(p);

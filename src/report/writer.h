@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "model/program.h"
+#include "report/report_session.h"
 
 namespace kv40::report {
 
@@ -24,32 +24,32 @@ inline constexpr const char* kChooseDevice = "Ausgabe auf ..";
 inline constexpr int kDeviceListKind = 90;  // OpenReport only fills the device list
 
 // The style of the current device: tab-separated for 6 and 9, HTML for 7, framed text else.
-Style CurrentStyle(const model::Program& p);
+Style CurrentStyle(const ReportSession& p);
 
 // ---- opening and closing ----
 // Fills itemLines 1..7 with the device texts; kind 90 stops there. Kind 0 takes the
 // configured device (asking for it when so configured), any other kind is the device.
 // Prepares the device's file and starts an empty report; failures set p.cancel.
-void OpenReport(model::Program& p, int kind, const std::string& name);
+void OpenReport(ReportSession& p, int kind, const std::string& name);
 // Ends the report, writes its file and hands it to the device.
-void CloseReport(model::Program& p);
+void CloseReport(ReportSession& p);
 
 // ---- header setup ----
 // Texts are cut to 65 characters; an empty title becomes the program title and version.
 // Clears the line and page counters.
-void SetPageHeader(model::Program& p, const std::string& title, const std::string& line1,
+void SetPageHeader(ReportSession& p, const std::string& title, const std::string& line1,
                    const std::string& line2, const std::string& line3, const std::string& line4,
                    int total);
-void SetTableHeadings(model::Program& p, const std::string& h0, const std::string& h1,
+void SetTableHeadings(ReportSession& p, const std::string& h0, const std::string& h1,
                       const std::string& h2, const std::string& h3, const std::string& h4);
 
 // ---- frame lines of the configured frame mode ----
-std::string ThinLine(const model::Program& p);
-std::string DoubleLine(const model::Program& p);
-std::string TopFrame(const model::Program& p);
-std::string MiddleFrame(const model::Program& p);
-std::string BottomFrame(const model::Program& p);
-std::string SideChar(const model::Program& p);
+std::string ThinLine(const ReportSession& p);
+std::string DoubleLine(const ReportSession& p);
+std::string TopFrame(const ReportSession& p);
+std::string MiddleFrame(const ReportSession& p);
+std::string BottomFrame(const ReportSession& p);
+std::string SideChar(const ReportSession& p);
 
 // ---- lines ----
 struct Field {
@@ -60,19 +60,19 @@ struct Field {
 // the next one's column pushes that one (and the rest) to the right. Cut at 72 characters.
 std::string BuildLine(int width, const std::vector<Field>& fields);
 
-void WriteLine(model::Program& p, const std::string& text);
+void WriteLine(ReportSession& p, const std::string& text);
 // One line without indent, counting or page break.
-void WriteRaw(model::Program& p, const std::string& text);
+void WriteRaw(ReportSession& p, const std::string& text);
 // WriteLine without the line end.
-void WriteText(model::Program& p, const std::string& text);
+void WriteText(ReportSession& p, const std::string& text);
 // HTML: one table row of one cell; otherwise WriteLine.
-void WriteTextRow(model::Program& p, const std::string& text);
+void WriteTextRow(ReportSession& p, const std::string& text);
 // Texts longer than 72 characters are broken at blanks into lines of at most 64 (text style).
-void WriteWrapped(model::Program& p, const std::string& text);
-void WriteRow4(model::Program& p, const std::string& description, const std::string& symbol,
+void WriteWrapped(ReportSession& p, const std::string& text);
+void WriteRow4(ReportSession& p, const std::string& description, const std::string& symbol,
                const std::string& unit, const std::string& value);
 // value1 is the shaft's, value2 the hub's.
-void WriteRow5(model::Program& p, const std::string& description, const std::string& symbol,
+void WriteRow5(ReportSession& p, const std::string& description, const std::string& symbol,
                const std::string& unit, const std::string& value1, const std::string& value2);
 // A 72-character line: text at column 1, "Nr.: " + number at column 40.
 std::string WriteTitleNumberLine(const std::string& text, const std::string& number);
@@ -80,17 +80,17 @@ std::string WriteTitleNumberLine(const std::string& text, const std::string& num
 // ---- pages ----
 // n = 1 starts the first page of a report, n = 0 continues with the next page number.
 // kind 1 adds the table heading.
-void PageHeader(model::Program& p, int n, int kind);
-void PageEnd(model::Program& p);
+void PageHeader(ReportSession& p, int n, int kind);
+void PageEnd(ReportSession& p);
 // Begins a new page of the given kind when less than ten lines are left on this one.
-void EnsureSpace(model::Program& p, int kind);
-void BeginHtmlTable(model::Program& p);
-void EndHtmlTable(model::Program& p);
+void EnsureSpace(ReportSession& p, int kind);
+void BeginHtmlTable(ReportSession& p);
+void EndHtmlTable(ReportSession& p);
 
 // ---- the calculation's messages ----
 // Each message with its cause and remedy from the message help file.
-void WriteMessageSection(model::Program& p);
+void WriteMessageSection(ReportSession& p);
 // A page of its own with the message section, when there are messages.
-void PrintMessageReport(model::Program& p);
+void PrintMessageReport(ReportSession& p);
 
 }  // namespace kv40::report

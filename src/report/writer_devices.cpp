@@ -40,11 +40,11 @@ constexpr const char* kPausePerPage = "Pause nach jeder Seite ?";
 constexpr const char* kLossyNotice =
     "Zeichen ohne Entsprechung im DOS-Zeichensatz wurden als \"?\" gespeichert.";
 
-std::string TempDir(const model::Program& p) {
+std::string TempDir(const ReportSession& p) {
   return base::AddBackslash(p.config.tempDir);
 }
 
-std::string InputNamed(const model::Program& p, const std::string& ext) {
+std::string InputNamed(const ReportSession& p, const std::string& ext) {
   const std::string folder = p.dataDir.empty() ? std::string() : base::AddBackslash(p.dataDir);
   return folder + p.currentFile + ext;
 }
@@ -67,7 +67,7 @@ int TestCreate(const std::string& path) {
 }
 
 // The first "$OUTn.TMP" of the temporary folder that can be created; empty when none.
-std::string TempReportFile(const model::Program& p, int& error) {
+std::string TempReportFile(const ReportSession& p, int& error) {
   for (int n = 1; n <= kTempReportTries; ++n) {
     const std::string path = TempDir(p) + "$OUT" + std::to_string(n) + ".TMP";
     error = TestCreate(path);
@@ -77,7 +77,7 @@ std::string TempReportFile(const model::Program& p, int& error) {
 }
 
 // The save dialog for a report file with the given extension, and the overwrite check.
-std::string ChooseReportFile(model::Program& p, const std::string& ext) {
+std::string ChooseReportFile(ReportSession& p, const std::string& ext) {
   const auto chosen = p.GetUi().SaveFile("*." + ext, p.dataDir);
   if (!chosen || chosen->empty()) {
     p.cancel = true;
@@ -89,17 +89,17 @@ std::string ChooseReportFile(model::Program& p, const std::string& ext) {
   return p.cancel ? std::string() : path;
 }
 
-std::string ExportFile(model::Program& p) {
+std::string ExportFile(ReportSession& p) {
   if (p.config.askTextDevice) return ChooseReportFile(p, "txt");
   return TempDir(p) + "$$$" + std::to_string(p.writer.exportCounter + 1) + ".txt";
 }
 
-bool HasBrowser(const model::Program& p) {
+bool HasBrowser(const ReportSession& p) {
   return !base::Trim(p.config.htmlBrowser).empty();
 }
 
 // The file of the device; empty (with p.cancel) when none can be had.
-std::string DeviceFile(model::Program& p, int& error) {
+std::string DeviceFile(ReportSession& p, int& error) {
   error = 0;
   switch (p.writer.device) {
     case kDeviceFile:
@@ -118,7 +118,7 @@ std::string DeviceFile(model::Program& p, int& error) {
   }
 }
 
-int DeviceOf(const model::Program& p, int kind) {
+int DeviceOf(const ReportSession& p, int kind) {
   if (kind != 0) return kind >= 1 && kind <= kDeviceNamedExport ? kind : kDeviceScreen;
   if (p.writer.forcedDevice != 0) return p.writer.forcedDevice;
   const int configured = p.config.textDevice;
@@ -126,7 +126,7 @@ int DeviceOf(const model::Program& p, int kind) {
 }
 
 // The report in the DOS code page with DOS line ends.
-std::string OemBytes(model::Program& p, bool& lossy) {
+std::string OemBytes(ReportSession& p, bool& lossy) {
   std::string text;
   text.reserve(p.writer.body.size() + p.writer.body.size() / 16);
   for (char ch : p.writer.body) {
@@ -139,11 +139,11 @@ std::string OemBytes(model::Program& p, bool& lossy) {
 }
 
 // The report for the screen and the desktop's programs (UTF-8).
-std::string WindowBytes(const model::Program& p) {
+std::string WindowBytes(const ReportSession& p) {
   return base::WindowText(p.fmt(), p.writer.body);
 }
 
-bool Write(model::Program& p, const std::string& path, const std::string& bytes) {
+bool Write(ReportSession& p, const std::string& path, const std::string& bytes) {
   if (const int error = base::WriteFileAtomically(path, bytes, false); error != 0) {
     model::ReportWriteError(p, error);
     return false;
@@ -153,7 +153,7 @@ bool Write(model::Program& p, const std::string& path, const std::string& bytes)
 
 // Devices whose file the system's printing or the user's programs read directly get it in
 // UTF-8; every other report text file is in the DOS code page.
-bool WriteReportFile(model::Program& p) {
+bool WriteReportFile(ReportSession& p) {
   const auto& w = p.writer;
   const bool utf8 =
       w.device == kDeviceHtml || w.device == kDeviceTextPrinter || w.device == kDevicePrinter;
@@ -165,11 +165,11 @@ bool WriteReportFile(model::Program& p) {
   return true;
 }
 
-std::string WindowCopyPath(const model::Program& p) {
+std::string WindowCopyPath(const ReportSession& p) {
   return TempDir(p) + kWindowCopy;
 }
 
-void RemoveReportFile(const model::Program& p) {
+void RemoveReportFile(const ReportSession& p) {
   std::error_code ec;
   fs::remove(p.writer.outputFile, ec);
 }
@@ -184,7 +184,7 @@ std::string RawBytes(const char* path) {
 
 // The text printer: the printer set-up bytes of TEXT.HXP in the working folder, unchanged,
 // then the report, handed to the text printer command (lp).
-void SendToTextPrinter(model::Program& p) {
+void SendToTextPrinter(ReportSession& p) {
   const std::string& printer = p.writer.textPrinter;
   if (!Write(p, p.writer.outputFile, RawBytes(kPrinterPrefixFile) + WindowBytes(p))) return;
   RunExternalProgram(p, printer, p.writer.outputFile,
@@ -192,7 +192,7 @@ void SendToTextPrinter(model::Program& p) {
   RemoveReportFile(p);
 }
 
-void HandOver(model::Program& p) {
+void HandOver(ReportSession& p) {
   auto& w = p.writer;
   const std::string copy = WindowCopyPath(p);
   switch (w.device) {
@@ -234,7 +234,7 @@ void HandOver(model::Program& p) {
 
 }  // namespace
 
-void OpenReport(model::Program& p, int kind, const std::string& name) {
+void OpenReport(ReportSession& p, int kind, const std::string& name) {
   for (std::size_t i = 0; i < kDeviceTexts.size(); ++i)
     p.itemLines[i] = kDeviceTexts[i];
   if (kind == kDeviceListKind) return;
@@ -271,7 +271,7 @@ void OpenReport(model::Program& p, int kind, const std::string& name) {
   w.open = true;
 }
 
-void CloseReport(model::Program& p) {
+void CloseReport(ReportSession& p) {
   auto& w = p.writer;
   if (!detail::Writing(p)) return;
   const bool pagePrinter =

@@ -21,7 +21,7 @@ std::string Repeat(const char* ch, int n) {
 
 // A frame line: mode 1 of `mode1` characters, mode 2 the box-drawing line given, mode 3
 // blanks, mode 4 the marker that is never printed.
-std::string FrameOf(const model::Program& p, const char* mode1, const std::string& mode2) {
+std::string FrameOf(const ReportSession& p, const char* mode1, const std::string& mode2) {
   switch (detail::FrameMode(p)) {
     case 1:
       return Repeat(mode1, kFrameWidth);
@@ -39,12 +39,12 @@ std::string BoxLine(const char* left, const char* right) {
   return left + Repeat("═", kFrameWidth - 2) + right;
 }
 
-bool IsDroppedInExport(const model::Program& p, const std::string& text) {
+bool IsDroppedInExport(const ReportSession& p, const std::string& text) {
   return text == kFrameMarker || text == ThinLine(p) || text == DoubleLine(p);
 }
 
 // The automatic page break when a page is full.
-void BreakPage(model::Program& p) {
+void BreakPage(ReportSession& p) {
   auto& w = p.writer;
   if (p.config.headerMode == 2) {
     detail::Emit(p, "\f");
@@ -59,7 +59,7 @@ void BreakPage(model::Program& p) {
 }
 
 // WriteLine and WriteText: the same, with or without the line end.
-void PutLine(model::Program& p, const std::string& text, bool lineEnd) {
+void PutLine(ReportSession& p, const std::string& text, bool lineEnd) {
   if (!detail::Writing(p)) return;
   auto& w = p.writer;
   const auto emit = [&](const std::string& t) {
@@ -87,7 +87,7 @@ void PutLine(model::Program& p, const std::string& text, bool lineEnd) {
 }
 
 // The value of a tab-separated row with the export decimal separator.
-std::string ExportValue(const model::Program& p, const std::string& value) {
+std::string ExportValue(const ReportSession& p, const std::string& value) {
   return base::ExportDecimal(p.fmt(), value);
 }
 
@@ -97,7 +97,7 @@ std::string Cell(const std::string& text) {
 
 }  // namespace
 
-Style CurrentStyle(const model::Program& p) {
+Style CurrentStyle(const ReportSession& p) {
   const auto& w = p.writer;
   if (w.device == kDeviceHtml) return Style::Html;
   if (w.device == kDeviceExport) return Style::Tab;
@@ -105,27 +105,27 @@ Style CurrentStyle(const model::Program& p) {
   return Style::Text;
 }
 
-std::string ThinLine(const model::Program& p) {
+std::string ThinLine(const ReportSession& p) {
   return FrameOf(p, "-", Repeat("─", kFrameWidth));
 }
 
-std::string DoubleLine(const model::Program& p) {
+std::string DoubleLine(const ReportSession& p) {
   return FrameOf(p, "=", Repeat("═", kFrameWidth));
 }
 
-std::string TopFrame(const model::Program& p) {
+std::string TopFrame(const ReportSession& p) {
   return FrameOf(p, "*", BoxLine("╔", "╗"));
 }
 
-std::string MiddleFrame(const model::Program& p) {
+std::string MiddleFrame(const ReportSession& p) {
   return FrameOf(p, "*", BoxLine("╠", "╣"));
 }
 
-std::string BottomFrame(const model::Program& p) {
+std::string BottomFrame(const ReportSession& p) {
   return FrameOf(p, "*", BoxLine("╚", "╝"));
 }
 
-std::string SideChar(const model::Program& p) {
+std::string SideChar(const ReportSession& p) {
   const int mode = detail::FrameMode(p);
   if (mode == 1) return "*";
   if (mode == 2) return "║";
@@ -154,27 +154,27 @@ std::string BuildLine(int width, const std::vector<Field>& fields) {
   return out;
 }
 
-void WriteLine(model::Program& p, const std::string& text) {
+void WriteLine(ReportSession& p, const std::string& text) {
   PutLine(p, text, true);
 }
 
-void WriteText(model::Program& p, const std::string& text) {
+void WriteText(ReportSession& p, const std::string& text) {
   PutLine(p, text, false);
 }
 
-void WriteRaw(model::Program& p, const std::string& text) {
+void WriteRaw(ReportSession& p, const std::string& text) {
   if (!detail::Writing(p)) return;
   detail::Emit(p, text);
 }
 
-void WriteTextRow(model::Program& p, const std::string& text) {
+void WriteTextRow(ReportSession& p, const std::string& text) {
   if (!detail::Writing(p)) return;
   if (CurrentStyle(p) != Style::Html) return WriteLine(p, text);
   if (!p.writer.tableOpen) BeginHtmlTable(p);
   detail::Emit(p, "<TR><TD>" + base::HtmlEscaped(text) + "</TD></TR>");
 }
 
-void WriteWrapped(model::Program& p, const std::string& text) {
+void WriteWrapped(ReportSession& p, const std::string& text) {
   if (text.empty()) return;
   if (base::CharCount(text) <= static_cast<std::size_t>(kLineWidth) ||
       CurrentStyle(p) != Style::Text) {
@@ -184,7 +184,7 @@ void WriteWrapped(model::Program& p, const std::string& text) {
     WriteTextRow(p, line);
 }
 
-void WriteRow4(model::Program& p, const std::string& description, const std::string& symbol,
+void WriteRow4(ReportSession& p, const std::string& description, const std::string& symbol,
                const std::string& unit, const std::string& value) {
   if (!detail::Writing(p)) return;
   switch (CurrentStyle(p)) {
@@ -203,7 +203,7 @@ void WriteRow4(model::Program& p, const std::string& description, const std::str
   }
 }
 
-void WriteRow5(model::Program& p, const std::string& description, const std::string& symbol,
+void WriteRow5(ReportSession& p, const std::string& description, const std::string& symbol,
                const std::string& unit, const std::string& value1, const std::string& value2) {
   if (!detail::Writing(p)) return;
   switch (CurrentStyle(p)) {
@@ -228,14 +228,14 @@ std::string WriteTitleNumberLine(const std::string& text, const std::string& num
   return BuildLine(kLineWidth, {{1, text}, {40, "Nr.: " + number}});
 }
 
-void BeginHtmlTable(model::Program& p) {
+void BeginHtmlTable(ReportSession& p) {
   if (!detail::Writing(p) || CurrentStyle(p) != Style::Html) return;
   EndHtmlTable(p);
   detail::Emit(p, "<TABLE BORDER = \"2\" WIDTH= \"100%\">");
   p.writer.tableOpen = true;
 }
 
-void EndHtmlTable(model::Program& p) {
+void EndHtmlTable(ReportSession& p) {
   if (!detail::Writing(p) || !p.writer.tableOpen) return;
   detail::Emit(p, "</TABLE>");
   p.writer.tableOpen = false;
@@ -243,25 +243,25 @@ void EndHtmlTable(model::Program& p) {
 
 namespace detail {
 
-void Emit(model::Program& p, std::string_view text) {
+void Emit(ReportSession& p, std::string_view text) {
   p.writer.body += text;
   p.writer.body += '\n';
 }
 
-void EmitNoEnd(model::Program& p, std::string_view text) {
+void EmitNoEnd(ReportSession& p, std::string_view text) {
   p.writer.body += text;
 }
 
-int LinesPerPage(const model::Program& p) {
+int LinesPerPage(const ReportSession& p) {
   return p.config.linesPerPage;
 }
 
-int FrameMode(const model::Program& p) {
+int FrameMode(const ReportSession& p) {
   const int mode = p.config.frameMode;
   return mode >= 1 && mode <= 4 ? mode : 2;
 }
 
-bool Writing(const model::Program& p) {
+bool Writing(const ReportSession& p) {
   return p.writer.open && !p.cancel;
 }
 

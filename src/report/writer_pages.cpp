@@ -25,7 +25,7 @@ std::string ProgramTitleVersion() {
 }
 
 // The input data file as the page header names it.
-std::string HeaderFileName(const model::Program& p) {
+std::string HeaderFileName(const ReportSession& p) {
   if (!p.writer.namedFile.empty()) return p.writer.namedFile;
   if (p.startedWithFile || p.currentFile.empty()) return p.currentFile;
   const std::string folder = p.dataDir.empty() ? std::string() : base::AddBackslash(p.dataDir);
@@ -35,25 +35,25 @@ std::string HeaderFileName(const model::Program& p) {
 }
 
 // The first page of a report: n = 1, or n = 0 before any page was begun.
-bool FirstPage(const model::Program& p, int n) {
+bool FirstPage(const ReportSession& p, int n) {
   return n == 1 || (n == 0 && p.writer.pageCount == 0);
 }
 
 // A header line: the fields between the side characters at columns 1 and 70.
-void SideLine(model::Program& p, std::vector<Field> fields) {
+void SideLine(ReportSession& p, std::vector<Field> fields) {
   const std::string side = SideChar(p);
   fields.insert(fields.begin(), Field{1, side});
   fields.push_back(Field{kFrameWidth, side});
   WriteLine(p, BuildLine(kFrameWidth, fields));
 }
 
-std::string PageNumberText(const model::Program& p, int page) {
+std::string PageNumberText(const ReportSession& p, int page) {
   std::string text = "Bl." + base::IntBlankPad(page, 2);
   if (p.writer.pageTotal != 0) text += "/" + base::IntBlankPad(p.writer.pageTotal, 2);
   return text;
 }
 
-void HtmlTableHeading(model::Program& p) {
+void HtmlTableHeading(ReportSession& p) {
   const auto& h = p.writer.headings;
   BeginHtmlTable(p);
   std::string row = "<TR><TD><CENTER>" + base::HtmlEscaped(h[0]) + "</CENTER></TD>";
@@ -62,7 +62,7 @@ void HtmlTableHeading(model::Program& p) {
   detail::Emit(p, row + "</TR>");
 }
 
-void TabHeader(model::Program& p, int n, int kind) {
+void TabHeader(ReportSession& p, int n, int kind) {
   auto& w = p.writer;
   if (FirstPage(p, n)) {
     const base::DateTime now = p.Now();
@@ -80,7 +80,7 @@ void TabHeader(model::Program& p, int n, int kind) {
   }
 }
 
-void HtmlHeader(model::Program& p, int n, int kind) {
+void HtmlHeader(ReportSession& p, int n, int kind) {
   auto& w = p.writer;
   if (FirstPage(p, n)) {
     const std::string title = base::HtmlEscaped(ProgramTitleVersion());
@@ -106,7 +106,7 @@ void HtmlHeader(model::Program& p, int n, int kind) {
 }
 
 // The framed header: title, page, date, time and file, the header lines, the table heading.
-void FramedHeader(model::Program& p, int page, int kind) {
+void FramedHeader(ReportSession& p, int page, int kind) {
   const auto& w = p.writer;
   const bool onEveryPage = p.config.headerMode != 2;
   if (detail::FrameMode(p) == 4) WriteLine(p, "");
@@ -138,7 +138,7 @@ void FramedHeader(model::Program& p, int page, int kind) {
   }
 }
 
-void TextHeader(model::Program& p, int n, int kind) {
+void TextHeader(ReportSession& p, int n, int kind) {
   auto& w = p.writer;
   if (w.pagePause && !model::AskYesNoCancel(p, kPauseQuestion)) p.cancel = true;
   if (p.cancel) return;
@@ -156,7 +156,7 @@ void TextHeader(model::Program& p, int n, int kind) {
 
 }  // namespace
 
-void SetPageHeader(model::Program& p, const std::string& title, const std::string& line1,
+void SetPageHeader(ReportSession& p, const std::string& title, const std::string& line1,
                    const std::string& line2, const std::string& line3, const std::string& line4,
                    int total) {
   auto& w = p.writer;
@@ -171,7 +171,7 @@ void SetPageHeader(model::Program& p, const std::string& title, const std::strin
   w.pageCount = 0;
 }
 
-void SetTableHeadings(model::Program& p, const std::string& h0, const std::string& h1,
+void SetTableHeadings(ReportSession& p, const std::string& h0, const std::string& h1,
                       const std::string& h2, const std::string& h3, const std::string& h4) {
   auto& h = p.writer.headings;
   h = {base::Left(h0, kHeadingLength), base::Left(h1, kShortHeadingLength),
@@ -179,7 +179,7 @@ void SetTableHeadings(model::Program& p, const std::string& h0, const std::strin
        base::Left(h4, kShortHeadingLength)};
 }
 
-void PageHeader(model::Program& p, int n, int kind) {
+void PageHeader(ReportSession& p, int n, int kind) {
   if (!detail::Writing(p)) return;
   switch (CurrentStyle(p)) {
     case Style::Tab:
@@ -191,7 +191,7 @@ void PageHeader(model::Program& p, int n, int kind) {
   }
 }
 
-void PageEnd(model::Program& p) {
+void PageEnd(ReportSession& p) {
   if (!detail::Writing(p)) return;
   auto& w = p.writer;
   if (w.device == kDeviceExport || w.device == kDeviceHtml || w.device == kDeviceNamedExport) {
@@ -203,7 +203,7 @@ void PageEnd(model::Program& p) {
   w.lineCount = 0;
 }
 
-void EnsureSpace(model::Program& p, int kind) {
+void EnsureSpace(ReportSession& p, int kind) {
   if (!detail::Writing(p)) return;
   if (p.writer.lineCount <= std::max(detail::LinesPerPage(p) - 10, 10)) return;
   PageEnd(p);
@@ -211,7 +211,7 @@ void EnsureSpace(model::Program& p, int kind) {
   WriteLine(p, "");
 }
 
-void WriteMessageSection(model::Program& p) {
+void WriteMessageSection(ReportSession& p) {
   const model::MessageLog& log = p.connection.log;
   if (!detail::Writing(p) || log.messageCount == 0) return;
   const Style style = CurrentStyle(p);
@@ -241,7 +241,7 @@ void WriteMessageSection(model::Program& p) {
   EndHtmlTable(p);
 }
 
-void PrintMessageReport(model::Program& p) {
+void PrintMessageReport(ReportSession& p) {
   if (!detail::Writing(p) || p.connection.log.messageCount == 0) return;
   PageHeader(p, 0, 0);
   WriteMessageSection(p);

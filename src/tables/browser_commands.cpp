@@ -25,21 +25,21 @@ constexpr int kPrintedFields = 7;
 constexpr const char* kLossyNotice =
     "Einige Zeichen gibt es im DOS-Zeichensatz nicht; sie wurden als \"?\" gespeichert.";
 
-DbfTable* Table(model::Program& p) {
-  TableSession& s = Session(p);
+DbfTable* Table(TableSession& p) {
+  TableState& s = State(p);
   return s.table ? &*s.table : nullptr;
 }
 
-bool Search(model::Program& p, bool fromFirst) {
+bool Search(TableSession& p, bool fromFirst) {
   DbfTable* t = Table(p);
   if (t == nullptr) return false;
-  const std::string& term = Session(p).searchTerm;
+  const std::string& term = State(p).searchTerm;
   if (t->Search(term, fromFirst)) return true;
   model::ShowInfo(p, term + " " + "nicht gefunden");
   return false;
 }
 
-void Report(model::Program& p, const TransferResult& r) {
+void Report(TableSession& p, const TransferResult& r) {
   if (r.error != DbfError::None) {
     std::string text = "DBF Error " + std::to_string(DbfErrorCode(r.error));
     if (r.line > 0) text += " (Zeile " + std::to_string(r.line) + ")";
@@ -63,7 +63,7 @@ int ColumnWidth(const DbfField& f) {
 }
 
 // One printed row: the texts in their columns.
-void PrintRow(model::Program& p, const DbfTable& t, const std::vector<std::string>& texts) {
+void PrintRow(TableSession& p, const DbfTable& t, const std::vector<std::string>& texts) {
   std::string line;
   switch (report::CurrentStyle(p)) {
     case report::Style::Tab:
@@ -82,25 +82,25 @@ void PrintRow(model::Program& p, const DbfTable& t, const std::vector<std::strin
   }
 }
 
-std::string StartFolder(const model::Program& p) {
+std::string StartFolder(const TableSession& p) {
   return p.config.dbfDir.empty() ? p.startDir : p.config.dbfDir;
 }
 
 }  // namespace
 
-bool SearchTable(model::Program& p) {
+bool SearchTable(TableSession& p) {
   if (Table(p) == nullptr) return false;
-  std::string term = Session(p).searchTerm;
+  std::string term = State(p).searchTerm;
   if (!model::AskText(p, "Suchbegriff eingeben", kSearchLength, term)) return false;
-  Session(p).searchTerm = term;
+  State(p).searchTerm = term;
   return Search(p, true);
 }
 
-bool SearchTableNext(model::Program& p) {
+bool SearchTableNext(TableSession& p) {
   return Search(p, false);
 }
 
-void SortByField(model::Program& p, int n) {
+void SortByField(TableSession& p, int n) {
   DbfTable* t = Table(p);
   if (t == nullptr || n < 1 || n > t->FieldCount()) return;
   const int current = t->RecordNumber();
@@ -109,38 +109,38 @@ void SortByField(model::Program& p, int n) {
   if (current > 0) GoRecord(p, current);
 }
 
-void AppendBlankRecord(model::Program& p) {
+void AppendBlankRecord(TableSession& p) {
   AppendRecord(p);
 }
 
-void PackTable(model::Program& p) {
+void PackTable(TableSession& p) {
   if (DbfTable* t = Table(p)) {
     if (const DbfError e = t->Pack(); e != DbfError::None) ShowDbfError(p, e);
   }
 }
 
-void AppendDbfFile(model::Program& p) {
+void AppendDbfFile(TableSession& p) {
   DbfTable* t = Table(p);
   if (t == nullptr) return;
   const auto file = p.GetUi().OpenFile("*.dbf", StartFolder(p));
   if (file) Report(p, AppendFromDbf(*t, *file));
 }
 
-void AppendDelimitedFile(model::Program& p) {
+void AppendDelimitedFile(TableSession& p) {
   DbfTable* t = Table(p);
   if (t == nullptr) return;
   const auto file = p.GetUi().OpenFile("*.txt", StartFolder(p));
   if (file) Report(p, AppendDelimited(*t, *file));
 }
 
-void SaveAsDelimited(model::Program& p) {
+void SaveAsDelimited(TableSession& p) {
   DbfTable* t = Table(p);
   if (t == nullptr) return;
   const auto file = p.GetUi().SaveFile("*.txt", StartFolder(p));
   if (file) Report(p, CopyToDelimited(*t, *file));
 }
 
-std::vector<std::string> HtmlTableLines(const model::Program& p, const DbfTable& t,
+std::vector<std::string> HtmlTableLines(const TableSession& p, const DbfTable& t,
                                         const std::string& fileName) {
   const std::string name = fs::path(fileName).filename().string();
   const base::DateTime now = p.Now();
@@ -168,11 +168,11 @@ std::vector<std::string> HtmlTableLines(const model::Program& p, const DbfTable&
   return lines;
 }
 
-void ExportHtml(model::Program& p) {
+void ExportHtml(TableSession& p) {
   DbfTable* t = Table(p);
   if (t == nullptr) return;
   const fs::path proposed =
-      fs::path(StartFolder(p)) / Session(p).file.filename().replace_extension("htm");
+      fs::path(StartFolder(p)) / State(p).file.filename().replace_extension("htm");
   auto file = p.GetUi().SaveFile("HTML files (*.htm *.html);;All files (*)", proposed.string());
   if (!file) return;
   if (fs::path(*file).extension().empty()) *file += ".htm";
@@ -184,10 +184,10 @@ void ExportHtml(model::Program& p) {
   }
 }
 
-void PrintTable(model::Program& p, const std::string& caption) {
+void PrintTable(TableSession& p, const std::string& caption) {
   DbfTable* t = Table(p);
   if (t == nullptr) return;
-  const TableSession& s = Session(p);
+  const TableState& s = State(p);
   report::SetPageHeader(p, std::string(model::kProgramShortName) + " V" + model::kProgramVersion,
                         s.file.string(), caption, s.title1, "", 0);
   report::OpenReport(p, 0, "");
@@ -222,7 +222,7 @@ void PrintTable(model::Program& p, const std::string& caption) {
   if (!p.cancel) report::CloseReport(p);
 }
 
-void ShowBrowserHelp(model::Program& p, BrowserHelp item) {
+void ShowBrowserHelp(TableSession& p, BrowserHelp item) {
   switch (item) {
     case BrowserHelp::Structure:
       help::ShowHelp(p, 0, help::HelpMode::Text);
@@ -234,7 +234,7 @@ void ShowBrowserHelp(model::Program& p, BrowserHelp item) {
       help::ShowHelp(p, 0, help::HelpMode::Image);
       break;
     case BrowserHelp::File:
-      model::ShowInfo(p, Session(p).file.string());
+      model::ShowInfo(p, State(p).file.string());
       break;
   }
   p.cancel = false;

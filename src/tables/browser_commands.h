@@ -6,36 +6,36 @@
 #include <string>
 #include <vector>
 
-#include "model/program.h"
 #include "tables/dbf_table.h"
+#include "tables/table_session.h"
 
 namespace kv40::tables {
 
 // Asks "Suchbegriff eingeben" (the last term preset) and searches from the first record.
 // Not found: term + " nicht gefunden". True when found (the record is then current).
-bool SearchTable(model::Program& p);
+bool SearchTable(TableSession& p);
 // Searches the last term again from the record after the current one.
-bool SearchTableNext(model::Program& p);
+bool SearchTableNext(TableSession& p);
 // Orders the table by field n through the index "$qentemp.ndx" in the temporary folder,
 // staying on the current record.
-void SortByField(model::Program& p, int n);
-void AppendBlankRecord(model::Program& p);
-void PackTable(model::Program& p);
-void AppendDbfFile(model::Program& p);
-void AppendDelimitedFile(model::Program& p);
-void SaveAsDelimited(model::Program& p);
+void SortByField(TableSession& p, int n);
+void AppendBlankRecord(TableSession& p);
+void PackTable(TableSession& p);
+void AppendDbfFile(TableSession& p);
+void AppendDelimitedFile(TableSession& p);
+void SaveAsDelimited(TableSession& p);
 
 // The HTML page of the shown records (fileName is shown without its folder).
-std::vector<std::string> HtmlTableLines(const model::Program& p, const DbfTable& t,
+std::vector<std::string> HtmlTableLines(const TableSession& p, const DbfTable& t,
                                         const std::string& fileName);
 // Asks for an HTML file, proposing the table's name, and writes HtmlTableLines into it.
-void ExportHtml(model::Program& p);
+void ExportHtml(TableSession& p);
 // Prints the shown records through the report writer on the configured device: a table of
 // the first seven fields under a header naming the table file, the caption and title1.
-void PrintTable(model::Program& p, const std::string& caption);
+void PrintTable(TableSession& p, const std::string& caption);
 
 enum class BrowserHelp { Structure, Common, Image, File };
 // The help items of the browser; each clears p.cancel.
-void ShowBrowserHelp(model::Program& p, BrowserHelp item);
+void ShowBrowserHelp(TableSession& p, BrowserHelp item);
 
 }  // namespace kv40::tables

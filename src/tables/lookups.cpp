@@ -21,17 +21,17 @@ constexpr const char* kDinTitle2 = "Abmessungen nach DIN 5482";
 constexpr const char* kMaterialTitle = "Werkstoffdatenbank";
 constexpr const char* kTypesTitle = "Werkstoffgruppen mit fH und fS";
 
-Extended Number(const model::Program& p, int field) {
+Extended Number(const TableSession& p, int field) {
   return base::ParseNumber(FieldText(p, field));
 }
 
-std::int32_t Integer(const model::Program& p, int field) {
+std::int32_t Integer(const TableSession& p, int field) {
   const Extended v = std::nearbyint(Number(p, field));
   return static_cast<std::int32_t>(std::clamp<Extended>(v, INT32_MIN, INT32_MAX));
 }
 
 // Fields 1 to 13 of the current material record into the record of the part.
-void ReadMaterialRecord(model::Program& p, int part) {
+void ReadMaterialRecord(TableSession& p, int part) {
   model::SpecState& s = p.connection;
   s.matnr[part] = base::CutChars(FieldText(p, 1), model::kMatnrLen);
   s.matname[part] = base::CutChars(FieldText(p, 2), model::kMatnameLen);
@@ -47,7 +47,7 @@ void ReadMaterialRecord(model::Program& p, int part) {
 }
 
 // fS and fH of the part from the row of its material group.
-void ReadGroupFactors(model::Program& p, int part) {
+void ReadGroupFactors(TableSession& p, int part) {
   const int type = p.connection.wgroup[part];
   CloseTable(p);
   if (!OpenTable(p, "kv8wstyp")) return;
@@ -66,7 +66,7 @@ void ReadGroupFactors(model::Program& p, int part) {
 
 }  // namespace
 
-void ReadDin5482Record(model::Program& p) {
+void ReadDin5482Record(TableSession& p) {
   model::SpecState& s = p.connection;
   s.bez5482 = base::CutChars(FieldText(p, 1), model::kBez5482Len);
   s.d1 = Number(p, 2);
@@ -83,8 +83,8 @@ void ReadDin5482Record(model::Program& p) {
   s.text5482 = base::CutChars(FieldText(p, 13), model::kText5482Len);
 }
 
-int PickDin5482(model::Program& p, int kind) {
-  TableSession& session = Session(p);
+int PickDin5482(TableSession& p, int kind) {
+  TableState& session = State(p);
   if (!model::RequireFile(p, TablePath(p, "din5482.dbf"))) return 0;
   SetBrowserTitles(p, kDinTitle1, kDinTitle2);
   if (!OpenTable(p, "din5482")) return 0;
@@ -102,11 +102,11 @@ int PickDin5482(model::Program& p, int kind) {
   return picked;
 }
 
-void ShowDin5482Table(model::Program& p) {
+void ShowDin5482Table(TableSession& p) {
   PickDin5482(p, kEditTable);
 }
 
-void ReadDin5482Default(model::Program& p) {
+void ReadDin5482Default(TableSession& p) {
   std::error_code ec;
   if (!std::filesystem::exists(TablePath(p, "din5482.dbf"), ec)) return;
   if (!OpenTableFile(p, TablePath(p, "din5482.dbf"))) return;
@@ -117,8 +117,8 @@ void ReadDin5482Default(model::Program& p) {
   CloseTable(p);
 }
 
-void PickMaterial(model::Program& p, int kind, int part) {
-  TableSession& session = Session(p);
+void PickMaterial(TableSession& p, int kind, int part) {
+  TableState& session = State(p);
   SetBrowserTitles(p, std::string("Werkstoff ") + (part == 1 ? "Welle" : "Nabe"), kMaterialTitle);
   if (!OpenTable(p, "wkx1base")) return;
   MakeIndex(p, FieldName(p, 1), "wkx1base");
@@ -132,19 +132,19 @@ void PickMaterial(model::Program& p, int kind, int part) {
   CloseTable(p);
 }
 
-void ShowMaterialTable(model::Program& p, int kind) {
+void ShowMaterialTable(TableSession& p, int kind) {
   SetBrowserTitles(p, "", kMaterialTitle);
   if (!OpenTable(p, "wkx1base")) return;
   MakeIndex(p, FieldName(p, 1), "wkx1base");
   if (!p.cancel && Browse(p, "", kind) && kind != kEditTable) {
     ReadMaterialRecord(p, 1);
-    Session(p).materialRecord[1] = RecordNumber(p);
+    State(p).materialRecord[1] = RecordNumber(p);
     ReadGroupFactors(p, 1);
   }
   CloseTable(p);
 }
 
-void ShowMaterialTypes(model::Program& p, int kind) {
+void ShowMaterialTypes(TableSession& p, int kind) {
   SetBrowserTitles(p, "", kTypesTitle);
   if (!OpenTable(p, "kv8wstyp")) {
     model::AddMessage(p.connection.log, "Fatal  : DIN 6885 Datenbank");

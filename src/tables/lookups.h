@@ -6,7 +6,7 @@
 #include <optional>
 #include <string>
 
-#include "model/program.h"
+#include "tables/table_session.h"
 
 namespace kv40::tables {
 
@@ -16,21 +16,21 @@ inline constexpr int kPickRecord = 1;
 
 // Browses the DIN 5482 table (kind as above). With a picked record its fields 1 to 13 go
 // into the DIN 5482 block. Returns the record number taken, 0 when cancelled or failed.
-int PickDin5482(model::Program& p, int kind);
+int PickDin5482(TableSession& p, int kind);
 // Reads record 1 of the DIN 5482 table into the block, when the table is there.
-void ReadDin5482Default(model::Program& p);
+void ReadDin5482Default(TableSession& p);
 // Fields 1 to 13 of the current record into the DIN 5482 block.
-void ReadDin5482Record(model::Program& p);
+void ReadDin5482Record(TableSession& p);
 
 // Browses the material table for part 1 (shaft) or 2 (hub), starting at its material
 // number. With kind not 0 the row taken fills the part's material record, and fS and fH
 // come from the row of its group in the material-group table.
-void PickMaterial(model::Program& p, int kind, int part);
+void PickMaterial(TableSession& p, int kind, int part);
 // The Database menu's browsers of the material table and the material-group table; with
 // kind not 0 the current record is taken as for the shaft.
-void ShowMaterialTable(model::Program& p, int kind);
-void ShowMaterialTypes(model::Program& p, int kind);
-void ShowDin5482Table(model::Program& p);
+void ShowMaterialTable(TableSession& p, int kind);
+void ShowMaterialTypes(TableSession& p, int kind);
+void ShowDin5482Table(TableSession& p);
 
 // ---- stored print settings, "printout.dbf" ----
 struct PrintSetting {
@@ -46,10 +46,10 @@ struct PrintSetting {
 };
 // Opens "printout.dbf" from the folder the program was started in when it is there (as it
 // is), else from the DBF folder.
-bool OpenPrintoutTable(model::Program& p);
+bool OpenPrintoutTable(TableSession& p);
 // Lets the user pick a stored setting in the browser; nullopt when cancelled.
-std::optional<PrintSetting> PickPrintSetting(model::Program& p);
+std::optional<PrintSetting> PickPrintSetting(TableSession& p);
 // Stores the values as a new setting under a name the user enters.
-void StorePrintSetting(model::Program& p, const PrintSetting& values);
+void StorePrintSetting(TableSession& p, const PrintSetting& values);
 
 }  // namespace kv40::tables

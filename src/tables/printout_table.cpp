@@ -15,17 +15,17 @@ constexpr int kNameLength = 25;
 
 }  // namespace
 
-bool OpenPrintoutTable(model::Program& p) {
+bool OpenPrintoutTable(TableSession& p) {
   const std::filesystem::path local = std::filesystem::path(p.startDir) / "printout.dbf";
   std::error_code ec;
   if (!p.startDir.empty() && std::filesystem::exists(local, ec)) return OpenTableFile(p, local);
   return OpenTable(p, "printout");
 }
 
-std::optional<PrintSetting> PickPrintSetting(model::Program& p) {
+std::optional<PrintSetting> PickPrintSetting(TableSession& p) {
   p.cancel = false;
   if (!OpenPrintoutTable(p)) return std::nullopt;
-  TableSession& session = Session(p);
+  TableState& session = State(p);
   SetBrowserTitles(p, "Printout", "");
   if (session.printoutRecord > 0) GoRecord(p, session.printoutRecord);
   p.helpContext = kPrintoutHelp;
@@ -49,7 +49,7 @@ std::optional<PrintSetting> PickPrintSetting(model::Program& p) {
   return picked;
 }
 
-void StorePrintSetting(model::Program& p, const PrintSetting& values) {
+void StorePrintSetting(TableSession& p, const PrintSetting& values) {
   if (!OpenPrintoutTable(p)) return;
   std::string name;
   if (model::AskText(p, "Name", kNameLength, name)) {

@@ -46,28 +46,27 @@ bool ReadOnlyFile(const fs::path& file) {
   return ::access(file.c_str(), W_OK) != 0 || (perms & kAnyWrite) == fs::perms::none;
 }
 
+DbfTable* Table(TableSession& p) {
+  return p.tables.table ? &*p.tables.table : nullptr;
+}
+
+// Used only where the program is built with its own tables (KV40_TABLE_DIR).
 [[maybe_unused]] bool SameFolder(const std::string& a, const std::string& b) {
   std::error_code ec;
   return !a.empty() && !b.empty() && fs::equivalent(a, b, ec);
 }
 
-DbfTable* Table(const model::Program& p) {
-  if (!p.tables || !p.tables->table) return nullptr;
-  return &*p.tables->table;
+const DbfTable* Table(const TableSession& p) {
+  return p.tables.table ? &*p.tables.table : nullptr;
 }
 
-void Check(model::Program& p, DbfError e) {
+void Check(TableSession& p, DbfError e) {
   if (e != DbfError::None) ShowDbfError(p, e);
 }
 
 }  // namespace
 
-TableSession& Session(model::Program& p) {
-  if (!p.tables) p.tables = std::make_shared<TableSession>();
-  return *p.tables;
-}
-
-fs::path TablePath(const model::Program& p, const std::string& name) {
+fs::path TablePath(const TableSession& p, const std::string& name) {
   const std::string file = name.find('.') == std::string::npos ? name + ".dbf" : name;
   const fs::path folder = p.config.dbfDir.empty() ? fs::path(".") : fs::path(p.config.dbfDir);
   const fs::path inFolder = folder / file;
@@ -80,17 +79,17 @@ fs::path TablePath(const model::Program& p, const std::string& name) {
   return inFolder;
 }
 
-fs::path TempFolder(const model::Program& p) {
+fs::path TempFolder(const TableSession& p) {
   return fs::path(p.config.tempDir.empty() ? config::EnvironmentTempDir() : p.config.tempDir);
 }
 
-void ShowDbfError(model::Program& p, DbfError error) {
+void ShowDbfError(TableSession& p, DbfError error) {
   model::ShowError(p, "DBF Error " + std::to_string(DbfErrorCode(error)));
   p.cancel = true;
 }
 
-bool OpenTableFile(model::Program& p, const fs::path& file) {
-  TableSession& s = Session(p);
+bool OpenTableFile(TableSession& p, const fs::path& file) {
+  TableState& s = State(p);
   CloseTable(p);
   DbfOpen o = DbfTable::Open(file, p.clock);
   if (!o.table) {
@@ -103,7 +102,7 @@ bool OpenTableFile(model::Program& p, const fs::path& file) {
   return true;
 }
 
-bool OpenTable(model::Program& p, const std::string& name) {
+bool OpenTable(TableSession& p, const std::string& name) {
   const fs::path path = TablePath(p, name);
   if (!model::RequireFile(p, path)) return false;
   fs::path folder = path.parent_path();
@@ -119,28 +118,28 @@ bool OpenTable(model::Program& p, const std::string& name) {
     return false;
   }
   if (!OpenTableFile(p, copy)) return false;
-  Session(p).inTempFolder = true;
+  State(p).inTempFolder = true;
   return true;
 }
 
-void CloseTable(model::Program& p) {
-  TableSession& s = Session(p);
+void CloseTable(TableSession& p) {
+  TableState& s = State(p);
   s.table.reset();
   s.file.clear();
   s.inTempFolder = false;
 }
 
-bool TableOpen(const model::Program& p) {
+bool TableOpen(const TableSession& p) {
   return Table(p) != nullptr;
 }
 
-void SetBrowserTitles(model::Program& p, const std::string& title1, const std::string& title2) {
-  TableSession& s = Session(p);
+void SetBrowserTitles(TableSession& p, const std::string& title1, const std::string& title2) {
+  TableState& s = State(p);
   s.title1 = title1;
   s.title2 = title2;
 }
 
-void GoRecord(model::Program& p, int n) {
+void GoRecord(TableSession& p, int n) {
   DbfTable* t = Table(p);
   if (t == nullptr || t->RecordCount() == 0) return;
   if (n > t->RecordCount()) {
@@ -150,58 +149,58 @@ void GoRecord(model::Program& p, int n) {
   Check(p, t->GoRecord(std::max(n, 1)));
 }
 
-int RecordNumber(const model::Program& p) {
+int RecordNumber(const TableSession& p) {
   const DbfTable* t = Table(p);
   return t ? t->RecordNumber() : 0;
 }
 
-int RecordCount(const model::Program& p) {
+int RecordCount(const TableSession& p) {
   const DbfTable* t = Table(p);
   return t ? t->RecordCount() : 0;
 }
 
-std::string FieldText(const model::Program& p, int n) {
+std::string FieldText(const TableSession& p, int n) {
   const DbfTable* t = Table(p);
   if (t == nullptr || n < 1 || n > t->FieldCount()) return {};
   return t->FieldText(n);
 }
 
-std::string FieldName(const model::Program& p, int n) {
+std::string FieldName(const TableSession& p, int n) {
   const DbfTable* t = Table(p);
   if (t == nullptr || n < 1 || n > t->FieldCount()) return {};
   return t->Field(n).name;
 }
 
-bool FieldByName(const model::Program& p, const std::string& name) {
+bool FieldByName(const TableSession& p, const std::string& name) {
   const DbfTable* t = Table(p);
   return t != nullptr && t->FieldTrue(name);
 }
 
-void WriteTextField(model::Program& p, const std::string& name, const std::string& text) {
+void WriteTextField(TableSession& p, const std::string& name, const std::string& text) {
   if (DbfTable* t = Table(p)) Check(p, t->ReplaceText(name, text));
 }
 
-void WriteIntField(model::Program& p, const std::string& name, std::int64_t value) {
+void WriteIntField(TableSession& p, const std::string& name, std::int64_t value) {
   if (DbfTable* t = Table(p)) Check(p, t->ReplaceInt(name, value));
 }
 
-void WriteRealField(model::Program& p, const std::string& name, Extended value) {
+void WriteRealField(TableSession& p, const std::string& name, Extended value) {
   if (DbfTable* t = Table(p)) Check(p, t->ReplaceReal(name, value));
 }
 
-void WriteLogicalField(model::Program& p, const std::string& name, bool value) {
+void WriteLogicalField(TableSession& p, const std::string& name, bool value) {
   if (DbfTable* t = Table(p)) Check(p, t->ReplaceLogical(name, value));
 }
 
-void Post(model::Program& p) {
+void Post(TableSession& p) {
   if (DbfTable* t = Table(p)) Check(p, t->Post());
 }
 
-void AppendRecord(model::Program& p) {
+void AppendRecord(TableSession& p) {
   if (DbfTable* t = Table(p)) Check(p, t->AppendBlank());
 }
 
-void MakeIndex(model::Program& p, const std::string& field, const std::string& table) {
+void MakeIndex(TableSession& p, const std::string& field, const std::string& table) {
   DbfTable* t = Table(p);
   if (t == nullptr) return;
   const fs::path ndx = TempFolder(p) / (table + ".ndx");
@@ -214,7 +213,7 @@ void MakeIndex(model::Program& p, const std::string& field, const std::string& t
   Check(p, t->CreateIndex(field, ndx));
 }
 
-bool FindKey(model::Program& p, const std::string& key) {
+bool FindKey(TableSession& p, const std::string& key) {
   DbfTable* t = Table(p);
   bool found = t != nullptr && t->FindKey(key);
   if (t != nullptr && !found && key.find('.') != std::string::npos) {
@@ -222,16 +221,16 @@ bool FindKey(model::Program& p, const std::string& key) {
     std::replace(comma.begin(), comma.end(), '.', ',');
     found = t->FindKey(comma);
   }
-  Session(p).found = found;
+  State(p).found = found;
   return found;
 }
 
-bool Found(const model::Program& p) {
-  return p.tables && p.tables->found;
+bool Found(const TableSession& p) {
+  return p.tables.found;
 }
 
-bool Browse(model::Program& p, const std::string& mode, int kind) {
-  TableSession& s = Session(p);
+bool Browse(TableSession& p, const std::string& mode, int kind) {
+  TableState& s = State(p);
   DbfTable* t = Table(p);
   if (t == nullptr || s.browser == nullptr) {
     p.cancel = true;

@@ -7,7 +7,7 @@
 #include <string>
 
 #include "base/part_pair.h"
-#include "model/program.h"
+#include "report/report_session.h"
 #include "tables/dbf_table.h"
 
 namespace kv40::tables {
@@ -19,15 +19,17 @@ struct BrowseView {
   bool pick = false;  // pick only: grid read-only, deleted records hidden, no edit menus
 };
 
+struct TableSession;
+
 class TableBrowser {
  public:
   virtual ~TableBrowser() = default;
   // Shows the open table of the session modally; true when it was closed with OK. The
   // current record of the table is then the one the user took.
-  virtual bool Show(model::Program& p, const BrowseView& view) = 0;
+  virtual bool Show(TableSession& p, const BrowseView& view) = 0;
 };
 
-struct TableSession {
+struct TableState {
   std::optional<DbfTable> table;
   std::filesystem::path file;  // the file open, which may be the copy in the temporary folder
   bool inTempFolder = false;
@@ -45,7 +47,19 @@ struct TableSession {
   int printoutRecord = 0;  // 0: none picked yet
 };
 
-// The session of the program instance, created on first use.
-TableSession& Session(model::Program& p);
+// A session with the one shared table of the lookups and the browser. Printing a table goes
+// through the report writer.
+struct TableSession : virtual report::ReportSession {
+  TableState tables;
+
+  // one per program: never copied (a copy would share nothing but look complete)
+  TableSession() = default;
+  TableSession(const TableSession&) = delete;
+  TableSession& operator=(const TableSession&) = delete;
+};
+
+inline TableState& State(TableSession& p) {
+  return p.tables;
+}
 
 }  // namespace kv40::tables

@@ -6,9 +6,13 @@
 
 #include <gtest/gtest.h>
 
+#include "app/commands.h"
 #include "app/startup.h"
 #include "config/config_file.h"
+#include "model/input_file_format.h"
 #include "model/recent_files.h"
+#include "support/sample_connection.h"
+#include "support/spline_blocks.h"
 #include "support/temp_dir.h"
 #include "support/test_program.h"
 
@@ -77,6 +81,37 @@ TEST(FileCommands, RecentFileThatIsGoneLeavesTheListWithANotice) {
   EXPECT_EQ(shell.titles, 1);
   EXPECT_EQ(t.p.currentFile, "alt");
   EXPECT_EQ(t.p.connection.b0, 17);
+}
+
+TEST(FileCommands, OpenCalculatesTheLoadedFile) {
+  test::TempDir dir;
+  test::TestProgram sample;
+  test::FillSampleConnection(sample.p.connection, sample.p.docu);
+  const base::OemText bytes =
+      model::InputFileBytes(sample.p.connection, sample.p.docu, sample.p.fmt());
+  test::WriteBytes(dir / "welle.k40", bytes.bytes);
+
+  test::TestProgram t;
+  t.p.dataDir = "/nowhere/";
+  t.p.modified = true;
+  model::AddMessage(t.p.connection.log, "Warnung: alt");
+  t.ui.AnswerYesNo(true);  // "Bisherige Eingaben verwerfen ?"
+  t.ui.AnswerOpenFile((dir / "welle.k40").string());
+  FileOpen(t.p);
+  ASSERT_FALSE(t.p.cancel);
+  EXPECT_EQ(t.p.currentFile, "welle");
+  EXPECT_FALSE(t.p.modified);
+  for (int i = 1; i <= t.p.connection.log.messageCount; ++i)  // recalculated after loading
+    EXPECT_NE(t.p.connection.log.Message(i), "Warnung: alt");
+  EXPECT_EQ(t.p.connection.z[2], -26);  // from the DIN 5482 block
+
+  // a file that cannot be read keeps the connection, and nothing is calculated
+  test::WriteBytes(dir / "kaputt.k40", "KV40\r\n");
+  model::AddMessage(t.p.connection.log, "Warnung: alt");
+  t.ui.AnswerOpenFile((dir / "kaputt.k40").string());
+  EXPECT_FALSE(OpenInputFile(t.p, ""));
+  EXPECT_TRUE(t.p.cancel);
+  EXPECT_TRUE(test::HasMessage(t.p.connection, "Warnung: alt"));
 }
 
 TEST(FileCommands, UnreadableRecentFileKeepsTheCurrentName) {

@@ -21,15 +21,15 @@ double D(Extended v) {
 }
 
 // 50 x 2 x 24 with balls and k close to the proposals, run after a change of its inputs.
-model::Program Calculated(const std::function<void(model::SpecState&)>& change) {
-  model::Program p;
-  test::SelfDefinedBlock(p, 50, 2, 24);
+test::CalcRun Calculated(const std::function<void(model::SpecState&)>& change) {
+  test::CalcRun p;
+  test::SelfDefinedBlock(p.connection, 50, 2, 24);
   p.connection.DM = Pair<Extended>(3.7L, 3.5L);
   p.connection.k = Pair<std::int32_t>(4, -2);
   p.connection.TN = 100;
   p.connection.Tmax = 150;
   change(p.connection);
-  RecalcAll(p);
+  RecalcAll(p.connection, p.nf, p.cancel);
   return p;
 }
 
@@ -77,35 +77,35 @@ TEST(Warnings, WhatEachInputChangeReports) {
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
-    const model::Program p = Calculated(c.change);
+    const test::CalcRun p = Calculated(c.change);
     EXPECT_FALSE(p.connection.log.fatal);
-    const std::string all = ::testing::PrintToString(test::Messages(p));
+    const std::string all = ::testing::PrintToString(test::Messages(p.connection));
     if (c.present) {
-      EXPECT_TRUE(HasMessage(p, c.present)) << all;
+      EXPECT_TRUE(HasMessage(p.connection, c.present)) << all;
     }
     if (c.absent) {
-      EXPECT_FALSE(HasMessage(p, c.absent)) << all;
+      EXPECT_FALSE(HasMessage(p.connection, c.absent)) << all;
     }
   }
 }
 
 TEST(Warnings, NoBallProposalMeansNoBallWarning) {
   // this tooth form gives no ball proposal: the user's ball stays unjudged
-  const model::Program p = Calculated([](model::SpecState& s) {
+  const test::CalcRun p = Calculated([](model::SpecState& s) {
     test::SetBlock(s, 9, 1, 6);
     s.xm = -0.5L;
     s.DM = Pair<Extended>(40, 40);
   });
-  EXPECT_TRUE(HasMessage(p, "Fatal  : Kugelmaß DmMess !"));
-  EXPECT_FALSE(HasMessage(p, "Messkugeldurchmesser 1 !"));
-  EXPECT_FALSE(HasMessage(p, "Messkugeldurchmesser 2 !"));
+  EXPECT_TRUE(HasMessage(p.connection, "Fatal  : Kugelmaß DmMess !"));
+  EXPECT_FALSE(HasMessage(p.connection, "Messkugeldurchmesser 1 !"));
+  EXPECT_FALSE(HasMessage(p.connection, "Messkugeldurchmesser 2 !"));
 }
 
 TEST(PairData, HubTipInsideTheShaftBaseCircle) {
-  const model::Program p = Calculated([](model::SpecState& s) { s.d2 = 41; });  // db1 = 41.57
+  const test::CalcRun p = Calculated([](model::SpecState& s) { s.d2 = 41; });  // db1 = 41.57
   const auto& s = p.connection;
-  EXPECT_TRUE(HasMessage(p, "Fehler : Eingr.stör. da2 !"));
-  EXPECT_TRUE(HasMessage(p, "Fehler : db > da  (2) !"));
+  EXPECT_TRUE(HasMessage(p.connection, "Fehler : Eingr.stör. da2 !"));
+  EXPECT_TRUE(HasMessage(p.connection, "Fehler : db > da  (2) !"));
   EXPECT_NEAR(D(s.daEff[2]), D(-s.db[1]), 1e-12);
   EXPECT_NEAR(D(s.dNf[1]), D(s.db[1]), 1e-12);
   EXPECT_NEAR(D(s.dNf[2]), D(-s.da[1]), 1e-12);
@@ -113,28 +113,28 @@ TEST(PairData, HubTipInsideTheShaftBaseCircle) {
 }
 
 TEST(Accuracy, ToleranceAgainstTwiceRs) {
-  model::Program p = Calculated([](model::SpecState&) {});
+  test::CalcRun p = Calculated([](model::SpecState&) {});
   auto& s = p.connection;
-  EXPECT_FALSE(HasMessage(p, "Warnung: Tsn < 2Rs !  (1)"));
+  EXPECT_FALSE(HasMessage(p.connection, "Warnung: Tsn < 2Rs !  (1)"));
   const Extended rs9 = s.Rs[1];  // quality 9
   // quality 10 asks 2 Rs = 74 um of the shaft's 71 um (series 9)
   s.Q[1] = 10;
   model::ResetMessages(s.log);
-  CheckAccuracy(p);
+  CheckAccuracy(p.connection);
   EXPECT_NEAR(D(s.Rs[1] / rs9), 1.4, 1e-15);  // 1.4 per quality step
   EXPECT_NEAR(D(2 * s.Rs[1]), 73.9, 0.1);
-  EXPECT_EQ(test::Messages(p), std::vector<std::string>{"Warnung: Tsn < 2Rs !  (1)"});
+  EXPECT_EQ(test::Messages(p.connection), std::vector<std::string>{"Warnung: Tsn < 2Rs !  (1)"});
 
   s.df[1] = 0;
   model::ResetMessages(s.log);
-  CheckAccuracy(p);
-  EXPECT_TRUE(HasMessage(p, "Unbrauchbare Ergebnisse - bitte Neub"));
+  CheckAccuracy(p.connection);
+  EXPECT_TRUE(HasMessage(p.connection, "Unbrauchbare Ergebnisse - bitte Neub"));
 }
 
 TEST(DrawingValues, FollowTheGeneratingShift) {
-  model::Program p = Calculated([](model::SpecState&) {});
+  test::CalcRun p = Calculated([](model::SpecState&) {});
   auto& s = p.connection;
-  DrawingValues(p, s.xemaxM);
+  DrawingValues(p.connection, s.xemaxM);
   for (int i = 1; i <= 2; ++i) {
     SCOPED_TRACE(i);
     EXPECT_NEAR(D(s.sne[i]), D(s.snmax[i]), 1e-12);
@@ -143,14 +143,14 @@ TEST(DrawingValues, FollowTheGeneratingShift) {
     EXPECT_NEAR(D(s.dwe[i]), D(s.d[i]), 1e-12);
   }
   const PartPair<Extended> more = Pair(s.xemaxM[1] + 0.1L, s.xemaxM[2] + 0.1L);
-  DrawingValues(p, more);
+  DrawingValues(p.connection, more);
   EXPECT_NEAR(D(s.dfe[1] - s.df[1]), 0.2 * 2, 1e-12);
   EXPECT_NEAR(D(s.dae[2] - s.da[2]), 0.2 * 2, 1e-12);
   EXPECT_NEAR(D(s.sne[1] - s.snmax[1]), D(0.2L * std::tan(DegToRad(30)) * 2), 1e-12);
 
   // a picture centre distance has no finite operating circles for the coaxial pair
   s.aCad = 1;
-  DrawingValues(p, s.xemaxM);
+  DrawingValues(p.connection, s.xemaxM);
   EXPECT_EQ(s.dwe[1], s.d[1]);
   EXPECT_EQ(s.dwe[2], s.d[2]);
   EXPECT_FALSE(s.log.fatal);

@@ -38,9 +38,9 @@ const Block kBlocks[] = {
 TEST(Geometry, ZeroDeviationsReproduceTheBlock) {
   for (const auto& b : kBlocks) {
     SCOPED_TRACE(b.name);
-    model::Program p;
-    test::SelfDefinedBlock(p, b.dB, b.m, b.z);
-    RecalcAll(p);
+    test::CalcRun p;
+    test::SelfDefinedBlock(p.connection, b.dB, b.m, b.z);
+    RecalcAll(p.connection, p.nf, p.cancel);
     const auto& s = p.connection;
     ASSERT_FALSE(s.log.fatal);
     EXPECT_NEAR(D(s.da[1]), D(s.d3), 1e-12);
@@ -68,10 +68,10 @@ TEST(Geometry, ZeroDeviationsReproduceTheBlock) {
 TEST(Geometry, ShaftFieldFLowersTipAndRootTogether) {
   for (const auto& b : kBlocks) {
     SCOPED_TRACE(b.name);
-    model::Program p;
-    test::SelfDefinedBlock(p, b.dB, b.m, b.z);
+    test::CalcRun p;
+    test::SelfDefinedBlock(p.connection, b.dB, b.m, b.z);
     p.connection.tolfeld[1] = 6;  // "f"
-    RecalcAll(p);
+    RecalcAll(p.connection, p.nf, p.cancel);
     const auto& s = p.connection;
     ASSERT_LT(s.Ase[1], 0);
     const Extended drop = std::fabs(s.Ase[1]) / std::tan(DegToRad(30));
@@ -83,11 +83,11 @@ TEST(Geometry, ShaftFieldFLowersTipAndRootTogether) {
 }
 
 TEST(Driver, DesignationsAndIsoLimits) {
-  model::Program p;
-  test::SelfDefinedBlock(p, 50, 2, 24);
+  test::CalcRun p;
+  test::SelfDefinedBlock(p.connection, 50, 2, 24);
   p.connection.tolfeld[1] = 6;
   p.connection.tolreihe[1] = 5;
-  RecalcAll(p);
+  RecalcAll(p.connection, p.nf, p.cancel);
   const auto& s = p.connection;
   EXPECT_EQ(s.bezDin, "DIN 5480 - 50 x 2 x 24 x 10H 8f");
   EXPECT_EQ(s.bez[1], "B 50 x 46 DIN 5482");
@@ -102,9 +102,9 @@ TEST(Driver, DesignationsAndIsoLimits) {
 }
 
 TEST(Driver, DiameterAbove3150KeepsTheNominalLimitAndCancels) {
-  model::Program p;
-  test::SelfDefinedBlock(p, 3300, 10, 326);
-  RecalcAll(p);
+  test::CalcRun p;
+  test::SelfDefinedBlock(p.connection, 3300, 10, 326);
+  RecalcAll(p.connection, p.nf, p.cancel);
   EXPECT_FALSE(p.connection.log.fatal);
   EXPECT_EQ(p.connection.dfLim[1], p.connection.df[1]);
   EXPECT_EQ(p.connection.daLim[2], p.connection.da0[2]);
@@ -138,33 +138,33 @@ TEST(Driver, FatalCasesRecordTheirMessageAndStop) {
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
-    model::Program p;
-    test::SelfDefinedBlock(p, 50, 2, 24);
+    test::CalcRun p;
+    test::SelfDefinedBlock(p.connection, 50, 2, 24);
     p.connection.TN = 100;  // a first run with messages of its own
-    RecalcAll(p);
+    RecalcAll(p.connection, p.nf, p.cancel);
     ASSERT_GT(p.connection.log.messageCount, 0);
     const Extended mdr = p.connection.MdR[1];
     c.change(p.connection);
-    RecalcAll(p);
-    EXPECT_EQ(Messages(p), c.messages);
+    RecalcAll(p.connection, p.nf, p.cancel);
+    EXPECT_EQ(Messages(p.connection), c.messages);
     EXPECT_TRUE(p.connection.log.fatal);
     EXPECT_EQ(p.connection.MdR[1], mdr);  // no result of a stopped run
   }
 }
 
 TEST(Driver, ShiftOfExactly1Point5Passes) {
-  model::Program p;
-  test::SelfDefinedBlock(p, 50, 2, 24);
+  test::CalcRun p;
+  test::SelfDefinedBlock(p.connection, 50, 2, 24);
   p.connection.xm = 3;  // x = 1.5
-  RecalcAll(p);
+  RecalcAll(p.connection, p.nf, p.cancel);
   EXPECT_FALSE(p.connection.log.fatal);
   EXPECT_EQ(p.connection.x[1], 1.5L);
 }
 
 TEST(Driver, ModuleAndFaceWidthDefaults) {
-  model::Program p;
-  test::SelfDefinedBlock(p, 50, 2, 24);
-  RecalcAll(p);
+  test::CalcRun p;
+  test::SelfDefinedBlock(p.connection, 50, 2, 24);
+  RecalcAll(p.connection, p.nf, p.cancel);
   const auto& s = p.connection;
   EXPECT_NEAR(D(s.b[1]), 60, 1e-12);  // 1.2 dB
   EXPECT_NEAR(D(s.b[2]), 60, 1e-12);
@@ -173,7 +173,7 @@ TEST(Driver, ModuleAndFaceWidthDefaults) {
   p.connection.mn5482 = 0;  // keeps the module of the state
   p.connection.b = Pair<Extended>(20, 80);
   p.connection.b0 = 30;
-  RecalcAll(p);
+  RecalcAll(p.connection, p.nf, p.cancel);
   EXPECT_EQ(s.mn, 2);
   EXPECT_EQ(s.b[1], 30);  // raised to the load-bearing width
   EXPECT_EQ(s.b[2], 80);
@@ -189,22 +189,22 @@ TEST(Driver, NegativeShaftRootIsReportedAndLeavesNoOldValues) {
     s.b = Pair<Extended>(6, 6);
     s.b0 = 5;
   };
-  model::Program fresh;
+  test::CalcRun fresh;
   model::InitDefaults(fresh.connection);
   tiny(fresh.connection);
-  RecalcAll(fresh);
-  const Texts m = Messages(fresh);
+  RecalcAll(fresh.connection, fresh.nf, fresh.cancel);
+  const Texts m = Messages(fresh.connection);
   EXPECT_EQ(m.front(), "Fatal  : df <=0 ! (1)");
   EXPECT_NE(std::find(m.begin(), m.end(), "Unbrauchbare Ergebnisse - bitte Neub"), m.end());
   EXPECT_FALSE(fresh.connection.log.fatal);
   EXPECT_LT(fresh.connection.df[1], 0);
 
-  model::Program used;
-  test::SelfDefinedBlock(used, 120, 3, 38);
-  RecalcAll(used);
+  test::CalcRun used;
+  test::SelfDefinedBlock(used.connection, 120, 3, 38);
+  RecalcAll(used.connection, used.nf, used.cancel);
   tiny(used.connection);
-  RecalcAll(used);
-  EXPECT_EQ(ResultsJson(used), ResultsJson(fresh));
+  RecalcAll(used.connection, used.nf, used.cancel);
+  EXPECT_EQ(ResultsJson(used.connection), ResultsJson(fresh.connection));
 }
 
 TEST(Driver, ResultsDependOnlyOnTheInputs) {
@@ -219,30 +219,30 @@ TEST(Driver, ResultsDependOnlyOnTheInputs) {
   };
   for (const auto& b : kBlocks) {
     SCOPED_TRACE(b.name);
-    model::Program fresh;
+    test::CalcRun fresh;
     model::InitDefaults(fresh.connection);
     inputs(fresh.connection, b);
-    RecalcAll(fresh);
+    RecalcAll(fresh.connection, fresh.nf, fresh.cancel);
 
-    model::Program used;
-    test::SelfDefinedBlock(used, 13, 1, 11);
+    test::CalcRun used;
+    test::SelfDefinedBlock(used.connection, 13, 1, 11);
     used.connection.tolfeld = Pair<Word>(2, 6);
     used.connection.TN = 5000;
-    RecalcAll(used);
+    RecalcAll(used.connection, used.nf, used.cancel);
     inputs(used.connection, b);
-    RecalcAll(used);
-    EXPECT_EQ(ResultsJson(used), ResultsJson(fresh));
+    RecalcAll(used.connection, used.nf, used.cancel);
+    EXPECT_EQ(ResultsJson(used.connection), ResultsJson(fresh.connection));
   }
 }
 
 TEST(Driver, RecalcDimensionsProposesMeasuringValuesAndDefaults) {
-  model::Program p;
-  test::SelfDefinedBlock(p, 50, 2, 24);
+  test::CalcRun p;
+  test::SelfDefinedBlock(p.connection, 50, 2, 24);
   p.connection.tolfeld = Pair<Word>(2, 5);
   p.connection.tolreihe = Pair<Word>(3, 3);
   p.connection.DM = Pair<Extended>(9, 9);
   p.connection.k = Pair<std::int32_t>(0, 0);
-  RecalcDimensions(p, 17);
+  RecalcDimensions(p.connection, p.nf, p.cancel, 17);
   const auto& s = p.connection;
   EXPECT_EQ(s.normRow, 17);
   EXPECT_EQ(s.tolfeld, Pair<Word>(8, 3));
@@ -254,21 +254,21 @@ TEST(Driver, RecalcDimensionsProposesMeasuringValuesAndDefaults) {
   EXPECT_GT(s.MdR[1], 0);
 
   // no ball can be proposed for this tooth form: the user's diameter stays
-  model::Program q;
-  test::SelfDefinedBlock(q, 9, 1, 6);
+  test::CalcRun q;
+  test::SelfDefinedBlock(q.connection, 9, 1, 6);
   q.connection.xm = -0.5L;
   q.connection.DM = Pair<Extended>(1.75L, 1.5L);
-  RecalcDimensions(q, 1);
+  RecalcDimensions(q.connection, q.nf, q.cancel, 1);
   EXPECT_EQ(q.connection.DM[1], 1.75L);
   EXPECT_EQ(q.connection.DM[2], 1.5L);
 }
 
 TEST(Driver, RecalcDimensionsStopsOnAnEmptyBlock) {
-  model::Program p;
+  test::CalcRun p;
   model::InitDefaults(p.connection);
   p.connection.tolfeld = Pair<Word>(2, 5);
-  RecalcDimensions(p, 3);
-  EXPECT_EQ(Messages(p), Texts{"Fatal  : z = 0 !"});
+  RecalcDimensions(p.connection, p.nf, p.cancel, 3);
+  EXPECT_EQ(Messages(p.connection), Texts{"Fatal  : z = 0 !"});
   EXPECT_EQ(p.connection.tolfeld, Pair<Word>(2, 5));
   EXPECT_EQ(p.connection.normRow, 3);
 }

@@ -77,15 +77,15 @@ TEST(InputAids, KlambdaFromFaceWidthAndOperatingPitchDiameter) {
 
 TEST(InputAids, MeasuringProposalsComeFromTheLastCalculation) {
   test::TestProgram t;
-  test::SelfDefinedBlock(t.p, 50, 2, 24);
-  RecalcAll(t.p);
+  test::SelfDefinedBlock(t.p.connection, 50, 2, 24);
+  RecalcAll(t.p.connection, t.p.fmt(), t.p.cancel);
   ASSERT_FALSE(t.p.connection.log.fatal);
   const auto before = t.p.connection.k;
-  const PartPair<int> k = ProposeMeasuringTeeth(t.p);
+  const PartPair<int> k = ProposeMeasuringTeeth(t.p.connection);
   EXPECT_GT(k[1], 1);
   EXPECT_LT(k[2], -1);                  // the hub's proposal is negative
   EXPECT_EQ(t.p.connection.k, before);  // only proposed, not stored
-  const PartPair<Extended> dm = ProposeBallDiameters(t.p);
+  const PartPair<Extended> dm = ProposeBallDiameters(t.p.connection, t.p.fmt());
   for (int i = 1; i <= 2; ++i) {
     SCOPED_TRACE(i);
     EXPECT_GT(dm[i], 0);
@@ -100,13 +100,14 @@ TEST(InputAids, ToleranceChoiceLeavesTheResultsOfAFullCalculation) {
   test::TestProgram live;
   test::TestProgram full;
   for (auto* t : {&live, &full}) {
-    test::SelfDefinedBlock(t->p, 50, 2, 24);
-    RecalcAll(t->p);
+    test::SelfDefinedBlock(t->p.connection, 50, 2, 24);
+    RecalcAll(t->p.connection, t->p.fmt(), t->p.cancel);
   }
-  ApplyTolerances(live.p, Pair<Word>(6, 3), Pair<Word>(5, 7));  // 8f / 10H
+  ApplyTolerances(live.p.connection, live.p.fmt(), live.p.cancel, Pair<Word>(6, 3),
+                  Pair<Word>(5, 7));  // 8f / 10H
   full.p.connection.tolfeld = Pair<Word>(6, 3);
   full.p.connection.tolreihe = Pair<Word>(5, 7);
-  RecalcAll(full.p);
+  RecalcAll(full.p.connection, full.p.fmt(), full.p.cancel);
   const auto& a = live.p.connection;
   const auto& b = full.p.connection;
   EXPECT_LT(a.Ase[1], 0);

@@ -74,16 +74,16 @@ bool PythonAccepts(const std::filesystem::path& file, const std::string& script)
 }
 
 TEST(ResultsJson, AnOutsideParserReadsEveryField) {
-  model::Program p;
-  test::SelfDefinedBlock(p, 13, 1, 11);
+  test::CalcRun p;
+  test::SelfDefinedBlock(p.connection, 13, 1, 11);
   p.connection.zname[1] = "Welle \"A\"\\1\tÜbermaß";
   p.connection.znr[2] = std::string("ctl\x01") + "\n";
   p.connection.TN = 0.1L;
-  RecalcAll(p);
+  RecalcAll(p.connection, p.nf, p.cancel);
   test::TempDir dir;
   const auto file = dir / "results.json";
-  ASSERT_TRUE(WriteResultsJson(p, file));
-  EXPECT_EQ(test::ReadBytes(file), ResultsJson(p));
+  ASSERT_TRUE(WriteResultsJson(p.connection, file));
+  EXPECT_EQ(test::ReadBytes(file), ResultsJson(p.connection));
 
   const std::string script = R"py(import json, sys
 d = json.load(open(sys.argv[1], encoding="utf-8"))
@@ -109,18 +109,18 @@ assert len(d) == 176, len(d)
 }
 
 TEST(ResultsJson, FatalRunsAndNumbersThatDoNotFit) {
-  model::Program p;
+  test::CalcRun p;
   model::InitDefaults(p.connection);
   p.connection.x[1] = std::numeric_limits<Extended>::infinity();
   p.connection.dB = 1.0L / 3;
-  RecalcAll(p);  // z5482 = 0
-  const std::string json = ResultsJson(p);
+  RecalcAll(p.connection, p.nf, p.cancel);  // z5482 = 0
+  const std::string json = ResultsJson(p.connection);
   EXPECT_NE(json.find("\"messages\": [\"Fatal  : z = 0 !\"]"), std::string::npos);
   EXPECT_NE(json.find("\"fatal\": true"), std::string::npos);
   EXPECT_NE(json.find("\"x\": [null, -0.45]"), std::string::npos);
   // 17 significant digits: the double nearest to the value comes back
   EXPECT_NE(json.find("\"dB\": 0.33333333333333333"), std::string::npos);
-  EXPECT_FALSE(WriteResultsJson(p, "/nonexistent-folder/results.json"));
+  EXPECT_FALSE(WriteResultsJson(p.connection, "/nonexistent-folder/results.json"));
 }
 
 }  // namespace

@@ -23,8 +23,8 @@ double D(Extended v) {
 }
 
 // 50 x 2 x 24 with balls and k at their proposals, so that only load findings remain.
-void Block(model::Program& p) {
-  test::SelfDefinedBlock(p, 50, 2, 24);
+void Block(test::CalcRun& p) {
+  test::SelfDefinedBlock(p.connection, 50, 2, 24);
   p.connection.DM = Pair<Extended>(3.7L, 3.5L);
   p.connection.k = Pair<std::int32_t>(4, -2);
   p.connection.d3 = 49.5L;  // clearance 0.125 mn: no clearance warning
@@ -33,37 +33,39 @@ void Block(model::Program& p) {
   p.connection.d1 = 50.5L;
 }
 
-Texts LoadMessages(const model::Program& p) {
+Texts LoadMessages(const model::SpecState& s) {
   Texts out;
-  for (const auto& m : test::Messages(p)) {
+  for (const auto& m : test::Messages(s)) {
     if (m.rfind("Warnung: Zahnspiel", 0) != 0) out.push_back(m);
   }
   return out;
 }
 
 TEST(Load, UnloadedConnectionHasZeroSafetyEverywhere) {
-  model::Program p;
+  test::CalcRun p;
   Block(p);
-  RecalcAll(p);
+  RecalcAll(p.connection, p.nf, p.cancel);
   const auto& s = p.connection;
   EXPECT_EQ(s.peq, 0);
   EXPECT_EQ(s.pmax, 0);
   EXPECT_EQ(s.Seq, Pair<Extended>(0, 0));
   EXPECT_EQ(s.Smax, Pair<Extended>(0, 0));
-  EXPECT_EQ(LoadMessages(p), (Texts{"Fehler : Seq<1 (0.00 Welle)", "Fehler : Smax<1 (0.00 Welle)",
-                                    "Fehler : Seq<1 (0.00 Nabe)", "Fehler : Smax<1 (0.00 Nabe)"}));
+  EXPECT_EQ(LoadMessages(p.connection),
+            (Texts{"Fehler : Seq<1 (0.00 Welle)", "Fehler : Smax<1 (0.00 Welle)",
+                   "Fehler : Seq<1 (0.00 Nabe)", "Fehler : Smax<1 (0.00 Nabe)"}));
   EXPECT_FALSE(s.log.fatal);
 }
 
 TEST(Load, FlankPressureAndSafety) {
-  model::Program p;
+  test::CalcRun p;
   Block(p);
   p.connection.TN = 200;
   p.connection.Tmax = 300;
   p.connection.KA = 1.25L;
-  RecalcAll(p);
+  RecalcAll(p.connection, p.nf, p.cancel);
   const auto& s = p.connection;
-  EXPECT_TRUE(LoadMessages(p).empty()) << ::testing::PrintToString(LoadMessages(p));
+  EXPECT_TRUE(LoadMessages(p.connection).empty())
+      << ::testing::PrintToString(LoadMessages(p.connection));
   // by hand: rw = cos 30 * 2 * 12, rm = (49.5 + 46.5) / 4, h = (49.5 - 46.5) / 2, L = 60,
   // quality 10: K phi,eq = 3.0, K phi,max = 2.5
   const double rw = std::cos(std::numbers::pi / 6) * 24, rm = 24, hw = 1.5, cw = rw / rm;
@@ -93,11 +95,11 @@ TEST(Load, ConnectionKindsAndMaterialType) {
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
-    model::Program p;
+    test::CalcRun p;
     Block(p);
     p.connection.connKind = c.kind;
     p.connection.wgroup[2] = c.hubType;
-    RecalcAll(p);
+    RecalcAll(p.connection, p.nf, p.cancel);
     const auto& s = p.connection;
     EXPECT_NEAR(D(s.nueFs), c.nueFs, 1e-15);
     EXPECT_NEAR(D(s.nueFw), c.nueFw, 1e-15);
@@ -111,14 +113,14 @@ TEST(Load, ConnectionKindsAndMaterialType) {
     EXPECT_EQ(s.pzul, c.pzul);
     EXPECT_NEAR(D(s.Tzul2 / s.Tzul1), c.tzul2PerTzul1, 1e-15);
   }
-  model::Program p;
+  test::CalcRun p;
   Block(p);
   p.connection.connKind = 2;
-  RecalcAll(p);
+  RecalcAll(p.connection, p.nf, p.cancel);
   EXPECT_NEAR(D(p.connection.pFszul[1]), 328.125, 1e-12);
   EXPECT_NEAR(D(p.connection.pFszul[2]), 71.875, 1e-12);
   p.connection.connKind = 9;  // unknown kind: the factors stay
-  RecalcAll(p);
+  RecalcAll(p.connection, p.nf, p.cancel);
   EXPECT_NEAR(D(p.connection.nueFs), 3.2, 1e-15);
 }
 
@@ -130,10 +132,10 @@ TEST(Load, LoadShareByQuality) {
   const Case cases[] = {{6, 7, 3.0, 2.5}, {1, 1, 1.1, 1.0}, {9, 2, 8.0, 5.0}, {3, 4, 1.3, 1.1}};
   for (const auto& c : cases) {
     SCOPED_TRACE(c.shaftSeries * 10 + c.hubSeries);
-    model::Program p;
+    test::CalcRun p;
     Block(p);
     p.connection.tolreihe = Pair<Word>(c.shaftSeries, c.hubSeries);
-    RecalcAll(p);
+    RecalcAll(p.connection, p.nf, p.cancel);
     EXPECT_NEAR(D(p.connection.Kphieq), c.eq, 1e-15);
     EXPECT_NEAR(D(p.connection.Kphimax), c.max, 1e-15);
   }
@@ -158,17 +160,17 @@ TEST(Load, EarlyEndsKeepEarlierValues) {
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
-    model::Program p;
+    test::CalcRun p;
     Block(p);
     p.connection.TN = 200;
     p.connection.Tmax = 300;
-    RecalcAll(p);
+    RecalcAll(p.connection, p.nf, p.cancel);
     const Extended teq = p.connection.Teq, peq = p.connection.peq, seq = p.connection.Seq[1];
     p.connection.TN = 400;
     p.connection.Tmax = 600;
     c.change(p.connection);
-    RecalcAll(p);
-    EXPECT_EQ(LoadMessages(p), Texts{c.message});
+    RecalcAll(p.connection, p.nf, p.cancel);
+    EXPECT_EQ(LoadMessages(p.connection), Texts{c.message});
     EXPECT_EQ(p.connection.log.fatal, c.fatal);
     EXPECT_EQ(p.connection.Teq, teq);
     EXPECT_EQ(p.connection.peq, peq);
@@ -177,24 +179,24 @@ TEST(Load, EarlyEndsKeepEarlierValues) {
 }
 
 TEST(Load, AuxiliaryRecordAndTorsionMessages) {
-  model::Program p;
+  test::CalcRun p;
   Block(p);
   p.connection.TN = 200;
   p.connection.Tmax = 300;
   p.connection.aux[2] = -1000;  // negative: Ri < 0
-  RecalcAll(p);
-  EXPECT_EQ(LoadMessages(p), (Texts{"Fatal  : Ri, Rigr.", "ze (sqrt)"}));
+  RecalcAll(p.connection, p.nf, p.cancel);
+  EXPECT_EQ(LoadMessages(p.connection), (Texts{"Fatal  : Ri, Rigr.", "ze (sqrt)"}));
   EXPECT_GT(p.connection.peq, 0);  // the block goes on
 
   // torsion: 70 % of Re passes, more warns
   for (const double share : {0.69, 0.71}) {
     SCOPED_TRACE(share);
-    model::Program q;
+    test::CalcRun q;
     Block(q);
     q.connection.TN = 10;
     q.connection.Tmax = share * 1050 * std::numbers::pi * 48 * 48 * 48 / 16000;
-    RecalcAll(q);
-    EXPECT_EQ(HasMessage(q, "Warnung: tau max / Re > 0.7 !"), share > 0.7);
+    RecalcAll(q.connection, q.nf, q.cancel);
+    EXPECT_EQ(HasMessage(q.connection, "Warnung: tau max / Re > 0.7 !"), share > 0.7);
   }
 }
 

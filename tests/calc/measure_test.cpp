@@ -49,14 +49,14 @@ TEST(ReferenceCases, PublishedBallAndSpanDimensions) {
     const auto c = SplitCsv(line);
     ASSERT_GE(c.size(), 10u) << line;
     SCOPED_TRACE(c[0]);
-    model::Program p;
-    test::SelfDefinedBlock(p, std::stold(c[1]), std::stold(c[2]), std::stoi(c[3]));
+    test::CalcRun p;
+    test::SelfDefinedBlock(p.connection, std::stold(c[1]), std::stold(c[2]), std::stoi(c[3]));
     const auto hubBall = Number(c[4]);
     const auto hubBetween = Number(c[5]);
     p.connection.DM[1] = std::stold(c[6]);
     if (hubBall) p.connection.DM[2] = *hubBall;
     p.connection.k[1] = std::stoi(c[8]);
-    RecalcAll(p);
+    RecalcAll(p.connection, p.nf, p.cancel);
     ASSERT_FALSE(p.connection.log.fatal);
     EXPECT_NEAR(D(p.connection.MdR[1]), std::stod(c[7]), 0.002);
     EXPECT_NEAR(D(p.connection.W[1]), std::stod(c[9]), 0.002);
@@ -71,12 +71,12 @@ TEST(ReferenceCases, PublishedBallAndSpanDimensions) {
 }
 
 TEST(Measurements, LimitsFollowTheGeneratingShifts) {
-  model::Program p;
-  test::SelfDefinedBlock(p, 50, 2, 24);
+  test::CalcRun p;
+  test::SelfDefinedBlock(p.connection, 50, 2, 24);
   p.connection.tolfeld = Pair<Word>(6, 1);  // f / F: thinner shaft teeth, wider hub spaces
   p.connection.DM = Pair<Extended>(4, 3.5L);
   p.connection.k = Pair<std::int32_t>(0, 0);
-  RecalcAll(p);
+  RecalcAll(p.connection, p.nf, p.cancel);
   const auto& s = p.connection;
   EXPECT_EQ(s.k[1], 4);
   EXPECT_EQ(s.k[2], -2);                                     // the hub's proposal is negative
@@ -98,21 +98,21 @@ TEST(Measurements, LimitsFollowTheGeneratingShifts) {
 }
 
 TEST(Measurements, KProposalIsWrittenOnceAndKept) {
-  model::Program p;
-  test::SelfDefinedBlock(p, 50, 2, 24);
+  test::CalcRun p;
+  test::SelfDefinedBlock(p.connection, 50, 2, 24);
   p.connection.k = Pair<std::int32_t>(0, 0);
-  RecalcAll(p);
+  RecalcAll(p.connection, p.nf, p.cancel);
   EXPECT_EQ(p.connection.k, Pair<std::int32_t>(4, -2));
   test::SetBlock(p.connection, 120, 3, 38);  // would propose more teeth
-  RecalcAll(p);
+  RecalcAll(p.connection, p.nf, p.cancel);
   EXPECT_EQ(p.connection.k, Pair<std::int32_t>(4, -2));
 }
 
 TEST(Measurements, BallTooSmallIsReportedPerPart) {
-  model::Program p;
-  test::SelfDefinedBlock(p, 50, 2, 24);
+  test::CalcRun p;
+  test::SelfDefinedBlock(p.connection, 50, 2, 24);
   p.connection.DM = Pair<Extended>(0.5L, 3.5L);
-  RecalcAll(p);
+  RecalcAll(p.connection, p.nf, p.cancel);
   bool found = false;
   for (int i = 1; i <= p.connection.log.messageCount; ++i)
     found = found || p.connection.log.Message(i) == "Fehler : Dm ball !  (1)";
@@ -126,21 +126,21 @@ TEST(Measurements, BallTooSmallIsReportedPerPart) {
 }
 
 TEST(Measurements, SpanAngleFailureIsReported) {
-  model::Program p;
-  test::SelfDefinedBlock(p, 50, 2, 24);
-  RecalcAll(p);
+  test::CalcRun p;
+  test::SelfDefinedBlock(p.connection, 50, 2, 24);
+  RecalcAll(p.connection, p.nf, p.cancel);
   p.connection.x[1] = -11.5L;  // d / dx far above 1 / cos(alpha)
   model::ResetMessages(p.connection.log);
-  SpanW(p, 1, p.connection.x[1]);
+  SpanW(p.connection, 1, p.connection.x[1]);
   ASSERT_GE(p.connection.log.messageCount, 1);
   EXPECT_EQ(p.connection.log.Message(1), "Fatal  : Zahnweite ! (acos)");
   EXPECT_FALSE(p.connection.log.fatal);
 }
 
 TEST(Measurements, PinsEqualBallsForStraightTeeth) {
-  model::Program p;
-  test::SelfDefinedBlock(p, 13, 1, 11);
-  RecalcAll(p);
+  test::CalcRun p;
+  test::SelfDefinedBlock(p.connection, 13, 1, 11);
+  RecalcAll(p.connection, p.nf, p.cancel);
   auto& s = p.connection;
   EXPECT_EQ(PinDim(s, 1, 16.5L), 16.5L);
   EXPECT_EQ(PinDimFree(11, 0, 2, 16.5L), 16.5L);
@@ -155,7 +155,7 @@ TEST(Measurements, PinsEqualBallsForStraightTeeth) {
 }
 
 TEST(ProposeDM, RoundedProposalsAndNoProposal) {
-  model::Program p;
+  test::CalcRun p;
   const Extended a = DegToRad(30);
   // x = 0: D = m z cos(a) (tan(a + pi / 2z) - tan(a))
   struct Case {
@@ -166,19 +166,19 @@ TEST(ProposeDM, RoundedProposalsAndNoProposal) {
   for (const auto& c : cases) {
     SCOPED_TRACE(c.z);
     const Extended want = c.m * c.z * std::cos(a) * (std::tan(a + kPi / (2 * c.z)) - std::tan(a));
-    p.config.fmt.inchUnits = 0;
-    const Extended mm = ProposeDM(p, c.z, 0, a, 0, c.m);
+    p.nf.inchUnits = 0;
+    const Extended mm = ProposeDM(p.connection.log, p.nf, c.z, 0, a, 0, c.m);
     EXPECT_NEAR(D(mm), D(RoundTo(want, 1)), 1e-15);
     EXPECT_NEAR(D(mm * 10), std::nearbyint(D(mm * 10)), 1e-9);  // a multiple of 0.1 mm
-    p.config.fmt.inchUnits = 1;
-    const Extended inch = ProposeDM(p, c.z, 0, a, 0, c.m);
+    p.nf.inchUnits = 1;
+    const Extended inch = ProposeDM(p.connection.log, p.nf, c.z, 0, a, 0, c.m);
     EXPECT_NEAR(D(inch), D(want), 0.0127 + 1e-12);
     EXPECT_NEAR(D(inch / 25.4L * 1000), std::nearbyint(D(inch / 25.4L * 1000)), 1e-9);
   }
   EXPECT_EQ(p.connection.log.messageCount, 0);
 
   // the tooth form allows no proposal: 0 means "keep the user's ball"
-  EXPECT_EQ(ProposeDM(p, 6, 0, a, -0.5L, 1), kNoProposal);
+  EXPECT_EQ(ProposeDM(p.connection.log, p.nf, 6, 0, a, -0.5L, 1), kNoProposal);
   ASSERT_EQ(p.connection.log.messageCount, 2);
   EXPECT_EQ(p.connection.log.Message(1), "Fehler : DmMess (acos)");
   EXPECT_EQ(p.connection.log.Message(2), "Fatal  : Kugelmaß DmMess !");
@@ -186,16 +186,16 @@ TEST(ProposeDM, RoundedProposalsAndNoProposal) {
 }
 
 TEST(ProposeK, SignedProposalsAndFailures) {
-  model::Program p;
+  test::CalcRun p;
   const Extended a = DegToRad(30);
-  EXPECT_EQ(ProposeK(p, 24, 0, a, -0.05L, 2), 4);
-  EXPECT_EQ(ProposeK(p, -24, 0, a, 0.05L, 2), -2);
-  EXPECT_EQ(ProposeK(p, 38, 0, a, 0.45L, 3), 7);
+  EXPECT_EQ(ProposeK(p.connection.log, 24, 0, a, -0.05L, 2), 4);
+  EXPECT_EQ(ProposeK(p.connection.log, -24, 0, a, 0.05L, 2), -2);
+  EXPECT_EQ(ProposeK(p.connection.log, 38, 0, a, 0.45L, 3), 7);
   EXPECT_EQ(p.connection.log.messageCount, 0);
-  EXPECT_EQ(ProposeK(p, 2, 0, a, -0.5L, 1), 1);  // no angle: one tooth
+  EXPECT_EQ(ProposeK(p.connection.log, 2, 0, a, -0.5L, 1), 1);  // no angle: one tooth
   EXPECT_EQ(p.connection.log.Message(1), "Fehler : kmess (acos)");
   EXPECT_FALSE(p.connection.log.fatal);
-  EXPECT_EQ(ProposeK(p, 0, 0, a, 0, 1), 0);
+  EXPECT_EQ(ProposeK(p.connection.log, 0, 0, a, 0, 1), 0);
   EXPECT_EQ(p.connection.log.Message(2), "Fatal  : z = 0 !");
   EXPECT_TRUE(p.connection.log.fatal);
 }

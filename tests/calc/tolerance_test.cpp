@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include "support/spline_blocks.h"
+
 namespace kv40::calc {
 namespace {
 
@@ -160,8 +162,8 @@ TEST(IsoDeviation, FieldsSizesAndErrors) {
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
-    model::Program p;
-    const IsoLimits r = IsoDeviation(p, c.field, c.size);
+    test::CalcRun p;
+    const IsoLimits r = IsoDeviation(p.cancel, c.field, c.size);
     EXPECT_EQ(r.lower, c.lower);
     EXPECT_EQ(r.upper, c.upper);
     EXPECT_EQ(r.error, c.error);

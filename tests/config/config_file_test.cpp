@@ -57,7 +57,7 @@ TEST(ConfigFolder, HomeVariableFirst) {
   ScopedEnv kv40Home("KV40_HOME", nullptr);
   ScopedEnv home("HOME", "/home/anna");
   EXPECT_EQ(DefaultConfigDir(), "/home/anna/.config/kv40/");
-  model::Program p;
+  app::Program p;
   p.configDir = "/etc/kv40/";
   EXPECT_EQ(ConfigFileName(p), fs::path("/etc/kv40/KV40.cfg"));
 }

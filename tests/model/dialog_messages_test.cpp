@@ -21,24 +21,24 @@ using Strings = std::vector<std::string>;
 TEST(MessageBoxes, CaptionsAndSilentErrors) {
   struct Case {
     const char* name;
-    std::function<void(Program&)> show;
+    std::function<void(Session&)> show;
     bool showErrors;
     std::string wantCaption;  // empty: nothing shown
     BoxKind wantKind;
   };
   const Case cases[] = {
-      {"error", [](Program& p) { ShowMessageBox(p, "t", BoxKind::Error); }, true,
+      {"error", [](Session& p) { ShowMessageBox(p, "t", BoxKind::Error); }, true,
        "Fehler : ", BoxKind::Error},
-      {"help", [](Program& p) { ShowMessageBox(p, "t", BoxKind::Help); }, true, "Hilfe",
+      {"help", [](Session& p) { ShowMessageBox(p, "t", BoxKind::Help); }, true, "Hilfe",
        BoxKind::Help},
-      {"plain", [](Program& p) { ShowMessageBox(p, "t", BoxKind::Plain); }, true,
+      {"plain", [](Session& p) { ShowMessageBox(p, "t", BoxKind::Plain); }, true,
        "Meldung:", BoxKind::Plain},
-      {"info", [](Program& p) { ShowInfo(p, "t"); }, true, "Meldung:", BoxKind::Info},
-      {"ShowError", [](Program& p) { ShowError(p, "t"); }, true, "Fehler : ", BoxKind::Error},
-      {"ShowError silent", [](Program& p) { ShowError(p, "t"); }, false, "", BoxKind::Error},
-      {"ShowInfo not silenced", [](Program& p) { ShowInfo(p, "t"); }, false,
+      {"info", [](Session& p) { ShowInfo(p, "t"); }, true, "Meldung:", BoxKind::Info},
+      {"ShowError", [](Session& p) { ShowError(p, "t"); }, true, "Fehler : ", BoxKind::Error},
+      {"ShowError silent", [](Session& p) { ShowError(p, "t"); }, false, "", BoxKind::Error},
+      {"ShowInfo not silenced", [](Session& p) { ShowInfo(p, "t"); }, false,
        "Meldung:", BoxKind::Info},
-      {"own caption", [](Program& p) { ShowBox(p, "Ergebnis", "t"); }, true, "Ergebnis",
+      {"own caption", [](Session& p) { ShowBox(p, "Ergebnis", "t"); }, true, "Ergebnis",
        BoxKind::Plain},
   };
   for (const auto& c : cases) {
@@ -81,7 +81,7 @@ TEST(ShowTextScreen, TwentyTwoLinesUnderTheShortName) {
 TEST(FileErrors, MessagesByErrorCode) {
   struct Case {
     const char* name;
-    void (*report)(Program&, int);
+    void (*report)(Session&, int);
     int error;
     std::string want;
   };

@@ -1,9 +1,9 @@
 // The input data file's lines: value primitives, the exact layout, and reading it back.
 #include <gtest/gtest.h>
 
+#include "app/program.h"
 #include "base/text_file.h"
 #include "model/input_file_format.h"
-#include "model/program.h"
 #include "support/sample_connection.h"
 
 namespace kv40::model {

@@ -5,11 +5,11 @@
 
 #include <gtest/gtest.h>
 
+#include "app/program.h"
 #include "base/format.h"
 #include "base/text_file.h"
 #include "base/utf8.h"
 #include "model/message_log.h"
-#include "model/program.h"
 #include "report/message_help_file.h"
 #include "support/temp_dir.h"
 
@@ -90,7 +90,7 @@ bool MatchesAnyMessage(const std::string& line, const std::vector<std::string>& 
 }
 
 TEST(ShippedHelpFile, ExplainsEveryRecordedMessage) {
-  model::Program p;
+  app::Program p;
   p.config.pltDir = kDataDir;
   ASSERT_TRUE(std::filesystem::exists(MessageHelpPath(p))) << MessageHelpPath(p);
   for (const std::string& text : RecordedMessages()) {

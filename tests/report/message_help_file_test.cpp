@@ -5,9 +5,9 @@
 
 #include <gtest/gtest.h>
 
+#include "app/program.h"
 #include "base/text_file.h"
 #include "model/message_log.h"
-#include "model/program.h"
 #include "report/message_help_file.h"
 #include "support/temp_dir.h"
 
@@ -45,7 +45,7 @@ class HelpFileTest : public ::testing::Test {
   }
 
   test::TempDir dir_;
-  model::Program p_;
+  app::Program p_;
 };
 
 TEST(HelpKey, FirstFourteenCharactersDecide) {

@@ -11,6 +11,7 @@
 
 #include <gtest/gtest.h>
 
+#include "app/commands.h"
 #include "base/codepage.h"
 #include "calc/driver.h"
 #include "model/input_file.h"
@@ -49,7 +50,7 @@ class SplineReport : public ::testing::Test {
   }
 
   void Load(const fs::path& file) {
-    model::LoadInputFile(p, file.string());
+    ASSERT_TRUE(app::OpenInputFile(p, file.string()));
     ASSERT_FALSE(p.cancel);
     p.currentFile = file.stem().string();
   }
@@ -71,7 +72,7 @@ class SplineReport : public ::testing::Test {
   }
 
   test::TestProgram t;
-  model::Program& p = t.p;
+  app::Program& p = t.p;
   test::TempDir dir;
 };
 
@@ -88,7 +89,7 @@ TEST_F(SplineReport, SheetsInFrameModes2And4) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
     p.config.frameMode = static_cast<Word>(c.frameMode);
-    test::ExpectGolden(c.expected, OnScreen([](model::Program& q) { report::PrintSheets(q, 3); }));
+    test::ExpectGolden(c.expected, OnScreen([](app::Program& q) { report::PrintSheets(q, 3); }));
   }
 }
 
@@ -153,7 +154,7 @@ TEST_F(SplineReport, WhatDecidesTheSheets) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
-    const std::string text = OnScreen([&](model::Program& q) { report::PrintSheets(q, c.what); });
+    const std::string text = OnScreen([&](app::Program& q) { report::PrintSheets(q, c.what); });
     EXPECT_EQ(Count(text, "╔"), c.frames);
     EXPECT_EQ(text.find("PRÜFMASSE") != std::string::npos, c.dimensions);
     EXPECT_EQ(text.find("FESTIGKEIT NACH ROLOFF/MATEK") != std::string::npos, c.strength);
@@ -163,7 +164,7 @@ TEST_F(SplineReport, WhatDecidesTheSheets) {
 
 TEST_F(SplineReport, AskedWhatToPrint) {
   t.ui.AnswerChoose(2);
-  const std::string text = OnScreen([](model::Program& q) { report::PrintSheets(q, 0); });
+  const std::string text = OnScreen([](app::Program& q) { report::PrintSheets(q, 0); });
   const auto asked = t.ui.Of(test::PromptKind::Choose);
   ASSERT_EQ(asked.size(), 1u);
   EXPECT_EQ(asked[0].text, "Was drucken ?");
@@ -178,13 +179,13 @@ TEST_F(SplineReport, AskedWhatToPrint) {
 
 TEST_F(SplineReport, RowsThatDependOnTheData) {
   // beispiel1: normal load, no messages; ueberlast: shaft torsion above half the yield point
-  const std::string over = OnScreen([](model::Program& q) { report::PrintSheets(q, 2); });
+  const std::string over = OnScreen([](app::Program& q) { report::PrintSheets(q, 2); });
   EXPECT_NE(over.find("Max.Torsionsspannung              taunmax  MPa"), std::string::npos);
   EXPECT_NE(over.find("Werkstoffnummer"), std::string::npos);
 
   Load(kSamples / "beispiel1.k40");
   p.connection.matnr[1].clear();
-  const std::string normal = OnScreen([](model::Program& q) { report::PrintSheets(q, 2); });
+  const std::string normal = OnScreen([](app::Program& q) { report::PrintSheets(q, 2); });
   EXPECT_EQ(normal.find("taunmax"), std::string::npos);
   EXPECT_EQ(normal.find("Werkstoffnummer"), std::string::npos);
   EXPECT_EQ(normal.find("BEMERKUNGEN"), std::string::npos);
@@ -192,7 +193,7 @@ TEST_F(SplineReport, RowsThatDependOnTheData) {
 
 TEST_F(SplineReport, InchModeLabels) {
   p.config.fmt.inchUnits = 1;
-  const std::string text = OnScreen([](model::Program& q) { report::PrintSheets(q, 3); });
+  const std::string text = OnScreen([](app::Program& q) { report::PrintSheets(q, 3); });
   struct Row {
     const char* line;
   };
@@ -217,7 +218,7 @@ TEST_F(SplineReport, InchModeLabels) {
 
 TEST_F(SplineReport, FailedCalculationShowsTheMessageList) {
   model::InitDefaults(p.connection);  // no dimension block: z = 0
-  calc::RecalcAll(p);
+  calc::RecalcAll(p.connection, p.fmt(), p.cancel);
   ASSERT_TRUE(p.connection.log.fatal);
   t.ui.Cancel(test::PromptKind::Choose);  // the message list
   report::PrintSheets(p, 3);

@@ -49,7 +49,7 @@ class Devices : public ::testing::Test {
   std::string Dos(const std::string& utf8) const { return base::Utf8ToCp437(utf8).bytes; }
 
   test::TestProgram t;
-  model::Program& p = t.p;
+  app::Program& p = t.p;
   test::TempDir dir;
 };
 

@@ -61,7 +61,7 @@ class Writer : public ::testing::Test {
   }
 
   test::TestProgram t;
-  model::Program& p = t.p;
+  app::Program& p = t.p;
   test::TempDir dir;
 };
 

@@ -3,7 +3,7 @@
 // or, when the action says so, with Abbrechen.
 //
 //   test::ScriptedBrowser browser(t.p);
-//   browser.action = [](model::Program& p, tables::DbfTable& table) {
+//   browser.action = [](tables::TableSession& p, tables::DbfTable& table) {
 //     table.GoRecord(5);
 //     return true;  // OK
 //   };
@@ -13,7 +13,6 @@
 #include <string>
 #include <vector>
 
-#include "model/program.h"
 #include "tables/table_session.h"
 
 namespace kv40::test {
@@ -27,22 +26,22 @@ class ScriptedBrowser final : public tables::TableBrowser {
     std::size_t prompts = 0;  // prompts the Ui had seen before the browser came up
   };
 
-  explicit ScriptedBrowser(model::Program& p) : p_(p) { tables::Session(p).browser = this; }
-  ~ScriptedBrowser() override { tables::Session(p_).browser = nullptr; }
+  explicit ScriptedBrowser(tables::TableSession& p) : p_(p) { tables::State(p).browser = this; }
+  ~ScriptedBrowser() override { tables::State(p_).browser = nullptr; }
 
-  bool Show(model::Program& p, const tables::BrowseView& view) override {
-    tables::TableSession& s = tables::Session(p);
+  bool Show(tables::TableSession& p, const tables::BrowseView& view) override {
+    tables::TableState& s = tables::State(p);
     shown.push_back({view, s.file.string(), s.table ? s.table->RecordNumber() : 0, promptCount()});
     if (!action) return true;
     return action(p, *s.table);
   }
 
-  std::function<bool(model::Program&, tables::DbfTable&)> action;
+  std::function<bool(tables::TableSession&, tables::DbfTable&)> action;
   std::function<std::size_t()> promptCount = [] { return std::size_t{0}; };
   std::vector<Shown> shown;
 
  private:
-  model::Program& p_;
+  tables::TableSession& p_;
 };
 
 }  // namespace kv40::test

@@ -5,9 +5,9 @@
 
 namespace kv40::test {
 
-void SelfDefinedBlock(model::Program& p, Extended dB, Extended m, int z) {
-  model::InitDefaults(p.connection);
-  SetBlock(p.connection, dB, m, z);
+void SelfDefinedBlock(model::SpecState& s, Extended dB, Extended m, int z) {
+  model::InitDefaults(s);
+  SetBlock(s, dB, m, z);
 }
 
 void SetBlock(model::SpecState& s, Extended dB, Extended m, int z) {
@@ -23,15 +23,15 @@ void SetBlock(model::SpecState& s, Extended dB, Extended m, int z) {
   s.tolfeld = Pair<Word>(8, 3);  // h / H: zero deviations
 }
 
-std::vector<std::string> Messages(const model::Program& p) {
+std::vector<std::string> Messages(const model::SpecState& s) {
   std::vector<std::string> out;
-  for (int i = 1; i <= p.connection.log.messageCount; ++i)
-    out.push_back(p.connection.log.Message(i));
+  for (int i = 1; i <= s.log.messageCount; ++i)
+    out.push_back(s.log.Message(i));
   return out;
 }
 
-bool HasMessage(const model::Program& p, const std::string& text) {
-  const auto all = Messages(p);
+bool HasMessage(const model::SpecState& s, const std::string& text) {
+  const auto all = Messages(s);
   return std::find(all.begin(), all.end(), text) != all.end();
 }
 

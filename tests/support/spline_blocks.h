@@ -4,20 +4,29 @@
 #include <string>
 #include <vector>
 
-#include "model/program.h"
+#include "base/format.h"
+#include "model/spec_state.h"
 
 namespace kv40::test {
+
+// A connection with what a calculation takes beside it: the number settings and the cancel
+// flag of the command that runs it.
+struct CalcRun {
+  model::SpecState connection;
+  base::NumberFormat nf;
+  bool cancel = false;
+};
 
 // A DIN 5480 connection dB x m x z entered as a self-defined DIN 5482 block: hub root
 // diameter dB, shaft tip dB - 0.2 m, clearance 0.1 m on both sides, profile shift from dB.
 // Tolerance fields h / H; ball diameters, k and the load stay as the defaults give them.
-void SelfDefinedBlock(model::Program& p, Extended dB, Extended m, int z);
+void SelfDefinedBlock(model::SpecState& s, Extended dB, Extended m, int z);
 // Only the block and the tolerance fields, leaving the rest of the state as it is.
 void SetBlock(model::SpecState& s, Extended dB, Extended m, int z);
 
 // The texts of the message log, in order.
-std::vector<std::string> Messages(const model::Program& p);
+std::vector<std::string> Messages(const model::SpecState& s);
 // True when the log holds exactly this text.
-bool HasMessage(const model::Program& p, const std::string& text);
+bool HasMessage(const model::SpecState& s, const std::string& text);
 
 }  // namespace kv40::test

@@ -11,9 +11,9 @@
 #include <utility>
 #include <vector>
 
+#include "app/program.h"
 #include "base/clock.h"
 #include "model/desktop.h"
-#include "model/program.h"
 #include "support/scripted_ui.h"
 
 namespace kv40::test {
@@ -57,7 +57,7 @@ struct TestProgram {
   base::FixedClock clock{kTestNow};
   ScriptedUi ui;
   RecordingDesktop desktop;
-  model::Program p;  // InitDefaults applied, seams wired to the members above
+  app::Program p;  // InitDefaults applied, seams wired to the members above
 };
 
 }  // namespace kv40::test

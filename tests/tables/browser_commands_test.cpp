@@ -36,7 +36,7 @@ class CommandsTest : public ::testing::Test {
     }
     ASSERT_TRUE(OpenTable(t_.p, "w"));
   }
-  DbfTable& Table() { return *t_.p.tables->table; }
+  DbfTable& Table() { return *t_.p.tables.table; }
   std::vector<std::string> Names() {
     std::vector<std::string> out;
     for (int rec : Table().Order())
@@ -71,7 +71,7 @@ TEST_F(CommandsTest, SearchAsksOnceAndSearchNextGoesOn) {
 
   t_.ui.Cancel(test::PromptKind::EnterText);
   EXPECT_FALSE(SearchTable(t_.p));
-  EXPECT_EQ(t_.p.tables->searchTerm, "Stahl");
+  EXPECT_EQ(t_.p.tables.searchTerm, "Stahl");
 }
 
 TEST_F(CommandsTest, ColumnSortKeepsTheCurrentRecord) {

@@ -34,7 +34,7 @@ class ShippedTables : public ::testing::Test {
   }
   // Picks the record whose field n holds text.
   void PickWhere(int n, const std::string& text) {
-    browser_.action = [n, text](model::Program&, DbfTable& table) {
+    browser_.action = [n, text](TableSession&, DbfTable& table) {
       for (int rec : table.Order()) {
         if (table.StoredText(rec, n) == text) return table.GoRecord(rec) == DbfError::None;
       }
@@ -50,7 +50,7 @@ class ShippedTables : public ::testing::Test {
 
 TEST_F(ShippedTables, EveryDin5482RowIsAConsistentExample) {
   ASSERT_TRUE(OpenTable(t_.p, "din5482"));
-  EXPECT_EQ(t_.p.tables->file.parent_path(), fs::path(KV40_TABLE_DIR));
+  EXPECT_EQ(t_.p.tables.file.parent_path(), fs::path(KV40_TABLE_DIR));
   const int count = RecordCount(t_.p);
   ASSERT_GE(count, 10);
   std::vector<int> rows;
@@ -68,7 +68,7 @@ TEST_F(ShippedTables, EveryDin5482RowIsAConsistentExample) {
     SCOPED_TRACE(s.bez5482);
     EXPECT_NE(s.text5482.find("Beispiel"), std::string::npos);
     EXPECT_EQ(calc::ProposeToothCount(s, s.d1, s.d2, s.mn5482), s.z5482);
-    calc::RecalcDimensions(t.p, rec);
+    calc::RecalcDimensions(t.p.connection, t.p.fmt(), t.p.cancel, rec);
     EXPECT_FALSE(s.log.fatal);
     EXPECT_EQ(s.normRow, rec);
     for (int i = 1; i <= s.log.messageCount; ++i) {
@@ -105,7 +105,7 @@ TEST_F(ShippedTables, PickedDin5482RowFillsTheBlock) {
   EXPECT_FALSE(TableOpen(t_.p));
 
   // The next pick starts on that row; Abbrechen keeps the block.
-  browser_.action = [](model::Program&, DbfTable& table) {
+  browser_.action = [](TableSession&, DbfTable& table) {
     table.GoRecord(1);
     return false;
   };
@@ -169,7 +169,7 @@ TEST_F(ShippedTables, MaterialOfAnUnknownGroupIsReported) {
   }
   t_.p.config.dbfDir = dbf.string() + "/";
   const Extended fS = t_.p.connection.fS[1];
-  browser_.action = [](model::Program&, DbfTable& table) {
+  browser_.action = [](TableSession&, DbfTable& table) {
     return table.GoRecord(1) == DbfError::None;
   };
   PickMaterial(t_.p, kPickRecord, 1);
@@ -241,7 +241,7 @@ TEST_F(ShippedTables, PrintSettingsArePickedAndStored) {
   t_.ui.AnswerText("Mein Plotter");
   StorePrintSetting(t_.p, mine);
   EXPECT_FALSE(t_.p.cancel);
-  browser_.action = [](model::Program&, DbfTable& table) { return table.Go(Move::Last); };
+  browser_.action = [](TableSession&, DbfTable& table) { return table.Go(Move::Last); };
   const std::optional<PrintSetting> back = PickPrintSetting(t_.p);
   ASSERT_TRUE(back.has_value());
   EXPECT_EQ(back->name, "Mein Plotter");

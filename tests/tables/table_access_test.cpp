@@ -78,7 +78,7 @@ TEST_F(AccessTest, DamagedTableGivesDbfError) {
 
 TEST_F(AccessTest, RecordsAreReadByPositionAndWrittenByName) {
   ASSERT_TRUE(OpenTable(t_.p, "teile"));
-  EXPECT_EQ(t_.p.tables->file, dbf_ / "teile.dbf");
+  EXPECT_EQ(t_.p.tables.file, dbf_ / "teile.dbf");
   EXPECT_EQ(RecordCount(t_.p), 3);
   GoRecord(t_.p, 9);
   EXPECT_EQ(RecordNumber(t_.p), 3);
@@ -143,7 +143,7 @@ TEST_F(AccessTest, IndexThatDoesNotFitIsMadeAgain) {
     if (std::string(field) == "WERT") MakeIndex(t_.p, "NR", "teile");
     MakeIndex(t_.p, field, "teile");
     EXPECT_FALSE(t_.p.cancel);
-    EXPECT_EQ(t_.p.tables->table->IndexField(), t_.p.tables->table->FieldNumber(field));
+    EXPECT_EQ(t_.p.tables.table->IndexField(), t_.p.tables.table->FieldNumber(field));
   }
   // No temporary folder: the index cannot be made.
   fs::remove_all(temp_);
@@ -156,9 +156,9 @@ TEST_F(AccessTest, BrowsePicksOrEdits) {
   ASSERT_TRUE(OpenTable(t_.p, "teile"));
   SetBrowserTitles(t_.p, "Titel eins", "Titel zwei");
   GoRecord(t_.p, 2);
-  t_.p.tables->table->SetDeleted(true);
+  t_.p.tables.table->SetDeleted(true);
   Post(t_.p);
-  browser_.action = [](model::Program&, DbfTable& table) {
+  browser_.action = [](TableSession&, DbfTable& table) {
     EXPECT_EQ(table.Order(), (std::vector<int>{1, 3}));  // deleted ones hidden for picking
     table.Go(Move::Last);
     return true;
@@ -171,7 +171,7 @@ TEST_F(AccessTest, BrowsePicksOrEdits) {
   EXPECT_EQ(browser_.shown[0].record, 1);  // not on the hidden record
   EXPECT_EQ(RecordNumber(t_.p), 3);
 
-  browser_.action = [](model::Program&, DbfTable& table) {
+  browser_.action = [](TableSession&, DbfTable& table) {
     EXPECT_EQ(table.Order(), (std::vector<int>{1, 2, 3}));
     return false;  // Abbrechen
   };
@@ -188,8 +188,8 @@ TEST_F(AccessTest, ReadOnlyTableIsEditedAsACopyInTheTemporaryFolder) {
                   fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
   SetBrowserTitles(t_.p, "", "Teile");
   ASSERT_TRUE(OpenTable(t_.p, "teile"));
-  EXPECT_EQ(t_.p.tables->file, temp_ / "teile.dbf");
-  browser_.action = [](model::Program&, DbfTable& table) {
+  EXPECT_EQ(t_.p.tables.file, temp_ / "teile.dbf");
+  browser_.action = [](TableSession&, DbfTable& table) {
     table.SetFieldText(1, "kopie");
     return true;
   };
@@ -244,7 +244,7 @@ TEST(WriteProtectedFolder, EditBrowserOpensOnTheTemporaryCopyAfterItsMessage) {
     t.p.config.tempDir = temp.string() + "/";
     test::ScriptedBrowser browser(t.p);
     browser.promptCount = [&] { return t.ui.prompts().size(); };
-    browser.action = [](model::Program&, DbfTable& table) {
+    browser.action = [](TableSession&, DbfTable& table) {
       table.SetFieldText(1, "neu");
       return true;
     };

@@ -1,0 +1,202 @@
+// The main window: menu from the command table, captions, title, recent files, edit dialogs.
+#include "gui/app/main_window.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPrinter>
+#include <QScreen>
+
+#include "app/captions.h"
+#include "app/command_table.h"
+#include "app/commands.h"
+#include "app/file_commands.h"
+#include "gui/app/program_icon.h"
+#include "gui/config/print_dialog.h"
+#include "gui/model/input_dialogs.h"
+#include "gui/model/qt_ui.h"
+#include "gui/tables/table_browser.h"
+
+namespace kv40::app {
+namespace {
+
+QString Q(const std::string& s) {
+  return QString::fromStdString(s);
+}
+
+tables::gui::BrowserCaptions BrowserCaptions(const Program& p) {
+  tables::gui::BrowserCaptions c;
+  c.file = Caption(p, Cap::File);
+  c.print = Caption(p, Cap::Print);
+  c.exit = Caption(p, Cap::Exit);
+  c.edit = Caption(p, Cap::Edit);
+  c.view = Caption(p, Cap::View);
+  c.help = Caption(p, Cap::Help);
+  c.database = Caption(p, Cap::Database);
+  return c;
+}
+
+}  // namespace
+
+Thh::Thh(Program& p, model::QtUi& ui) : TFquengra(p), p_(p), ui_(ui) {
+  setObjectName("Thh");
+  setWindowIcon(ProgramIcon());
+  ui_.SetParent(this);
+  BuildMenus();
+  ApplyCaptions();
+  tableBrowser_ = new tables::gui::Tdbf4(p_, BrowserCaptions(p_), this);
+  Refresh();
+  UpdateTitle();
+  if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+    move(screen->availableGeometry().topLeft());
+  }
+}
+
+Thh::~Thh() {
+  ui_.SetParent(nullptr);
+}
+
+void Thh::FormShowStart() {
+  p_.cancel = false;
+  if (p_.config.language > 0) SetLanguage(p_, *this, p_.config.language);
+  UpdateTitle();
+  ShowLogo();
+}
+
+void Thh::BuildMenus() {
+  const auto table = CommandTable();
+  QMenu* parents[3] = {nullptr, nullptr, nullptr};
+  for (std::size_t i = 0; i < table.size(); ++i) {
+    const MenuEntry& e = table[i];
+    const QString name = e.name;
+    if (IsMenu(table, i)) {
+      QMenu* menu =
+          e.level == 0 ? menuBar()->addMenu(QString()) : parents[e.level - 1]->addMenu(QString());
+      menu->setObjectName(name);
+      menu->menuAction()->setObjectName(name);
+      menus_.insert(name, menu);
+      parents[e.level] = menu;
+      continue;
+    }
+    QMenu* parent = parents[e.level - 1];
+    QAction* a = IsSeparator(e) ? parent->addSeparator() : parent->addAction(QString());
+    if (!name.isEmpty()) {
+      a->setObjectName(name);
+      actions_.insert(name, a);
+    }
+    if (IsSeparator(e)) continue;
+    if (*e.shortcut != '\0') a->setShortcut(QKeySequence(QString(e.shortcut)));
+    a->setEnabled(e.handler != nullptr);
+    if (e.handler == nullptr) a->setToolTip(QString("noch nicht verfügbar (%1)").arg(e.waitsFor));
+    connect(a, &QAction::triggered, this, [this, i] { RunCommand(i); });
+  }
+}
+
+void Thh::RunCommand(std::size_t entry) {
+  const MenuEntry& e = CommandTable()[entry];
+  if (e.handler == nullptr) return;
+  e.handler(p_, *this);
+}
+
+void Thh::ApplyCaptions() {
+  for (const MenuEntry& e : CommandTable()) {
+    if (IsSeparator(e)) continue;
+    const QString text = Q(e.caption(p_));
+    if (QMenu* m = menus_.value(e.name)) {
+      m->setTitle(text);
+    } else if (QAction* a = actions_.value(e.name)) {
+      a->setText(text);
+    }
+  }
+}
+
+void Thh::Refresh() {
+  if (QAction* a = actions_.value(kErrorItemName)) {
+    a->setText(Q(ErrorItemCaption(p_)));
+    a->setEnabled(p_.connection.log.messageCount > 0);
+  }
+  // The drawings of the default view are not part of the program yet: the logo stands in.
+  ShowLogo();
+}
+
+void Thh::UpdateTitle() {
+  setWindowTitle(Q(WindowTitle(p_)));
+  if (QAction* sep = actions_.value(kRecentSeparatorName)) {
+    sep->setVisible(!p_.recentFiles[0].empty());
+  }
+  for (int i = 1; i <= 4; ++i) {
+    QAction* a = actions_.value(kRecentItemNames[i - 1]);
+    const std::string& path = p_.recentFiles[static_cast<std::size_t>(i - 1)];
+    if (a == nullptr) continue;
+    a->setVisible(!path.empty());
+    a->setText(Q(RecentItemCaption(i, path)));
+  }
+}
+
+void Thh::RunDialog(InputDialog dialog) {
+  switch (dialog) {
+    case InputDialog::Text:
+      model::gui::EditText(p_, this);
+      break;
+    case InputDialog::Dimensions:
+      model::gui::EditDimensions(p_, this);
+      break;
+    case InputDialog::Tolerances:
+      model::gui::EditTolerances(p_, this);
+      break;
+    case InputDialog::Measurement:
+      model::gui::EditMeasurement(p_, this);
+      break;
+    case InputDialog::Material:
+      model::gui::EditMaterial(p_, this);
+      break;
+    case InputDialog::Load:
+      model::gui::EditLoad(p_, this);
+      break;
+  }
+}
+
+void Thh::ClearGraphic() {
+  Clear();
+}
+
+void Thh::ShowLogo() {
+  DrawLogo();
+}
+
+void Thh::ShowAbout() {
+  QMessageBox box(
+      QMessageBox::NoIcon, model::kProgramShortName,
+      QString("%1\n\nVersion %2 für Linux").arg(model::kProgramTitle, model::kProgramVersion),
+      QMessageBox::Ok, this);
+  box.setObjectName("AboutBox");
+  box.setIconPixmap(ProgramIcon().pixmap(64, 64));
+  box.exec();
+}
+
+QPrinter& Thh::Printer() {
+  if (!printer_) printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
+  return *printer_;
+}
+
+void Thh::PrintDrawing(bool printerSetup) {
+  config::gui::ShowPrintDialog(p_, *this, Printer(), printerSetup);
+}
+
+void Thh::CloseWindow() {
+  close();
+}
+
+void Thh::closeEvent(QCloseEvent* event) {
+  if (CloseQuery(p_)) {
+    event->accept();
+  } else {
+    event->ignore();
+  }
+}
+
+}  // namespace kv40::app

@@ -1,0 +1,70 @@
+// The main window Thh: the graphic window with the program's menu, built from the command
+// table, and the steps of the commands that need the window.
+#pragma once
+
+#include <QHash>
+#include <QString>
+#include <memory>
+
+#include "app/program.h"
+#include "app/shell.h"
+#include "gui/cad/graphic_window.h"
+
+class QAction;
+class QPrinter;
+class QMenu;
+
+namespace kv40::model {
+class QtUi;
+}
+namespace kv40::tables::gui {
+class Tdbf4;
+}
+
+namespace kv40::app {
+
+class Thh final : public cad::TFquengra, public Shell {
+  Q_OBJECT
+
+ public:
+  // Builds the menu and applies the German captions; the start-up has run before.
+  Thh(Program& p, model::QtUi& ui);
+  ~Thh() override;
+
+  // After start-up: the configured language, the title, the start view with the logo.
+  void FormShowStart();
+
+  // ---- Shell ----
+  void RunDialog(InputDialog dialog) override;
+  void Refresh() override;
+  void UpdateTitle() override;
+  void ApplyCaptions() override;
+  void ClearGraphic() override;
+  void ShowLogo() override;
+  void ShowAbout() override;
+  void PrintDrawing(bool printerSetup) override;
+  void CloseWindow() override;
+
+  // The action or menu of the command table with this object name.
+  QAction* Action(const QString& name) const { return actions_.value(name); }
+  QMenu* Menu(const QString& name) const { return menus_.value(name); }
+  // The printer of File → Print, chosen once per run (made when first used).
+  QPrinter& Printer();
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  void BuildMenus();
+  void RunCommand(std::size_t entry);
+
+  Program& p_;
+  model::QtUi& ui_;
+  QHash<QString, QAction*> actions_;  // items and separators
+  QHash<QString, QMenu*> menus_;
+  // The one table browser, made with the window (its menus keep the captions of then).
+  tables::gui::Tdbf4* tableBrowser_ = nullptr;
+  std::unique_ptr<QPrinter> printer_;  // the printer chosen in this run, made when first used
+};
+
+}  // namespace kv40::app
