@@ -15,10 +15,6 @@ constexpr const char* kSheetsName = "Zahnwellenverbindung nach DIN 5482";
 constexpr const char* kStrengthName = "Festigkeit Zahnwellenverbindung";
 constexpr const char* kMessagesTitle = "Error Messages";
 
-std::string InputFileName(const ReportSession& p) {
-  return (p.dataDir.empty() ? std::string() : base::AddBackslash(p.dataDir)) + p.currentFile;
-}
-
 // "Was drucken ?": 1 dimension sheet, 2 strength sheet, 3 both; 0 when cancelled.
 int AskWhat(ReportSession& p) {
   p.itemLines[0] = "Geometrie";
@@ -51,7 +47,7 @@ bool OpenSplineReport(ReportSession& p) {
     ShowMessageList(p);
     return false;
   }
-  OpenReport(p, 0, InputFileName(p));
+  OpenReport(p);
   return !p.cancel;
 }
 
@@ -79,7 +75,7 @@ void ShowMessageReport(ReportSession& p) {
   SetPageHeader(p, std::string(model::kProgramShortName) + " V" + model::kProgramVersion,
                 kMessagesTitle, s.text[1], s.text[2], s.text[3], 1);
   if (s.log.fatal) return ShowMessageList(p);
-  OpenReport(p, kDeviceScreen, InputFileName(p) + ".txt");
+  OpenReport(p, Device::Screen);
   if (p.cancel) return;
   PrintMessageReport(p);
   CloseReport(p);
@@ -94,12 +90,12 @@ int BatchReport(ReportSession& p, const std::string& file) {
     model::ShowError(p, "Kein Bericht: die Berechnung ist fehlgeschlagen." + messages);
     return 1;
   }
-  w.forcedDevice = kDeviceNamedExport;
+  w.forcedDevice = Device::NamedExport;
   w.namedFile = file;
   p.cancel = false;
   PrintSheets(p, 0);
   const bool failed = p.cancel || w.open;
-  w.forcedDevice = 0;
+  w.forcedDevice.reset();
   w.namedFile.clear();
   if (failed) {
     model::ShowError(p, "Bericht " + p.currentFile + ".txt" + " wurde nicht geschrieben.");

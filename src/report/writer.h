@@ -8,6 +8,7 @@
 // (optional), CloseReport. Every call does nothing once p.cancel is set.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -21,16 +22,17 @@ inline constexpr int kLineWidth = 72;  // a built line is cut here
 inline constexpr int kFrameWidth = 70;
 inline constexpr const char* kFrameMarker = "$!$";  // a frame line that is not printed
 inline constexpr const char* kChooseDevice = "Ausgabe auf ..";
-inline constexpr int kDeviceListKind = 90;  // OpenReport only fills the device list
 
 // The style of the current device: tab-separated for 6 and 9, HTML for 7, framed text else.
 Style CurrentStyle(const ReportSession& p);
 
 // ---- opening and closing ----
-// Fills itemLines 1..7 with the device texts; kind 90 stops there. Kind 0 takes the
-// configured device (asking for it when so configured), any other kind is the device.
-// Prepares the device's file and starts an empty report; failures set p.cancel.
-void OpenReport(ReportSession& p, int kind, const std::string& name);
+// The texts of the devices 1..7 in itemLines 1..7, as "Ausgabe auf .." lists them.
+void FillDeviceList(model::Session& p);
+// Fills the device list, then takes the given device, or else the forced one, or else the
+// configured one (asking for it when so configured). Prepares the device's file and starts an
+// empty report; failures set p.cancel.
+void OpenReport(ReportSession& p, std::optional<Device> device = std::nullopt);
 // Ends the report, writes its file and hands it to the device.
 void CloseReport(ReportSession& p);
 

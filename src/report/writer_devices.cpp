@@ -102,27 +102,26 @@ bool HasBrowser(const ReportSession& p) {
 std::string DeviceFile(ReportSession& p, int& error) {
   error = 0;
   switch (p.writer.device) {
-    case kDeviceFile:
+    case Device::File:
       return ChooseReportFile(p, "txt");
-    case kDeviceExport:
+    case Device::Export:
       return ExportFile(p);
-    case kDeviceHtml:
+    case Device::Html:
       if (HasBrowser(p)) return TempDir(p) + model::kProgramShortName + ".htm";
       return ChooseReportFile(p, "htm");
-    case kDeviceDosFile:
+    case Device::DosFile:
       return TempDir(p) + "OUTDOS.TXT";
-    case kDeviceNamedExport:
+    case Device::NamedExport:
       return ExportFile(p);
     default:
       return TempReportFile(p, error);
   }
 }
 
-int DeviceOf(const ReportSession& p, int kind) {
-  if (kind != 0) return kind >= 1 && kind <= kDeviceNamedExport ? kind : kDeviceScreen;
-  if (p.writer.forcedDevice != 0) return p.writer.forcedDevice;
-  const int configured = p.config.textDevice;
-  return configured >= 1 && configured <= kDeviceNamedExport ? configured : kDeviceScreen;
+Device DeviceOf(const ReportSession& p, std::optional<Device> device) {
+  if (device) return *device;
+  if (p.writer.forcedDevice) return *p.writer.forcedDevice;
+  return DeviceOfNumber(p.config.textDevice);
 }
 
 // The report in the DOS code page with DOS line ends.
@@ -156,7 +155,7 @@ bool Write(ReportSession& p, const std::string& path, const std::string& bytes) 
 bool WriteReportFile(ReportSession& p) {
   const auto& w = p.writer;
   const bool utf8 =
-      w.device == kDeviceHtml || w.device == kDeviceTextPrinter || w.device == kDevicePrinter;
+      w.device == Device::Html || w.device == Device::TextPrinter || w.device == Device::Printer;
   if (utf8) return Write(p, w.outputFile, WindowBytes(p));
   bool lossy = false;
   const std::string bytes = OemBytes(p, lossy);
@@ -196,34 +195,34 @@ void HandOver(ReportSession& p) {
   auto& w = p.writer;
   const std::string copy = WindowCopyPath(p);
   switch (w.device) {
-    case kDeviceScreen:
+    case Device::Screen:
       if (Write(p, copy, WindowBytes(p))) p.GetDesktop().ShowTextWindow(copy);
       RemoveReportFile(p);
       return;
-    case kDeviceFile:
+    case Device::File:
       if (!Write(p, copy, WindowBytes(p))) return;
       model::ShowInfo(p, w.outputFile + " " + "und Windows-Datei" + " " + kWindowCopy + " " +
                              "wurden angelegt." + ".");
       return;
-    case kDevicePrinter:
+    case Device::Printer:
       p.GetDesktop().PrintTextFile(w.outputFile);
       RemoveReportFile(p);
       return;
-    case kDeviceTextProgram:
+    case Device::TextProgram:
       if (Write(p, copy, WindowBytes(p))) StartExternalProgram(p, p.config.textProgram, copy);
       RemoveReportFile(p);
       return;
-    case kDeviceExport:
+    case Device::Export:
       ++w.exportCounter;
       Write(p, TempDir(p) + "$$" + std::to_string(w.exportCounter) + ".txt", WindowBytes(p));
       return;
-    case kDeviceHtml:
+    case Device::Html:
       if (HasBrowser(p)) StartExternalProgram(p, p.config.htmlBrowser, w.outputFile);
       return;
-    case kDeviceDosFile:
+    case Device::DosFile:
       Write(p, copy, WindowBytes(p));
       return;
-    case kDeviceNamedExport:
+    case Device::NamedExport:
       ++w.exportCounter;
       Write(p, InputNamed(p, ".txt"), WindowBytes(p));
       return;
@@ -234,23 +233,26 @@ void HandOver(ReportSession& p) {
 
 }  // namespace
 
-void OpenReport(ReportSession& p, int kind, const std::string& name) {
+void FillDeviceList(model::Session& p) {
   for (std::size_t i = 0; i < kDeviceTexts.size(); ++i)
     p.itemLines[i] = kDeviceTexts[i];
-  if (kind == kDeviceListKind) return;
+}
+
+void OpenReport(ReportSession& p, std::optional<Device> device) {
+  FillDeviceList(p);
   auto& w = p.writer;
   w.open = false;
-  w.device = static_cast<std::uint16_t>(DeviceOf(p, kind));
-  if (kind == 0 && w.forcedDevice == 0 && p.config.askTextDevice) {
-    int selection = w.device <= kDeviceTexts.size() ? int{w.device} : int{kDeviceScreen};
+  w.device = DeviceOf(p, device);
+  if (!device && !w.forcedDevice && p.config.askTextDevice) {
+    const int number = DeviceNumber(w.device);
+    int selection = number <= static_cast<int>(kDeviceTexts.size()) ? number : 1;
     if (!model::ChooseItem(p, kChooseDevice, static_cast<int>(kDeviceTexts.size()), selection)) {
       return;
     }
-    w.device = static_cast<std::uint16_t>(selection);
+    w.device = DeviceOfNumber(selection);
   }
-  (void)name;  // each device names its own file; the caller's name is the report's default
   w.pagePause = false;
-  if (w.device == kDeviceTextPrinter) {
+  if (w.device == Device::TextPrinter) {
     w.pagePause = model::AskYesNoCancel(p, kPausePerPage);
     if (p.cancel) return;
   }
@@ -275,7 +277,7 @@ void CloseReport(ReportSession& p) {
   auto& w = p.writer;
   if (!detail::Writing(p)) return;
   const bool pagePrinter =
-      w.device == kDeviceScreen || w.device == kDeviceTextPrinter || w.device == kDevicePrinter;
+      w.device == Device::Screen || w.device == Device::TextPrinter || w.device == Device::Printer;
   if (pagePrinter && w.lineCount > 0 && (p.config.headerMode == 2 || detail::FrameMode(p) == 4)) {
     detail::EmitNoEnd(p, "\f");
   }
@@ -285,7 +287,7 @@ void CloseReport(ReportSession& p) {
     WriteRaw(p, "</HTML>");
   }
   w.open = false;
-  if (w.device == kDeviceTextPrinter) {
+  if (w.device == Device::TextPrinter) {
     SendToTextPrinter(p);
   } else if (WriteReportFile(p)) {
     HandOver(p);

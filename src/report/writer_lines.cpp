@@ -99,9 +99,9 @@ std::string Cell(const std::string& text) {
 
 Style CurrentStyle(const ReportSession& p) {
   const auto& w = p.writer;
-  if (w.device == kDeviceHtml) return Style::Html;
-  if (w.device == kDeviceExport) return Style::Tab;
-  if (w.device == kDeviceNamedExport) return Style::Tab;
+  if (w.device == Device::Html) return Style::Html;
+  if (w.device == Device::Export) return Style::Tab;
+  if (w.device == Device::NamedExport) return Style::Tab;
   return Style::Text;
 }
 

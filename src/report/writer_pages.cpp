@@ -194,12 +194,12 @@ void PageHeader(ReportSession& p, int n, int kind) {
 void PageEnd(ReportSession& p) {
   if (!detail::Writing(p)) return;
   auto& w = p.writer;
-  if (w.device == kDeviceExport || w.device == kDeviceHtml || w.device == kDeviceNamedExport) {
+  if (w.device == Device::Export || w.device == Device::Html || w.device == Device::NamedExport) {
     return;
   }
   if (detail::FrameMode(p) == 4 && w.lineCount < detail::LinesPerPage(p) / 2) return;
-  if (w.device == kDeviceScreen || w.device == kDevicePrinter) detail::Emit(p, "\f");
-  if (w.device == kDeviceTextPrinter) detail::EmitNoEnd(p, "\f");
+  if (w.device == Device::Screen || w.device == Device::Printer) detail::Emit(p, "\f");
+  if (w.device == Device::TextPrinter) detail::EmitNoEnd(p, "\f");
   w.lineCount = 0;
 }
 

@@ -190,7 +190,7 @@ void PrintTable(TableSession& p, const std::string& caption) {
   const TableState& s = State(p);
   report::SetPageHeader(p, std::string(model::kProgramShortName) + " V" + model::kProgramVersion,
                         s.file.string(), caption, s.title1, "", 0);
-  report::OpenReport(p, 0, "");
+  report::OpenReport(p);
   if (p.cancel) return;
   report::PageHeader(p, 0, 0);
   const int fields = std::min(t->FieldCount(), kPrintedFields);

@@ -58,7 +58,7 @@ class SplineReport : public ::testing::Test {
   // The report as the screen device shows it (the copy outwin.txt, UTF-8).
   template <class Report>
   std::string OnScreen(Report report) {
-    p.config.textDevice = report::kDeviceScreen;
+    p.config.textDevice = report::DeviceNumber(report::Device::Screen);
     report(p);
     EXPECT_FALSE(p.cancel);
     EXPECT_EQ(t.desktop.shown, std::vector<std::string>{(dir / "outwin.txt").string()});
@@ -94,7 +94,7 @@ TEST_F(SplineReport, SheetsInFrameModes2And4) {
 }
 
 TEST_F(SplineReport, DosFileHoldsTheSameTextInTheDosCodePage) {
-  p.config.textDevice = report::kDeviceDosFile;
+  p.config.textDevice = report::DeviceNumber(report::Device::DosFile);
   report::PrintSheets(p, 3);
   ASSERT_FALSE(p.cancel);
   // the screen's text without its page ends
@@ -106,7 +106,7 @@ TEST_F(SplineReport, DosFileHoldsTheSameTextInTheDosCodePage) {
 }
 
 TEST_F(SplineReport, SheetsAsHtmlPassTidy) {
-  p.config.textDevice = report::kDeviceHtml;
+  p.config.textDevice = report::DeviceNumber(report::Device::Html);
   p.config.htmlBrowser = "true";  // any program that exists
   report::PrintSheets(p, 3);
   ASSERT_FALSE(p.cancel);
@@ -124,7 +124,7 @@ TEST_F(SplineReport, SheetsAsHtmlPassTidy) {
 }
 
 TEST_F(SplineReport, SheetsAsTabSeparatedText) {
-  p.config.textDevice = report::kDeviceExport;
+  p.config.textDevice = report::DeviceNumber(report::Device::Export);
   p.config.fmt.exportSeparator = 2;  // point to comma
   report::PrintSheets(p, 3);
   ASSERT_FALSE(p.cancel);

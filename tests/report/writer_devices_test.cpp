@@ -37,8 +37,8 @@ class Devices : public ::testing::Test {
   }
 
   // One line as a report on the device; false when the report was cancelled.
-  bool Report(int device) {
-    report::OpenReport(p, device, "");
+  bool Report(std::optional<report::Device> device) {
+    report::OpenReport(p, device);
     if (p.cancel) return false;
     report::WriteLine(p, kLine);
     report::CloseReport(p);
@@ -54,7 +54,7 @@ class Devices : public ::testing::Test {
 };
 
 TEST_F(Devices, ScreenGetsAUtf8CopyAndTheReportFileGoes) {
-  ASSERT_TRUE(Report(report::kDeviceScreen));
+  ASSERT_TRUE(Report(report::Device::Screen));
   EXPECT_EQ(t.desktop.shown, std::vector<std::string>{Temp("outwin.txt")});
   EXPECT_EQ(test::ReadBytes(dir / "outwin.txt"), kIndented + "\n");
   EXPECT_FALSE(fs::exists(dir / "$OUT1.TMP"));
@@ -62,7 +62,7 @@ TEST_F(Devices, ScreenGetsAUtf8CopyAndTheReportFileGoes) {
 
 TEST_F(Devices, FileIsWrittenInTheDosCodePageWithAUtf8Copy) {
   t.ui.AnswerSaveFile(Temp("ergebnis"));
-  ASSERT_TRUE(Report(report::kDeviceFile));
+  ASSERT_TRUE(Report(report::Device::File));
   const auto chooser = t.ui.Of(test::PromptKind::SaveFile);
   ASSERT_EQ(chooser.size(), 1u);
   EXPECT_EQ(chooser[0].text, "*.txt");
@@ -74,24 +74,24 @@ TEST_F(Devices, FileIsWrittenInTheDosCodePageWithAUtf8Copy) {
   EXPECT_EQ(p.currentFile, "probe");  // the report file is not the input file
 
   t.ui.AnswerSaveFile(std::nullopt);
-  EXPECT_FALSE(Report(report::kDeviceFile));
+  EXPECT_FALSE(Report(report::Device::File));
 }
 
 TEST_F(Devices, PrinterPrintsAndDeletes) {
-  ASSERT_TRUE(Report(report::kDevicePrinter));
+  ASSERT_TRUE(Report(report::Device::Printer));
   EXPECT_EQ(t.desktop.printed, std::vector<std::string>{Temp("$OUT1.TMP")});
   EXPECT_FALSE(fs::exists(dir / "$OUT1.TMP"));
 }
 
 TEST_F(Devices, TextProgramAndBrowserMustExist) {
   p.config.textProgram = "true";
-  ASSERT_TRUE(Report(report::kDeviceTextProgram));
+  ASSERT_TRUE(Report(report::Device::TextProgram));
   ASSERT_EQ(t.desktop.started.size(), 1u);
   EXPECT_EQ(t.desktop.started[0].first, *report::FindProgram("true"));
   EXPECT_EQ(t.desktop.started[0].second, Temp("outwin.txt"));
 
   p.config.htmlBrowser = "true";
-  ASSERT_TRUE(Report(report::kDeviceHtml));
+  ASSERT_TRUE(Report(report::Device::Html));
   ASSERT_EQ(t.desktop.started.size(), 2u);
   EXPECT_EQ(t.desktop.started[1].second, Temp("KV40.htm"));
   EXPECT_NE(test::ReadBytes(dir / "KV40.htm").find("<br>" + std::string(kLine) + "\n"),
@@ -99,13 +99,13 @@ TEST_F(Devices, TextProgramAndBrowserMustExist) {
 
   struct Case {
     const char* name;
-    int device;
+    report::Device device;
     std::string* setting;
     const char* kept;  // the file that stays for the user
   };
   const Case cases[] = {
-      {"text program", report::kDeviceTextProgram, &p.config.textProgram, "outwin.txt"},
-      {"browser", report::kDeviceHtml, &p.config.htmlBrowser, "KV40.htm"},
+      {"text program", report::Device::TextProgram, &p.config.textProgram, "outwin.txt"},
+      {"browser", report::Device::Html, &p.config.htmlBrowser, "KV40.htm"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
@@ -123,15 +123,15 @@ TEST_F(Devices, TextProgramAndBrowserMustExist) {
 TEST_F(Devices, HtmlWithoutBrowserAsksForTheFile) {
   p.config.htmlBrowser = " ";
   t.ui.AnswerSaveFile(Temp("seite"));
-  ASSERT_TRUE(Report(report::kDeviceHtml));
+  ASSERT_TRUE(Report(report::Device::Html));
   EXPECT_EQ(t.ui.Of(test::PromptKind::SaveFile).at(0).text, "*.htm");
   EXPECT_TRUE(fs::exists(dir / "seite.htm"));
   EXPECT_TRUE(t.desktop.started.empty());
 }
 
 TEST_F(Devices, ExportsAreCounted) {
-  ASSERT_TRUE(Report(report::kDeviceExport));
-  ASSERT_TRUE(Report(report::kDeviceExport));
+  ASSERT_TRUE(Report(report::Device::Export));
+  ASSERT_TRUE(Report(report::Device::Export));
   EXPECT_EQ(p.writer.exportCounter, 2);
   for (const char* n : {"1", "2"}) {
     SCOPED_TRACE(n);
@@ -140,11 +140,11 @@ TEST_F(Devices, ExportsAreCounted) {
     EXPECT_EQ(test::ReadBytes(dir / ("$$" + std::string(n) + ".txt")), std::string(kLine) + "\n");
   }
   // device 9: like 6, the copy named after the input data file
-  ASSERT_TRUE(Report(report::kDeviceNamedExport));
+  ASSERT_TRUE(Report(report::Device::NamedExport));
   EXPECT_EQ(test::ReadBytes(dir / "$$$3.txt"), Dos(std::string(kLine) + "\r\n"));
   EXPECT_EQ(test::ReadBytes(dir / "probe.txt"), std::string(kLine) + "\n");
   // device 8: OUTDOS.TXT and the screen copy
-  ASSERT_TRUE(Report(report::kDeviceDosFile));
+  ASSERT_TRUE(Report(report::Device::DosFile));
   EXPECT_EQ(test::ReadBytes(dir / "OUTDOS.TXT"), Dos(kIndented + "\r\n"));
   EXPECT_EQ(test::ReadBytes(dir / "outwin.txt"), kIndented + "\n");
 }
@@ -157,7 +157,7 @@ TEST_F(Devices, TextPrinterGetsPrinterSetUpAndReport) {
   const fs::path before = fs::current_path();
   fs::current_path(dir.path());  // TEXT.HXP is looked for in the working folder
   t.ui.AnswerYesNoCancel(model::Answer::No);
-  const bool done = Report(report::kDeviceTextPrinter);
+  const bool done = Report(report::Device::TextPrinter);
   fs::current_path(before);
   ASSERT_TRUE(done);
   EXPECT_EQ(t.ui.Of(test::PromptKind::YesNoCancel).at(0).text, "Pause nach jeder Seite ?");
@@ -180,7 +180,7 @@ TEST_F(Devices, TextPrinterGetsPrinterSetUpAndReport) {
     t.ui.ClearPrompts();
     p.writer.textPrinter = c.command;
     t.ui.AnswerYesNoCancel(model::Answer::No);
-    Report(report::kDeviceTextPrinter);
+    Report(report::Device::TextPrinter);
     EXPECT_EQ(t.ui.MessageTexts(), std::vector<std::string>{c.message});
   }
 }
@@ -190,7 +190,7 @@ TEST_F(Devices, PagePauseAsksBeforeEachPage) {
   t.ui.AnswerYesNoCancel(model::Answer::Yes);     // pause after each page
   t.ui.AnswerYesNoCancel(model::Answer::Yes);     // page 1
   t.ui.AnswerYesNoCancel(model::Answer::Cancel);  // page 2: stop
-  report::OpenReport(p, report::kDeviceTextPrinter, "");
+  report::OpenReport(p, report::Device::TextPrinter);
   report::PageHeader(p, 1, 0);
   report::PageEnd(p);
   report::PageHeader(p, 0, 0);
@@ -202,30 +202,30 @@ TEST_F(Devices, PagePauseAsksBeforeEachPage) {
 
 TEST_F(Devices, DeviceChoiceAndCreateFailures) {
   p.config.askTextDevice = true;
-  p.config.textDevice = report::kDeviceFile;
+  p.config.textDevice = report::DeviceNumber(report::Device::File);
   t.ui.Cancel(test::PromptKind::Choose);
-  EXPECT_FALSE(Report(0));
+  EXPECT_FALSE(Report(std::nullopt));
   const auto asked = t.ui.Of(test::PromptKind::Choose);
   ASSERT_EQ(asked.size(), 1u);
   EXPECT_EQ(asked[0].text, "Ausgabe auf ..");
   EXPECT_EQ(asked[0].items.size(), 7u);
   EXPECT_EQ(asked[0].items[6], "HTML File (Netscape, Internet Explorer ...)");
-  EXPECT_EQ(asked[0].preselect, report::kDeviceFile);
+  EXPECT_EQ(asked[0].preselect, report::DeviceNumber(report::Device::File));
 
   p.cancel = false;
   p.config.askTextDevice = false;
-  p.config.textDevice = report::kDeviceScreen;
+  p.config.textDevice = report::DeviceNumber(report::Device::Screen);
   p.config.tempDir = (dir / "missing").string() + "/";
-  EXPECT_FALSE(Report(0));
+  EXPECT_FALSE(Report(std::nullopt));
   EXPECT_EQ(t.ui.MessageTexts(), std::vector<std::string>{"file write error"});
   EXPECT_TRUE(t.desktop.shown.empty());
 
   // a folder in place of the file: nothing is written, the report is refused
   p.cancel = false;
   t.ui.ClearPrompts();
-  p.writer.forcedDevice = report::kDeviceNamedExport;
+  p.writer.forcedDevice = report::Device::NamedExport;
   fs::create_directory(dir / "probe.txt");
-  EXPECT_FALSE(Report(0));
+  EXPECT_FALSE(Report(std::nullopt));
   EXPECT_EQ(t.ui.MessageTexts(), std::vector<std::string>{"file write error"});
 }
 

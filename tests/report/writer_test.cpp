@@ -52,8 +52,8 @@ class Writer : public ::testing::Test {
 
   // Runs body as a report on the device and returns what the screen copy holds.
   template <class Body>
-  std::string Run(int device, Body body) {
-    report::OpenReport(p, device, "");
+  std::string Run(report::Device device, Body body) {
+    report::OpenReport(p, device);
     EXPECT_FALSE(p.cancel);
     body();
     report::CloseReport(p);
@@ -130,7 +130,7 @@ TEST_F(Writer, FrameModes) {
     EXPECT_EQ(report::ThinLine(p), c.thin);
     EXPECT_EQ(report::TopFrame(p), c.top);
     EXPECT_EQ(report::SideChar(p), c.side);
-    const std::string text = Run(report::kDeviceDosFile, [&] {
+    const std::string text = Run(report::Device::DosFile, [&] {
       report::PageHeader(p, 1, 0);
       report::WriteRow4(p, "Modul", "mn", "mm", "2");
     });
@@ -140,7 +140,7 @@ TEST_F(Writer, FrameModes) {
 }
 
 TEST_F(Writer, PageNumbersWithAndWithoutTotal) {
-  const std::string none = Run(report::kDeviceScreen, [&] {
+  const std::string none = Run(report::Device::Screen, [&] {
     report::PageHeader(p, 1, 0);
     report::PageEnd(p);
     report::PageHeader(p, 0, 0);
@@ -148,7 +148,7 @@ TEST_F(Writer, PageNumbersWithAndWithoutTotal) {
   EXPECT_NE(none.find("Bl. 2 ║"), std::string::npos) << none;
 
   report::SetPageHeader(p, "Titel", "Zeile 1", "", "", "", 3);
-  const std::string total = Run(report::kDeviceScreen, [&] {
+  const std::string total = Run(report::Device::Screen, [&] {
     report::PageHeader(p, 1, 0);
     report::PageEnd(p);
     report::PageHeader(p, 0, 0);
@@ -174,7 +174,7 @@ TEST_F(Writer, AutomaticPageBreaks) {
     SCOPED_TRACE(c.name);
     p.config.linesPerPage = c.linesPerPage;
     p.config.headerMode = static_cast<Word>(c.headerMode);
-    const std::string text = Run(report::kDeviceScreen, [&] {
+    const std::string text = Run(report::Device::Screen, [&] {
       report::PageHeader(p, 1, 1);
       for (int i = 1; i <= 120; ++i)
         report::WriteLine(p, "Zeile " + std::to_string(i));
@@ -202,7 +202,7 @@ TEST_F(Writer, AutomaticPageBreaks) {
 }
 
 TEST_F(Writer, EnsureSpaceKeepsABlockTogether) {
-  const std::string text = Run(report::kDeviceScreen, [&] {
+  const std::string text = Run(report::Device::Screen, [&] {
     report::PageHeader(p, 1, 0);  // 9 lines
     for (int i = 1; i <= 47; ++i)
       report::WriteLine(p, "Zeile");
@@ -228,7 +228,7 @@ TEST_F(Writer, MessageSectionInEachStyle) {
                                          .bytes);
   model::AddMessage(p.connection.log, "Fehler : Probe 1 <a&b>");
 
-  const std::string text = Run(report::kDeviceScreen, [&] {
+  const std::string text = Run(report::Device::Screen, [&] {
     report::PageHeader(p, 1, 0);
     report::WriteMessageSection(p);
   });
@@ -240,7 +240,7 @@ TEST_F(Writer, MessageSectionInEachStyle) {
 
   p.config.htmlBrowser = "";
   t.ui.AnswerSaveFile((dir / "bericht").string());
-  report::OpenReport(p, report::kDeviceHtml, "");
+  report::OpenReport(p, report::Device::Html);
   report::PageHeader(p, 1, 0);
   report::WriteMessageSection(p);
   report::CloseReport(p);
@@ -251,7 +251,7 @@ TEST_F(Writer, MessageSectionInEachStyle) {
       << html;
   EXPECT_NE(html.find("<meta charset=\"utf-8\">"), std::string::npos);
 
-  Run(report::kDeviceExport, [&] {
+  Run(report::Device::Export, [&] {
     report::PageHeader(p, 1, 0);
     report::WriteMessageSection(p);
   });
@@ -271,7 +271,7 @@ TEST_F(Writer, ExportDecimalSeparator) {
     SCOPED_TRACE(c.separator);
     p.config.fmt.exportSeparator = c.separator;
     p.writer.exportCounter = 0;
-    Run(report::kDeviceExport, [&] { report::WriteRow5(p, "Wert", "w", "mm", c.value, c.value); });
+    Run(report::Device::Export, [&] { report::WriteRow5(p, "Wert", "w", "mm", c.value, c.value); });
     EXPECT_EQ(test::ReadBytes(dir / "$$1.txt"),
               std::string("Wert\tw\tmm\t") + c.exported + "\t" + c.exported + "\n");
   }
@@ -279,7 +279,7 @@ TEST_F(Writer, ExportDecimalSeparator) {
 
 TEST_F(Writer, CharactersWithoutDosFormAreMarkedAndTold) {
   t.ui.AnswerSaveFile((dir / "euro.txt").string());
-  Run(report::kDeviceFile, [&] { report::WriteLine(p, "Preis 5 € für Maß"); });
+  Run(report::Device::File, [&] { report::WriteLine(p, "Preis 5 € für Maß"); });
   EXPECT_EQ(test::ReadBytes(dir / "euro.txt"),
             base::Utf8ToCp437("       Preis 5 ? für Maß\r\n").bytes);
   EXPECT_EQ(test::ReadBytes(dir / "outwin.txt"), "       Preis 5 € für Maß\n");

@@ -166,18 +166,18 @@ TEST_F(CommandsTest, PrintGoesThroughTheReportWriterInEachStyle) {
   t_.p.config.htmlBrowser = "true";
   struct Case {
     const char* name;
-    int device;
+    report::Device device;
     const char* file;  // what the device leaves in the temporary folder
     std::vector<std::string> lines;
   };
   const Case cases[] = {
       {"framed text",
-       report::kDeviceScreen,
+       report::Device::Screen,
        "outwin.txt",
        {"       WNR       NAME               ZUSTAND   WTYP RM    RE    RMMAX ",
         "       1.0503    C45                +QT       20   700   490   850   "}},
       {"HTML",
-       report::kDeviceHtml,
+       report::Device::Html,
        "KV40.htm",
        {"<TABLE BORDER = \"1\" WIDTH= \"100%\">",
         "<TR><TD><CENTER>WNR</CENTER></TD><TD><CENTER>NAME</CENTER></TD><TD><CENTER>ZUSTAND"
@@ -186,19 +186,19 @@ TEST_F(CommandsTest, PrintGoesThroughTheReportWriterInEachStyle) {
         "<TR><TD>1.0503</TD><TD>C45</TD><TD>+QT</TD><TD>20</TD><TD>700</TD><TD>490</TD>"
         "<TD>850</TD></TR>"}},
       {"tab-separated",
-       report::kDeviceExport,
+       report::Device::Export,
        "$$1.txt",
        {"WNR\tNAME\tZUSTAND\tWTYP\tRM\tRE\tRMMAX", "1.0503\tC45\t+QT\t20\t700\t490\t850"}},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
-    t_.p.config.textDevice = static_cast<Word>(c.device);
+    t_.p.config.textDevice = report::DeviceNumber(c.device);
     PrintTable(t_.p, "Werkstoffdatenbank   Werkstoff Welle");
     ASSERT_FALSE(t_.p.cancel);
     const std::string out = test::ReadBytes(dir_ / c.file);
     for (const std::string& line : c.lines)
       EXPECT_NE(out.find(line + "\n"), std::string::npos) << line << "\n" << out;
-    if (c.device != report::kDeviceExport) {  // the header: table file, caption, title1
+    if (c.device != report::Device::Export) {  // the header: table file, caption, title1
       for (const char* header : {"wkx1base.dbf", "Werkstoffdatenbank   Werkstoff Welle"})
         EXPECT_NE(out.find(header), std::string::npos) << header;
     }
