@@ -3,6 +3,7 @@
 
 #include "app/captions.h"
 #include "app/commands.h"
+#include "app/drawing_commands.h"
 #include "app/file_commands.h"
 #include "report/message_help.h"
 #include "report/spline_report.h"
@@ -167,6 +168,18 @@ void MessageReport(Program& p, Shell&) {
   p.cancel = false;
   report::ShowMessageReport(p);
 }
+// View: production drawing entries on the screen; CAD: on the device chosen for them.
+template <int entry>
+void ProductionView(Program& p, Shell&) {
+  ShowProductionView(p, entry);
+}
+void CadProductionDrawing(Program& p, Shell&) {
+  CadProductionMenu(p);
+}
+template <int entry>
+void CadDrawing(Program& p, Shell&) {
+  CadProductionEntry(p, entry);
+}
 void About(Program&, Shell& s) {
   s.ShowLogo();
   s.ShowAbout();
@@ -220,18 +233,19 @@ constexpr MenuEntry kTable[] = {
      ""},
     {2, "mi_viewausdruckformelniemann", NiemannDetail, "", FormulaSheet, ""},
     {2, "mi_viewausdruckauszug", One<Cap::Excerpt>, "", Extract, ""},
-    {1, "mi_ViewQuick", One<Cap::Quick>, "", nullptr, kDrawings},
+    {1, "mi_ViewQuick", One<Cap::Quick>, "", ProductionView<9>, ""},
     {1, "mi_viewtabelle", One<Cap::Table>, "", nullptr, ""},
-    {2, "mi_viewtabellewellenabe", Plus<Cap::Shaft, Cap::Hub>, "", nullptr, kDrawings},
-    {2, "mi_viewtabellewelle", One<Cap::Shaft>, "", nullptr, kDrawings},
-    {2, "mi_viewtabellenabe", One<Cap::Hub>, "", nullptr, kDrawings},
+    {2, "mi_viewtabellewellenabe", Plus<Cap::Shaft, Cap::Hub>, "", ProductionView<7>, ""},
+    {2, "mi_viewtabellewelle", One<Cap::Shaft>, "", ProductionView<3>, ""},
+    {2, "mi_viewtabellenabe", One<Cap::Hub>, "", ProductionView<4>, ""},
     {1, "mi_viewzeichnung", One<Cap::Drawing>, "", nullptr, ""},
-    {2, "mi_viewzeichnungwelle", One<Cap::Shaft>, "", nullptr, kDrawings},
-    {2, "mi_viewzeichnungnabe", One<Cap::Hub>, "", nullptr, kDrawings},
+    {2, "mi_viewzeichnungwelle", One<Cap::Shaft>, "", ProductionView<1>, ""},
+    {2, "mi_viewzeichnungnabe", One<Cap::Hub>, "", ProductionView<2>, ""},
     {1, "mi_viewfertigungszeichnung", One<Cap::ProductionDrawing>, "", nullptr, ""},
-    {2, "mi_viewfertigungszeichnungwellenabe", Plus<Cap::Shaft, Cap::Hub>, "", nullptr, kDrawings},
-    {2, "mi_viewfertigungszeichnungwelle", One<Cap::Shaft>, "", nullptr, kDrawings},
-    {2, "mi_viewfertigungszeichnungnabe", One<Cap::Hub>, "", nullptr, kDrawings},
+    {2, "mi_viewfertigungszeichnungwellenabe", Plus<Cap::Shaft, Cap::Hub>, "", ProductionView<8>,
+     ""},
+    {2, "mi_viewfertigungszeichnungwelle", One<Cap::Shaft>, "", ProductionView<5>, ""},
+    {2, "mi_viewfertigungszeichnungnabe", One<Cap::Hub>, "", ProductionView<6>, ""},
     {1, "mi_viewverzahnung", One<Cap::Toothing>, "", nullptr, ""},
     {2, "mi_viewverzahnungwellenabe", Plus<Cap::Shaft, Cap::Hub>, "", nullptr, kDrawings},
     {2, "mi_viewverzahnungwelle", One<Cap::Shaft>, "", nullptr, kDrawings},
@@ -244,11 +258,11 @@ constexpr MenuEntry kTable[] = {
     {1, kErrorItemName, ErrorItemCaption, "", MessageReport, ""},
     // ---- CAD ----
     {0, "mi_CAD", One<Cap::Cad>, "", nullptr, ""},
-    {1, "mi_cadfertigungszeichnung", Dots<Cap::ProductionDrawing>, "", nullptr, kCad},
+    {1, "mi_cadfertigungszeichnung", Dots<Cap::ProductionDrawing>, "", CadProductionDrawing, ""},
     {1, "mi_cadzahnform", Dots<Cap::ToothForm>, "", nullptr, kCad},
-    {1, "mi_cadzeichnung1", DrawingWith<kOne>, "", nullptr, kCad},
-    {1, "mi_cadzeichnung2", DrawingWith<kTwo>, "", nullptr, kCad},
-    {1, "mi_cadzeichnung12", DrawingWith<kOneAndTwo>, "", nullptr, kCad},
+    {1, "mi_cadzeichnung1", DrawingWith<kOne>, "", CadDrawing<5>, ""},
+    {1, "mi_cadzeichnung2", DrawingWith<kTwo>, "", CadDrawing<6>, ""},
+    {1, "mi_cadzeichnung12", DrawingWith<kOneAndTwo>, "", CadDrawing<8>, ""},
     {1, "mi_cadZahnprofilWelle", ToothProfileShaft, "", nullptr, kCad},
     {1, "mi_cadZahnprofilNabe", ToothProfileHub, "", nullptr, kCad},
     // ---- Database ----

@@ -2,12 +2,14 @@
 #pragma once
 
 #include "cad/graphic_state.h"
+#include "cad/hatch.h"
 #include "model/session.h"
 
 namespace kv40::cad {
 
 struct GraphicSession : virtual model::Session {
   GraphicState graphic;
+  HatchState hatch;  // the hatch polygon being collected
 
   // one per program: never copied (a copy would share nothing but look complete)
   GraphicSession() = default;

@@ -14,6 +14,7 @@
 #include "app/captions.h"
 #include "app/command_table.h"
 #include "app/commands.h"
+#include "app/drawing_commands.h"
 #include "app/file_commands.h"
 #include "gui/app/program_icon.h"
 #include "gui/config/print_dialog.h"
@@ -119,8 +120,7 @@ void Thh::Refresh() {
     a->setText(Q(ErrorItemCaption(p_)));
     a->setEnabled(p_.connection.log.messageCount > 0);
   }
-  // The drawings of the default view are not part of the program yet: the logo stands in.
-  ShowLogo();
+  ShowDefaultView(p_);
 }
 
 void Thh::UpdateTitle() {
