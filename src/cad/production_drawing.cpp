@@ -87,13 +87,17 @@ void DrawProductionEntry(GraphicSession& p, CadDevice device, ProductionEntry e)
   if (!layout) {
     p.drawing.messages.Clear();
     DrawingFault(p, kNoScaleFault);
+    model::ShowError(p, kNoScaleFault);
     return;
   }
   CadBeginDrawing(p, device);
   if (p.cancel) return;
   p.hatch = HatchState{};
-  Draw(p, *layout);
+  // A step that failed while drawing has recorded why; the kernel then only abandons the
+  // drawing, so the reason is shown here.
+  const bool failed = !Draw(p, *layout);
   CadEndDrawing(p);
+  if (failed && !p.drawing.messages.empty()) model::ShowError(p, p.drawing.messages.texts.back());
   if (e == ProductionEntry::BothSheets) CadLogoMode(p, 1);
 }
 

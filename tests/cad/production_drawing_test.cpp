@@ -158,6 +158,7 @@ TEST(ProductionDrawing, NoFiniteScaleGivesNoDrawingAndLeavesTheCalculationAlone)
   DrawProductionEntry(s.p, CadDevice::Dxf, ProductionEntry::HubSheet);
   EXPECT_TRUE(s.p.cancel);
   EXPECT_FALSE(s.Fault().empty());
+  EXPECT_EQ(s.t.ui.MessageTexts(), std::vector<std::string>{s.Fault()});
   EXPECT_FALSE(fs::exists(dir / "sheet.dxf"));
   EXPECT_FALSE(s.p.connection.log.fatal);
   EXPECT_EQ(s.p.connection.log.messageCount, messages);

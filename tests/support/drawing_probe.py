@@ -3,6 +3,7 @@
 
 drawing_probe.py inserts FILE            INSERTs of the model space: name x y xscale yscale angle
 drawing_probe.py texts FILE BLOCK        TEXTs of a block ("*" the model space): x y text
+drawing_probe.py heights FILE BLOCK      TEXTs of a block with their height and angle: x y h angle text
 drawing_probe.py hatch FILE BLOCK        "ok" when every layer-3 line of the block lies inside the
                                          polygon the block's layer-5 lines close, both ends on it
 """
@@ -25,6 +26,12 @@ def inserts(doc):
 def texts(doc, block):
     for e in layout(doc, block).query("TEXT"):
         print(f"{e.dxf.insert.x:.4f} {e.dxf.insert.y:.4f} {e.dxf.text}")
+
+
+def heights(doc, block):
+    for e in layout(doc, block).query("TEXT"):
+        d = e.dxf
+        print(f"{d.insert.x:.4f} {d.insert.y:.4f} {d.height:.4f} {d.rotation:.4f} {d.text}")
 
 
 def lines_on(entities, layer):
@@ -77,6 +84,8 @@ def main():
         inserts(doc)
     elif what == "texts":
         texts(doc, sys.argv[3])
+    elif what == "heights":
+        heights(doc, sys.argv[3])
     elif what == "hatch":
         hatch(doc, sys.argv[3])
 
