@@ -73,7 +73,6 @@ TEST(Kernel, TheScreenShowsWhatTheDxfHolds) {
   }
 }
 
-
 // Starts a batch DXF drawing with limits and the entities section open.
 void Begin(app::Program& p, CadDevice device = CadDevice::Dxf) {
   CadBeginDrawing(p, device);
@@ -97,8 +96,10 @@ TEST(Kernel, BadBlocksEndTheDrawingWithAMessage) {
     CadBeginBlocks(p);
     for (int i = 1; i <= 5; ++i) {
       CadBlock(p, "B" + std::to_string(i));
-      if (i == 1) CadLine(p, 0, 0, 1, 1);
-      else CadInsert(p, "B" + std::to_string(i - 1), 1, 0, 0, 1, 1);
+      if (i == 1)
+        CadLine(p, 0, 0, 1, 1);
+      else
+        CadInsert(p, "B" + std::to_string(i - 1), 1, 0, 0, 1, 1);
       CadEndBlock(p);
     }
     CadEndSection(p);
@@ -147,8 +148,8 @@ TEST(Kernel, ArcsThroughTwoPointsNeverDivideByZero) {
   const Case cases[] = {
       // centre (0, 10), radius 10, from 270 to 0 degrees
       {"a quarter arc", 10, 10, 3.14159265358979L / 2, "5;-10;0;10;20;", ""},
-      {"a full turn draws a straight segment", 10, 0, 2 * 3.14159265358979323846L,
-       "4;0;0;10;0", "Fehler in GetArcCenter (dphi = 6.283 ! "},
+      {"a full turn draws a straight segment", 10, 0, 2 * 3.14159265358979323846L, "4;0;0;10;0",
+       "Fehler in GetArcCenter (dphi = 6.283 ! "},
       {"coincident points draw nothing", 0, 0, 1, "", "GetArcCenter l12=0"},
   };
   for (const Case& c : cases) {
@@ -173,8 +174,8 @@ TEST(Kernel, ArcsThroughTwoPointsNeverDivideByZero) {
 
 TEST(Kernel, ANonFiniteNumberNeverReachesAFile) {
   test::TempDir dir;
-  for (const Extended bad : {std::numeric_limits<Extended>::quiet_NaN(),
-                             std::numeric_limits<Extended>::infinity()}) {
+  for (const Extended bad :
+       {std::numeric_limits<Extended>::quiet_NaN(), std::numeric_limits<Extended>::infinity()}) {
     BatchProgram b(dir);
     Begin(b.p);
     CadEntities(b.p);
@@ -218,8 +219,12 @@ TEST(Kernel, TextsCannotBreakARecord) {
   };
   const Case cases[] = {
       {"line breaks, tab and controls become blanks", 1, "a\r\nb\tc\x01", "a  b c "},
-      {"DOS code page", 1, "Zähne ±0,1", "Z\x84hne \xF1" "0,1"},
-      {"Windows-1252 for R12 readers", 2, "Zähne ±0,1 €", "Z\xE4hne \xB1" "0,1 \x80"},
+      {"DOS code page", 1, "Zähne ±0,1",
+       "Z\x84hne \xF1"
+       "0,1"},
+      {"Windows-1252 for R12 readers", 2, "Zähne ±0,1 €",
+       "Z\xE4hne \xB1"
+       "0,1 \x80"},
       {"outside Windows-1252", 2, "ø≠", "\xF8?"},
       {"ASCII", 3, "Zähne", "Zaehne"},
       {"longer than 255 bytes is cut", 1, std::string(300, 'x'), std::string(255, 'x')},
