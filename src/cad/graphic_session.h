@@ -1,6 +1,8 @@
-// A session with the graphic window's state: display list, world window and zoom.
+// A session with the graphic window's state (display list, world window and zoom) and the
+// drawing kernel's state.
 #pragma once
 
+#include "cad/drawing_state.h"
 #include "cad/graphic_state.h"
 #include "cad/hatch.h"
 #include "model/session.h"
@@ -9,6 +11,7 @@ namespace kv40::cad {
 
 struct GraphicSession : virtual model::Session {
   GraphicState graphic;
+  DrawingState drawing;
   HatchState hatch;  // the hatch polygon being collected
 
   // one per program: never copied (a copy would share nothing but look complete)
