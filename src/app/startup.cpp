@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <random>
 
 #include "app/batch_drawing.h"
 #include "app/commands.h"
@@ -24,6 +25,9 @@
 namespace kv40::app {
 namespace fs = std::filesystem;
 namespace {
+
+// The seed of batch drawings: their break lines come out the same in every run.
+constexpr std::uint64_t kBatchRandomSeed = 5482;
 
 std::string WithSlash(std::string folder) {
   if (!folder.empty() && folder.back() != '/' && folder.back() != '\\') folder += '/';
@@ -189,6 +193,10 @@ int Main(int argc, char** argv) {
   InitProgram(p, std::vector<std::string>(argv + 1, argv + argc));
 
   const CommandLine cl = ParseCommandLine(p.args);
+  // The freehand break lines: a batch run writes the same file every time, the window draws
+  // a fresh line each time.
+  base::SeededRandom random(cl.IsBatch() ? kBatchRandomSeed : std::random_device{}());
+  p.random = &random;
   const bool window = !cl.IsBatch() && DisplayAvailable();
   if (window) return RunGuiModule(p, argc, argv);
 

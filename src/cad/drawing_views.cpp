@@ -5,24 +5,31 @@
 #include <algorithm>
 #include <array>
 
+#include "cad/production_drawing.h"
+
 namespace kv40::cad {
 namespace {
 
+template <ProductionEntry e>
+void Production(GraphicSession& p, CadDevice device) {
+  DrawProductionEntry(p, device, e);
+}
+
 // The drawing modules put their functions into these rows.
 constexpr std::array<DrawingView, 13> kViews{{
-    {1, "Ansicht 1", nullptr},
-    {2, "Ansicht 2", nullptr},
-    {3, "Ansicht 3", nullptr},
-    {4, "Ansicht 4", nullptr},
-    {5, "Ansicht 5", nullptr},
-    {6, "Ansicht 6", nullptr},
-    {7, "Datentabelle Welle und Nabe", nullptr},
+    {1, "Zeichnung Welle", Production<ProductionEntry::ShaftView>},
+    {2, "Zeichnung Nabe", Production<ProductionEntry::HubView>},
+    {3, "Tabelle Welle", Production<ProductionEntry::ShaftTable>},
+    {4, "Tabelle Nabe", Production<ProductionEntry::HubTable>},
+    {5, "Zeichnung Welle (Blatt)", Production<ProductionEntry::ShaftSheet>},
+    {6, "Zeichnung Nabe (Blatt)", Production<ProductionEntry::HubSheet>},
+    {7, "Tabelle Welle+Nabe", Production<ProductionEntry::Tables>},
     {8, "Zahnform 1", nullptr},
     {9, "Zahnform 2", nullptr},
     {10, "Zahnform 3", nullptr},
     {11, "Zahnform 4", nullptr},
     {12, "Zahnform 5", nullptr},
-    {13, "Ansicht 9", nullptr},
+    {13, "Quick", Production<ProductionEntry::Quick>},
 }};
 
 }  // namespace

@@ -5,6 +5,7 @@
 
 #include <filesystem>
 
+#include "support/dxf_check.h"
 #include "support/run_program.h"
 #include "support/temp_dir.h"
 #include "support/test_program.h"
@@ -86,6 +87,30 @@ TEST(BatchDrawing, FromTheShell) {
   for (const auto& e : fs::directory_iterator(dir.path()))
     files += e.path().extension() == ".k40" ? 0 : 1;
   EXPECT_EQ(files, 0u);
+}
+
+TEST(BatchDrawing, TheProductionDrawingViewsWriteDxfAndListing) {
+  test::TempDir dir;
+  fs::copy_file(fs::path(KV40_SOURCE_DATA_DIR) / "beispiel1.k40", dir / "beispiel1.k40");
+  for (const int j : {1, 2, 3, 4, 5, 6, 7, 13}) {
+    SCOPED_TRACE(j);
+    for (const char* ext : {"dxf", "txt"})
+      fs::remove(dir / (std::string("beispiel1.") + ext));
+    const std::string n = std::to_string(j);
+    const auto dxf = test::RunKv40({"beispiel1.k40", "/CAD1:" + n, "/NOGUI"}, dir.path());
+    EXPECT_EQ(dxf.exitCode, 0) << dxf.err;
+    EXPECT_EQ(test::EzdxfAudit(dir / "beispiel1.dxf", true), "ok");
+    const auto listing = test::RunKv40({"beispiel1.k40", "/CAD5:" + n, "/NOGUI"}, dir.path());
+    EXPECT_EQ(listing.exitCode, 0) << listing.err;
+    EXPECT_GT(fs::file_size(dir / "beispiel1.txt"), 1000u);
+  }
+  // the hub's break lines come out the same in every batch run
+  std::string hub[2];
+  for (std::string& file : hub) {
+    ASSERT_EQ(test::RunKv40({"beispiel1.k40", "/CAD1:2", "/NOGUI"}, dir.path()).exitCode, 0);
+    file = test::ReadBytes(dir / "beispiel1.dxf");
+  }
+  EXPECT_EQ(hub[0], hub[1]);
 }
 
 }  // namespace

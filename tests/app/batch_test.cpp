@@ -56,7 +56,7 @@ TEST(Batch, MissingFileEndsWithOneAndWritesNothing) {
 TEST(Batch, SampleRunsEndWithZero) {
   test::TempDir dir;
   fs::copy_file(kData / "beispiel1.k40", dir / "beispiel1.k40");
-  for (const char* sw : {"/CAD1:99", "/CAD2:1", "/I"}) {
+  for (const char* sw : {"/CAD1:99", "/CAD1:1", "/CAD5:13", "/I"}) {
     SCOPED_TRACE(sw);
     const auto r = test::RunKv40({"beispiel1.k40", sw, "/NOGUI"}, dir.path());
     EXPECT_EQ(r.exitCode, 0) << r.err;

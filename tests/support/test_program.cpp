@@ -8,6 +8,7 @@ TestProgram::TestProgram() {
   p.ui = &ui;
   p.desktop = &desktop;
   p.clock = &clock;
+  p.random = &random;
 }
 
 }  // namespace kv40::test

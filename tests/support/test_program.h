@@ -1,5 +1,5 @@
-// A ready program instance for tests: defaults, a fixed clock, a scripted Ui and a desktop
-// that only records what it was asked to do.
+// A ready program instance for tests: defaults, a fixed clock, a seeded random source, a
+// scripted Ui and a desktop that only records what it was asked to do.
 //
 //   TestProgram t;                 // t.p is the Program, wired to t.ui, t.desktop, t.clock
 //   t.ui.AnswerYesNo(true);
@@ -13,6 +13,7 @@
 
 #include "app/program.h"
 #include "base/clock.h"
+#include "base/random.h"
 #include "model/desktop.h"
 #include "support/scripted_ui.h"
 
@@ -55,6 +56,7 @@ struct TestProgram {
   TestProgram& operator=(const TestProgram&) = delete;
 
   base::FixedClock clock{kTestNow};
+  base::SeededRandom random{1};
   ScriptedUi ui;
   RecordingDesktop desktop;
   app::Program p;  // InitDefaults applied, seams wired to the members above
