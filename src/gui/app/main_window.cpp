@@ -16,6 +16,7 @@
 #include "app/commands.h"
 #include "app/drawing_commands.h"
 #include "app/file_commands.h"
+#include "cad/production_layout.h"
 #include "gui/app/program_icon.h"
 #include "gui/config/print_dialog.h"
 #include "gui/model/input_dialogs.h"
@@ -50,7 +51,7 @@ Thh::Thh(Program& p, model::QtUi& ui) : TFquengra(p), p_(p), ui_(ui) {
   BuildMenus();
   ApplyCaptions();
   tableBrowser_ = new tables::gui::Tdbf4(p_, BrowserCaptions(p_), this);
-  Refresh();
+  UpdateErrorItem();  // the picture comes with the first show
   UpdateTitle();
   if (const QScreen* screen = QGuiApplication::primaryScreen()) {
     move(screen->availableGeometry().topLeft());
@@ -65,7 +66,13 @@ void Thh::FormShowStart() {
   p_.cancel = false;
   if (p_.config.language > 0) SetLanguage(p_, *this, p_.config.language);
   UpdateTitle();
-  ShowLogo();
+  // A start with a file shows its data tables; a start without one, or with a file that does
+  // not calculate, the logo.
+  if (p_.startedWithFile && !p_.connection.log.fatal) {
+    ShowProductionView(p_, static_cast<int>(cad::ProductionEntry::Tables));
+  } else {
+    ShowLogo();
+  }
 }
 
 void Thh::BuildMenus() {
@@ -115,11 +122,15 @@ void Thh::ApplyCaptions() {
   }
 }
 
-void Thh::Refresh() {
+void Thh::UpdateErrorItem() {
   if (QAction* a = actions_.value(kErrorItemName)) {
     a->setText(Q(ErrorItemCaption(p_)));
     a->setEnabled(p_.connection.log.messageCount > 0);
   }
+}
+
+void Thh::Refresh() {
+  UpdateErrorItem();
   ShowDefaultView(p_);
 }
 

@@ -31,11 +31,13 @@ class Thh final : public cad::TFquengra, public Shell {
   Thh(Program& p, model::QtUi& ui);
   ~Thh() override;
 
-  // After start-up: the configured language, the title, the start view with the logo.
+  // After start-up: the configured language, the title, the start view: the logo, or the data
+  // tables of the file the program was started with.
   void FormShowStart();
 
   // ---- Shell ----
   void RunDialog(InputDialog dialog) override;
+  // The message count in the View menu, then the configured default view.
   void Refresh() override;
   void UpdateTitle() override;
   void ApplyCaptions() override;
@@ -57,6 +59,8 @@ class Thh final : public cad::TFquengra, public Shell {
  private:
   void BuildMenus();
   void RunCommand(std::size_t entry);
+  // The View menu's error-message item: its count, enabled when there are messages.
+  void UpdateErrorItem();
 
   Program& p_;
   model::QtUi& ui_;
