@@ -9,7 +9,6 @@
 #include <fstream>
 #include <sstream>
 
-#include "cad/hatch.h"
 #include "calc/driver.h"
 #include "model/input_file.h"
 #include "support/dxf_check.h"
@@ -162,23 +161,6 @@ TEST(ProductionDrawing, NoFiniteScaleGivesNoDrawingAndLeavesTheCalculationAlone)
   EXPECT_FALSE(fs::exists(dir / "sheet.dxf"));
   EXPECT_FALSE(s.p.connection.log.fatal);
   EXPECT_EQ(s.p.connection.log.messageCount, messages);
-}
-
-TEST(ProductionDrawing, AHatchFailureCancelsTheDrawingNotTheCalculation) {
-  test::TempDir dir;
-  Sample s(dir);
-  CadBeginDrawing(s.p, CadDevice::Dxf);
-  CadLimits(s.p, 0, 0, 100, 100);
-  CadEntities(s.p);
-  HatchReset(s.p);
-  for (int i = 0; i <= kMaxHatchPoints; ++i)
-    HatchPoint(s.p, i, i % 2);  // one point too many
-  Hatch(s.p, 0, 45, 0);
-  CadEndDrawing(s.p);
-  EXPECT_TRUE(s.p.cancel);
-  EXPECT_EQ(s.Fault(), "Schraffurfehler");
-  EXPECT_FALSE(fs::exists(dir / "sheet.dxf"));
-  EXPECT_FALSE(s.p.connection.log.fatal);
 }
 
 TEST(ProductionDrawing, AFatalCalculationShowsTheMessageListInstead) {

@@ -4,6 +4,7 @@
 drawing_probe.py inserts FILE            INSERTs of the model space: name x y xscale yscale angle
 drawing_probe.py texts FILE BLOCK        TEXTs of a block ("*" the model space): x y text
 drawing_probe.py heights FILE BLOCK      TEXTs of a block with their height and angle: x y h angle text
+drawing_probe.py entities FILE BLOCK     one line per entity: type, layer (and a polyline's vertex count)
 drawing_probe.py hatch FILE BLOCK        "ok" when every layer-3 line of the block lies inside the
                                          polygon the block's layer-5 lines close, both ends on it
 """
@@ -32,6 +33,12 @@ def heights(doc, block):
     for e in layout(doc, block).query("TEXT"):
         d = e.dxf
         print(f"{d.insert.x:.4f} {d.insert.y:.4f} {d.height:.4f} {d.rotation:.4f} {d.text}")
+
+
+def entities(doc, block):
+    for e in layout(doc, block):
+        extra = f" {len(e.vertices)}" if e.dxftype() == "POLYLINE" else ""
+        print(f"{e.dxftype()} {e.dxf.layer}{extra}")
 
 
 def lines_on(entities, layer):
@@ -86,6 +93,8 @@ def main():
         texts(doc, sys.argv[3])
     elif what == "heights":
         heights(doc, sys.argv[3])
+    elif what == "entities":
+        entities(doc, sys.argv[3])
     elif what == "hatch":
         hatch(doc, sys.argv[3])
 
