@@ -56,6 +56,7 @@ class Reader {
     Record r{pending_->value, {}};
     for (pending_ = NextGroup(); pending_ && pending_->code != 0; pending_ = NextGroup())
       r.groups.push_back(*pending_);
+    if (fault_) return std::nullopt;  // a record cut short is not drawn
     return r;
   }
 
