@@ -37,7 +37,7 @@ TEST(BlockFile, ReadsTheEntitiesAndStopsAtAFault) {
       {"a line and a polyline", line + poly + eof, true, 2},
       {"no EOF", line, false, 1},
       {"a POLYLINE without VERTEX", Rec({"  0", "POLYLINE", "  0", "LINE"}) + eof, false, 1},
-      {"a code line that is no number", line + Rec({"x", "y"}) + eof, false, 1},
+      {"a code line that is no number", line + Rec({"x", "y"}) + eof, false, 0},
       {"a number that is not finite", Rec({"  0", "CIRCLE", " 40", "1e5000"}) + eof, false, 1},
       {"a value line missing", Rec({"  0", "LINE", " 10"}), false, 0},
       {"empty", "", false, 0},
