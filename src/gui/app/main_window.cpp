@@ -16,7 +16,9 @@
 #include "app/commands.h"
 #include "app/file_commands.h"
 #include "gui/app/program_icon.h"
+#include "gui/config/config_dialog.h"
 #include "gui/config/print_dialog.h"
+#include "gui/help/help_image_window.h"
 #include "gui/model/input_dialogs.h"
 #include "gui/model/qt_ui.h"
 #include "gui/tables/table_browser.h"
@@ -49,6 +51,8 @@ Thh::Thh(Program& p, model::QtUi& ui) : TFquengra(p), p_(p), ui_(ui) {
   BuildMenus();
   ApplyCaptions();
   tableBrowser_ = new tables::gui::Tdbf4(p_, BrowserCaptions(p_), this);
+  helpImages_ = std::make_unique<help::gui::TForm_hilfebild>(p_, this);
+  p_.help.imageWindow = helpImages_.get();
   Refresh();
   UpdateTitle();
   if (const QScreen* screen = QGuiApplication::primaryScreen()) {
@@ -57,6 +61,7 @@ Thh::Thh(Program& p, model::QtUi& ui) : TFquengra(p), p_(p), ui_(ui) {
 }
 
 Thh::~Thh() {
+  if (p_.help.imageWindow == helpImages_.get()) p_.help.imageWindow = nullptr;
   ui_.SetParent(nullptr);
 }
 
@@ -185,6 +190,24 @@ QPrinter& Thh::Printer() {
 
 void Thh::PrintDrawing(bool printerSetup) {
   config::gui::ShowPrintDialog(p_, *this, Printer(), printerSetup);
+}
+
+void Thh::ShowSettings() {
+  config::ScreenInfo screen;
+  if (const QScreen* s = QGuiApplication::primaryScreen()) {
+    screen.width = s->size().width();
+    screen.height = s->size().height();
+    screen.dpiY = static_cast<int>(s->logicalDotsPerInchY());
+  }
+  screen.windowHeight = frameGeometry().height();
+  screen.clientHeight = ClientArea()->height();
+  const int language = p_.config.language;
+  if (!config::gui::ShowConfigDialog(p_, this, screen)) return;
+  ApplySettings();  // colours, text style, resolution: at once, no restart
+  if (p_.config.language != language && p_.config.language > 0) {
+    SetLanguage(p_, *this, p_.config.language);
+  }
+  p_.cancel = false;
 }
 
 void Thh::CloseWindow() {
