@@ -46,11 +46,13 @@ struct Param {
   std::string text;
   End end = End::File;
   bool Last() const { return end != End::Comma; }
-  // Empty or unreadable text is 0, and so is a value that is not finite.
+  // Empty or unreadable text is 0, and so is a value that is not finite; values far beyond
+  // any sheet are held at a bound, so that what follows from them stays finite.
   Extended Value() const {
     const Extended v = base::ParseNumber(text);
-    return std::isfinite(v) ? v : 0;
+    return std::isfinite(v) ? std::clamp<Extended>(v, -kMaxValue, kMaxValue) : 0;
   }
+  static constexpr Extended kMaxValue = 1e12L;
 };
 
 // The text up to the next "," or ";"; the letters P and A are dropped where a coordinate may

@@ -15,6 +15,7 @@
 #include "app/command_table.h"
 #include "app/commands.h"
 #include "app/file_commands.h"
+#include "app/menu_help.h"
 #include "gui/app/program_icon.h"
 #include "gui/config/config_dialog.h"
 #include "gui/config/print_dialog.h"
@@ -22,6 +23,7 @@
 #include "gui/model/input_dialogs.h"
 #include "gui/model/qt_ui.h"
 #include "gui/tables/table_browser.h"
+#include "help/show_help.h"
 
 namespace kv40::app {
 namespace {
@@ -82,6 +84,7 @@ void Thh::BuildMenus() {
       QMenu* menu =
           e.level == 0 ? menuBar()->addMenu(QString()) : parents[e.level - 1]->addMenu(QString());
       menu->setObjectName(name);
+      menu->setToolTipsVisible(true);
       menu->menuAction()->setObjectName(name);
       menus_.insert(name, menu);
       parents[e.level] = menu;
@@ -97,6 +100,11 @@ void Thh::BuildMenus() {
     if (*e.shortcut != '\0') a->setShortcut(QKeySequence(QString(e.shortcut)));
     a->setEnabled(e.handler != nullptr);
     if (e.handler == nullptr) a->setToolTip(QString("noch nicht verfügbar (%1)").arg(e.waitsFor));
+    // the item's help text as its hint, while the help level asks for hints
+    if (const int n = MenuHelpNumber(e.name);
+        e.handler != nullptr && n != 0 && p_.config.helpLevel != 0) {
+      a->setToolTip(QString::fromStdString(help::HelpText(p_, n)));
+    }
     connect(a, &QAction::triggered, this, [this, i] { RunCommand(i); });
   }
 }
