@@ -81,7 +81,9 @@ TEST(HelpData, EveryMenuItemHasAHelpText) {
     if (app::IsSeparator(e)) continue;
     const int n = app::MenuHelpNumber(e.name);
     EXPECT_NE(n, 0) << e.name;
-    if (n != 0) EXPECT_TRUE(HasEntry(n)) << e.name << " " << n;
+    if (n != 0) {
+      EXPECT_TRUE(HasEntry(n)) << e.name << " " << n;
+    }
   }
 }
 

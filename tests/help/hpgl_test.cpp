@@ -42,15 +42,15 @@ class Recorder final : public HpglCanvas {
   }
 };
 
-std::vector<std::string> Run(const std::string& plot, HpglState& state) {
+std::vector<std::string> Interpret(const std::string& plot, HpglState& state) {
   Recorder r;
   InterpretHpgl(plot, state, r);
   return r.calls;
 }
 
-std::vector<std::string> Run(const std::string& plot) {
+std::vector<std::string> Interpret(const std::string& plot) {
   HpglState state;
-  return Run(plot, state);
+  return Interpret(plot, state);
 }
 
 using Calls = std::vector<std::string>;
@@ -109,29 +109,29 @@ TEST(Hpgl, DrawsWhatEachInstructionAsksFor) {
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
-    EXPECT_EQ(Run(c.plot), c.calls);
+    EXPECT_EQ(Interpret(c.plot), c.calls);
   }
 }
 
 TEST(Hpgl, EncodedNumbersOfSeveralCharactersAndTheCappedShift) {
   // 8 bit: "?" (63, digit 0) then 0xC0 (digit 1, last): sum 64, +0.8 mm
-  EXPECT_EQ(Run("PU0,0;PE\x3F\xC0\x3F\xC0;"), (Calls{"L 0 0 0.8 0.8 p0"}));
+  EXPECT_EQ(Interpret("PU0,0;PE\x3F\xC0\x3F\xC0;"), (Calls{"L 0 0 0.8 0.8 p0"}));
   // a number that never ends keeps adding nothing once the shift is capped, and the file's
   // end ends the command without a move
-  EXPECT_EQ(Run("PU0,0;PE" + std::string(200, '\x7E')), Calls{});
-  EXPECT_EQ(Run("PU0,0;PE" + std::string(40, '\x7E') + "\xC0\xC0;").size(), 1u);
+  EXPECT_EQ(Interpret("PU0,0;PE" + std::string(200, '\x7E')), Calls{});
+  EXPECT_EQ(Interpret("PU0,0;PE" + std::string(40, '\x7E') + "\xC0\xC0;").size(), 1u);
 }
 
 TEST(Hpgl, SettingsCarryOverToTheNextFileButThePositionDoesNot) {
   HpglState state;
-  Run("SP3;SI0.1,0.2;DI1,1;CS3;PU40,40;PD;", state);
+  Interpret("SP3;SI0.1,0.2;DI1,1;CS3;PU40,40;PD;", state);
   EXPECT_EQ(state.penNumber, 3);
   EXPECT_TRUE(state.penDown);
-  EXPECT_EQ(Run("PD40,0;PU0,0;LBa}\x03;", state), (Calls{"T 0 0 45 2 1 p3 'ä'"}));
+  EXPECT_EQ(Interpret("PD40,0;PU0,0;LBa}\x03;", state), (Calls{"T 0 0 45 2 1 p3 'ä'"}));
 }
 
 TEST(Hpgl, LabelsAreCutAt255Characters) {
-  const auto calls = Run("PU0,0;LB" + std::string(300, 'x') + "\x03;PD40,0;");
+  const auto calls = Interpret("PU0,0;LB" + std::string(300, 'x') + "\x03;PD40,0;");
   ASSERT_EQ(calls.size(), 2u);
   EXPECT_EQ(calls[0], "T 0 0 0 50 50 p0 '" + std::string(255, 'x') + "'");
 }

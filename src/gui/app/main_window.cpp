@@ -210,8 +210,10 @@ void Thh::ShowSettings() {
   screen.windowHeight = frameGeometry().height();
   screen.clientHeight = ClientArea()->height();
   const int language = p_.config.language;
+  const auto resolution = std::pair(p_.config.resX, p_.config.resY);
   if (!config::gui::ShowConfigDialog(p_, this, screen)) return;
   ApplySettings();  // colours, text style, resolution: at once, no restart
+  if (resolution != std::pair(p_.config.resX, p_.config.resY)) FitClientArea();
   if (p_.config.language != language && p_.config.language > 0) {
     SetLanguage(p_, *this, p_.config.language);
   }

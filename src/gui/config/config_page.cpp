@@ -156,8 +156,12 @@ void ConfigPage::Finish() {
   grid_->setColumnStretch(1, 1);
 }
 
+// Settings are shown with their full digits whatever the decimals of the reports are; only the
+// decimal separator follows the configuration.
 QString ConfigPage::Number(Extended v) const {
-  return QString::fromStdString(base::FormatSig(p_.config.fmt, v));
+  base::NumberFormat nf;
+  nf.decimalSeparator = p_.config.fmt.decimalSeparator;
+  return QString::fromStdString(base::FormatSig(nf, v));
 }
 
 Extended ConfigPage::ParseText(const QLineEdit* edit) const {

@@ -155,8 +155,10 @@ ConfigPage* MakeCadPage(app::Program& p, const ScreenInfo& s, QWidget* parent) {
       QLineEdit* release = AddEdit("Freigabefeld", "Edit_freigabefeld");
       AddRowButton("Button_freigabefeld", "<", [release] { release->setText("Frei"); });
       Bind(
-          [this, release](const model::Config& c) {
-            release->setText(QString::fromStdString(base::WindowText(p_.fmt(), c.titleBlockText)));
+          [release](const model::Config& c) {
+            release->setText(
+                QString::fromStdString(c.titleBlockText));  // as stored: a transliterated text
+                                                            // taken back would lose its umlauts
           },
           [release](model::Config& c) {
             c.titleBlockText = base::WindowToOem(release->text().toStdString());

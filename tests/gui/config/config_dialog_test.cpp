@@ -19,6 +19,7 @@
 #include "config/config_file.h"
 #include "gui/app/main_window.h"
 #include "gui/app/shell_dialog_script.h"
+#include "gui/config/plot_program_dialog.h"
 #include "gui/model/qt_ui.h"
 #include "support/temp_dir.h"
 #include "support/test_program.h"
@@ -47,7 +48,7 @@ bool Named(const QObject* o) {
 std::map<std::string, std::string> Snapshot(QWidget& d) {
   std::map<std::string, std::string> s;
   for (QWidget* w : d.findChildren<QWidget*>()) {
-    if (!Named(w)) continue;
+    if (!Named(w) || qobject_cast<QRadioButton*>(w) != nullptr) continue;
     std::string v;
     if (auto* e = qobject_cast<QLineEdit*>(w)) v = e->text().toStdString();
     if (auto* c = qobject_cast<QCheckBox*>(w)) v = c->isChecked() ? "on" : "off";
@@ -75,7 +76,6 @@ std::map<std::string, std::string> Snapshot(QWidget& d) {
 
 struct ConfigDialog : ::testing::Test {
   ConfigDialog() {
-    test::GuiApp();
     t.p.configDir = dir.path().string() + "/";
     for (const char* sub : {"dbf", "cad", "plt", "tmp", "exe", "data", "edi"})
       fs::create_directory(dir / sub);
@@ -89,6 +89,7 @@ struct ConfigDialog : ::testing::Test {
     c.resX = 639;
     c.resY = 479;
   }
+  QApplication& app = test::GuiApp();  // before any widget
   test::TempDir dir;
   test::TestProgram t;  // questions and messages go to the scripted Ui
   model::QtUi qtUi{t.p};
@@ -144,7 +145,9 @@ void ChangeEverything(QWidget& d, const test::TempDir& dir) {
     c->setChecked(!c->isChecked());
   for (QGroupBox* g : d.findChildren<QGroupBox*>()) {
     const auto items = g->findChildren<QRadioButton*>();
-    if (!items.isEmpty()) items.back()->setChecked(true);  // a non-default item
+    if (items.isEmpty()) continue;
+    // an item other than the one shown
+    (items.back()->isChecked() ? items.front() : items.back())->setChecked(true);
   }
   const std::map<std::string, int> spins = {
       {"SpinEdit_dialogfenster", 90}, {"SpinEdit_dialogelemente", 110},
@@ -196,7 +199,11 @@ TEST_F(ConfigDialog, EveryControlRoundTripsThroughTheFile) {
   test::TestProgram fresh;
   fresh.p.configDir = t.p.configDir;
   ASSERT_TRUE(config::ReadConfig(fresh.p, 1024, 768));
-  EXPECT_EQ(config::ConfigLines(fresh.p.config), config::ConfigLines(t.p.config));
+  const auto read = config::ConfigLines(fresh.p.config);
+  const auto stored = config::ConfigLines(t.p.config);
+  ASSERT_EQ(read.size(), stored.size());
+  for (std::size_t i = 0; i < read.size(); ++i)
+    EXPECT_EQ(read[i], stored[i]) << "line " << i + 1 << " after " << stored[i - 1];
   model::QtUi freshUi{fresh.p};
   Thh w2{fresh.p, freshUi};
   std::map<std::string, std::string> reopened;
@@ -216,6 +223,8 @@ TEST_F(ConfigDialog, EveryControlRoundTripsThroughTheFile) {
 }
 
 TEST_F(ConfigDialog, OkTakesEffectAtOnce) {
+  w.show();
+  QApplication::processEvents();
   script.Then([&](QWidget& d) {
     Find<QLineEdit>(d, "Edit_x")->setText("501");
     Find<QLineEdit>(d, "Edit_y")->setText("401");
@@ -229,6 +238,7 @@ TEST_F(ConfigDialog, OkTakesEffectAtOnce) {
   EXPECT_EQ(t.p.graphic.ResX, 500);
   EXPECT_EQ(t.p.graphic.BackgroundColor, 0x00FF0000);
   EXPECT_FALSE(t.p.graphic.ColorDisplay);
+  QApplication::processEvents();
   EXPECT_EQ(w.ClientArea()->size(), QSize(501, 401));
   EXPECT_FALSE(fs::exists(dir / "KV40.cfg"));  // OK writes nothing
 }
@@ -314,14 +324,6 @@ TEST_F(ConfigDialog, ThePlotProgramDialogComposesItsLine) {
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
-    std::string shown;
-    script.Then([&](QWidget& d) {
-      auto* list = Find<QListWidget>(d, "ListBox_gravolt");
-      list->setCurrentRow(-1);  // "Config" without a selection edits the first line
-      Find<QPushButton>(d, "Button_confgravolt")->click();
-      shown = list->item(0)->text().toStdString();
-      Find<QPushButton>(d, "Button_cancel")->click();
-    });
     script.Then([&](QWidget& d) {
       c.change(d);
       if (!c.line.empty()) {
@@ -329,11 +331,41 @@ TEST_F(ConfigDialog, ThePlotProgramDialogComposesItsLine) {
       }
       Find<QPushButton>(d, "Button_ok")->click();
     });
-    w.Action("mi_fileConfig")->trigger();
+    std::string line = "xdg-open gravolt.dxf";
+    EXPECT_TRUE(config::gui::RunPlotProgramDialog(t.p, &w, line));
     EXPECT_EQ(script.shown.back(), "TForm_confgravolt");
-    EXPECT_EQ(shown, c.line.empty() ? t.p.config.plotCommands[0] : c.line);
+    EXPECT_EQ(line, c.line.empty() ? "xdg-open gravolt.dxf" : c.line);
+    EXPECT_FALSE(t.p.cancel);
   }
+  script.ThenCancel();
+  std::string line = "bleibt";
+  EXPECT_FALSE(config::gui::RunPlotProgramDialog(t.p, &w, line));
+  EXPECT_EQ(line, "bleibt");
+  EXPECT_TRUE(t.p.cancel);
   EXPECT_TRUE(script.unexpected.empty());
+}
+
+TEST_F(ConfigDialog, ConfigWithoutASelectionEditsTheFirstPlotLine) {
+  std::string first;
+  std::string second;
+  script.Then([&](QWidget& d) {
+    auto* list = Find<QListWidget>(d, "ListBox_gravolt");
+    list->setCurrentRow(-1);
+    Find<QPushButton>(d, "Button_editgravoltcommandline")->click();  // no line: nothing
+    Find<QPushButton>(d, "Button_confgravolt")->click();
+    first = list->item(0)->text().toStdString();
+    second = list->item(1)->text().toStdString();
+    Find<QPushButton>(d, "Button_cancel")->click();
+  });
+  script.Then([](QWidget& d) {
+    Find<QCheckBox>(d, "CheckBox_rotate")->setChecked(true);
+    Find<QPushButton>(d, "Button_ok")->click();
+  });
+  w.Action("mi_fileConfig")->trigger();
+  EXPECT_EQ(first, "gravolt " + (dir / "tmp").string() + "/gravolt /CHPL /R");
+  EXPECT_EQ(second, "");
+  EXPECT_EQ(t.p.config.plotCommands[0], "xdg-open gravolt.dxf");  // Abbrechen stored nothing
+  EXPECT_TRUE(t.ui.prompts().empty());                            // "Edit" asked nothing
 }
 
 }  // namespace
