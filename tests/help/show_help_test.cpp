@@ -90,6 +90,18 @@ TEST(ShowHelp, TheImageModeDrawsTheEntrysPlotFileFoundWithoutRegardToCase) {
   EXPECT_FALSE(t.p.cancel);
 }
 
+TEST(ShowHelp, AnImageAfterAnotherInTheSameColourStillSetsItsColour) {
+  test::TempDir dir;
+  test::TestProgram t;
+  t.p.config.pltDir = dir.path().string();
+  test::WriteBytes(dir / "kv40.hlp", "5030:eins\r\nA\r\n5035:eins\r\nB\r\n");
+  test::WriteBytes(dir / "eins.plt", "SP7;PU0,0;PD400,0;");
+  ShowHelp(t.p, 5030, HelpMode::Image);
+  ShowHelp(t.p, 5035, HelpMode::Image);
+  const auto records = Records(t.p);
+  EXPECT_NE(std::find(records.begin(), records.end(), "8;15"), records.end());  // pen 7: white
+}
+
 TEST(ShowHelp, ALongEntryIsCutToWhatTheBoxHolds) {
   test::TempDir dir;
   test::TestProgram t;
