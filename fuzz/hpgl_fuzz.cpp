@@ -11,6 +11,8 @@
 
 namespace {
 
+using kv40::Extended;
+
 void Require(bool ok) {
   if (!ok) std::abort();
 }
