@@ -1,10 +1,8 @@
-// Composing and starting the plot program's command line.
+// Composing the plot program's command line.
 #include "config/plot_command.h"
 
 #include "base/format.h"
 #include "base/text.h"
-#include "model/dialogs.h"
-#include "model/process_desktop.h"
 
 namespace kv40::config {
 
@@ -29,37 +27,6 @@ std::string ComposePlotCommand(const PlotOptions& o) {
   if (o.rotate) line += " /R";
   if (format == kPostScriptFormat) line += " /T" + o.psFont;
   return line;
-}
-
-std::vector<std::string> SplitCommandLine(std::string_view line) {
-  std::vector<std::string> words;
-  std::string word;
-  bool inWord = false;
-  bool quoted = false;
-  for (const char c : line) {
-    if (c == '"') {
-      quoted = !quoted;
-      inWord = true;
-    } else if (!quoted && (c == ' ' || c == '\t')) {
-      if (inWord) words.push_back(std::move(word));
-      word.clear();
-      inWord = false;
-    } else {
-      word.push_back(c);
-      inWord = true;
-    }
-  }
-  if (inWord) words.push_back(std::move(word));
-  return words;
-}
-
-bool StartPlotCommand(model::Session& p, std::string_view line) {
-  const std::vector<std::string> argv = SplitCommandLine(line);
-  if (!argv.empty() && model::RunProcess(argv, false)) return true;
-  model::ShowError(
-      p, "Plotprogramm kann nicht gestartet werden: " + (argv.empty() ? std::string() : argv[0]));
-  p.cancel = true;
-  return false;
 }
 
 }  // namespace kv40::config

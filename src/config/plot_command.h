@@ -1,12 +1,8 @@
-// The command line of the external plot program: composed from the option dialog's
-// settings, and started as an argument list without a shell.
+// The command line of the external plot program, composed from the option dialog's settings
+// (the drawing kernel starts it as a list of arguments, without a shell).
 #pragma once
 
 #include <string>
-#include <string_view>
-#include <vector>
-
-#include "model/session.h"
 
 namespace kv40::config {
 
@@ -34,14 +30,5 @@ struct PlotOptions {
 // "<program> <folder>/gravolt /C<format>" and the options that differ from the plotter's
 // defaults; values are written as typed.
 std::string ComposePlotCommand(const PlotOptions& o);
-
-// The words of a command line: separated by blanks or tabs; a double-quoted part keeps its
-// blanks (the quotes are dropped). No other character is special.
-std::vector<std::string> SplitCommandLine(std::string_view line);
-
-// Starts the command line's program with its arguments, detached, without a shell. When it
-// cannot be started: the error "Plotprogramm kann nicht gestartet werden: <program>", p.cancel
-// and false.
-bool StartPlotCommand(model::Session& p, std::string_view line);
 
 }  // namespace kv40::config

@@ -1,14 +1,9 @@
-// The plot program's command line: composed from the option dialog's values, split into
-// arguments and started without a shell.
+// The plot program's command line, composed from the option dialog's values.
 #include "config/plot_command.h"
 
 #include <gtest/gtest.h>
 
-#include <chrono>
-#include <thread>
-
-#include "support/temp_dir.h"
-#include "support/test_program.h"
+#include <functional>
 
 namespace kv40::config {
 namespace {
@@ -74,35 +69,6 @@ TEST(PlotCommand, ComposedFromTheOptions) {
     c.change(o);
     EXPECT_EQ(ComposePlotCommand(o), c.line);
   }
-}
-
-TEST(PlotCommand, SplitIntoArguments) {
-  using Words = std::vector<std::string>;
-  EXPECT_EQ(SplitCommandLine("  gravolt  /tmp/gravolt /CHPL "),
-            (Words{"gravolt", "/tmp/gravolt", "/CHPL"}));
-  EXPECT_EQ(SplitCommandLine("\"/opt/mein plot/gravolt\" a\"b c\"d ;rm -rf x"),
-            (Words{"/opt/mein plot/gravolt", "ab cd", ";rm", "-rf", "x"}));
-  EXPECT_EQ(SplitCommandLine("\"\""), (Words{""}));
-  EXPECT_TRUE(SplitCommandLine(" \t ").empty());
-}
-
-TEST(PlotCommand, StartedWithoutAShell) {
-  test::TempDir dir;
-  test::TestProgram t;
-  // a shell would run the second command and make "b" from "$(touch b)"
-  const std::string target = (dir / "a; touch b $(touch c)").string();
-  ASSERT_TRUE(StartPlotCommand(t.p, "touch \"" + target + "\""));
-  for (int i = 0; i < 200 && !std::filesystem::exists(target); ++i)
-    std::this_thread::sleep_for(std::chrono::milliseconds(10));
-  EXPECT_TRUE(std::filesystem::exists(target));
-  EXPECT_FALSE(std::filesystem::exists(dir / "b"));
-  EXPECT_FALSE(std::filesystem::exists("c"));
-
-  EXPECT_FALSE(StartPlotCommand(t.p, "kv40-kein-solches-programm x"));
-  EXPECT_TRUE(t.p.cancel);
-  EXPECT_EQ(t.ui.MessageTexts(),
-            std::vector<std::string>{"Plotprogramm kann nicht gestartet werden: "
-                                     "kv40-kein-solches-programm"});
 }
 
 }  // namespace

@@ -18,6 +18,7 @@
 #include "app/menu_help.h"
 #include "gui/app/program_icon.h"
 #include "gui/config/config_dialog.h"
+#include "gui/config/plot_program_dialog.h"
 #include "gui/config/print_dialog.h"
 #include "gui/help/help_image_window.h"
 #include "gui/model/input_dialogs.h"
@@ -55,6 +56,10 @@ Thh::Thh(Program& p, model::QtUi& ui) : TFquengra(p), p_(p), ui_(ui) {
   tableBrowser_ = new tables::gui::Tdbf4(p_, BrowserCaptions(p_), this);
   helpImages_ = std::make_unique<help::gui::TForm_hilfebild>(p_, this);
   p_.help.imageWindow = helpImages_.get();
+  // the plot program chosen as CAD device: its option dialog edits the command line
+  p_.drawing.plotDialog = [this](std::string& line) {
+    return config::gui::RunPlotProgramDialog(p_, this, line);
+  };
   Refresh();
   UpdateTitle();
   if (const QScreen* screen = QGuiApplication::primaryScreen()) {
@@ -64,6 +69,7 @@ Thh::Thh(Program& p, model::QtUi& ui) : TFquengra(p), p_(p), ui_(ui) {
 
 Thh::~Thh() {
   if (p_.help.imageWindow == helpImages_.get()) p_.help.imageWindow = nullptr;
+  p_.drawing.plotDialog = nullptr;
   ui_.SetParent(nullptr);
 }
 
