@@ -20,15 +20,15 @@ void CadProductionEntry(Program& p, int entry) {
   cad::ProductionDrawing(p, cad::CadDevice::Ask, entry);
 }
 
-void ShowDefaultView(Program& p) {
-  switch (p.config.mainDrawingKind) {
-    case 2:
-      return ShowProductionView(p, static_cast<int>(cad::ProductionEntry::Tables));
-    case 3:
-      return ShowProductionView(p, static_cast<int>(cad::ProductionEntry::BothSheets));
-    default:
-      return ShowProductionView(p, static_cast<int>(cad::ProductionEntry::Quick));
-  }
+bool ShowDefaultView(Program& p) {
+  if (p.connection.log.fatal) return false;
+  cad::ProductionEntry entry = cad::ProductionEntry::Quick;
+  if (p.config.mainDrawingKind == 2) entry = cad::ProductionEntry::Tables;
+  if (p.config.mainDrawingKind == 3) entry = cad::ProductionEntry::BothSheets;
+  ShowProductionView(p, static_cast<int>(entry));
+  const bool drawn = !p.cancel;
+  p.cancel = false;
+  return drawn;
 }
 
 }  // namespace kv40::app

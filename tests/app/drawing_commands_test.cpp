@@ -75,11 +75,21 @@ TEST(DrawingCommands, TheDefaultViewFollowsTheConfiguration) {
     SCOPED_TRACE(c.kind);
     Sample s;
     s.p.config.mainDrawingKind = c.kind;
-    ShowDefaultView(s.p);
+    EXPECT_TRUE(ShowDefaultView(s.p));
     EXPECT_EQ(s.Shown("Zust."), c.titleBlocks);
     EXPECT_EQ(s.Shown("FESTIGKEIT"), c.strength);
     EXPECT_EQ(s.Shown("ZAHNNABE "), 1u);
   }
+}
+
+TEST(DrawingCommands, AFailedCalculationLeavesTheDefaultViewToTheLogo) {
+  Sample s;
+  s.p.connection.z5482 = 0;  // "Fatal  : z = 0 !"
+  calc::RecalcAll(s.p.connection, s.p.fmt(), s.p.cancel);
+  ASSERT_TRUE(s.p.connection.log.fatal);
+  EXPECT_FALSE(ShowDefaultView(s.p));
+  EXPECT_TRUE(s.t.ui.prompts().empty());  // no message list: the View menu counts them
+  EXPECT_TRUE(s.p.graphic.displayList.empty());
 }
 
 TEST(DrawingCommands, CadDrawingsGoToTheChosenDeviceAndFile) {

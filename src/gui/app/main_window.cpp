@@ -150,7 +150,7 @@ void Thh::UpdateErrorItem() {
 
 void Thh::Refresh() {
   UpdateErrorItem();
-  ShowDefaultView(p_);
+  if (!ShowDefaultView(p_)) ShowLogo();
 }
 
 void Thh::UpdateTitle() {
