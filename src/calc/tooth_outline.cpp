@@ -97,70 +97,78 @@ std::vector<Vertex> FilletCircleRoot(const ToothGear& g, int n, Figure& fig) {
   return v;
 }
 
-// The hub as a tool with the tip radius leaves it: root land on the root circle, a fillet arc
-// of the tip radius touching root circle and involute, the involute up to the tip.
-std::vector<Vertex> HubRoundedRoot(const ToothGear& g, int n, Figure& fig) {
+// Flank point of the hub at radius R (frame with the tooth on the positive y axis) and the
+// centre of the circle of radius rho that touches it from the tooth-space side.
+Point2 HubFlank(const ToothGear& g, Extended R, Point2& centre, Figure& fig) {
+  const Extended psi = InvoluteHalfAngle(g, R, fig);
+  const Extended ay = std::acos(std::fabs(g.db) / 2 / R);
+  const Point2 er{std::sin(psi), std::cos(psi)};
+  const Point2 et{std::cos(psi), -std::sin(psi)};
+  // the normal towards the space: the hub's tooth widens outwards
+  const Point2 n{-std::sin(ay) * er.x + std::cos(ay) * et.x,
+                 -std::sin(ay) * er.y + std::cos(ay) * et.y};
+  centre = {R * er.x + g.rhoaP0 * n.x, R * er.y + g.rhoaP0 * n.y};
+  return {R * er.x, R * er.y};
+}
+
+// The hub's root fillet: a circle of the tool's tip radius touching the root circle and the
+// involute, as a form tool with that tip radius leaves it.
+struct HubFillet {
+  Point2 centre, foot, flank;
+  Extended flankRadius = 0;
+};
+HubFillet HubRootFillet(const ToothGear& g, Figure& fig) {
   const Extended rho = g.rhoaP0;
   const Extended Rf = std::fabs(g.dfe) / 2;
-  const Extended Ra = std::fabs(g.dae) / 2;
-  const Extended rb = std::fabs(g.db) / 2;
-  const Extended half = kPi / g.teeth();
-  // Flank point at radius R and the centre of a circle of radius rho touching it from the
-  // space side (positive frame: tooth on the positive y axis).
-  auto flank = [&](Extended R, Point2& centre) {
-    const Extended psi = InvoluteHalfAngle(g, R, fig);
-    const Extended ay = std::acos(rb / R);
-    const Point2 er{std::sin(psi), std::cos(psi)};
-    const Point2 et{std::cos(psi), -std::sin(psi)};
-    const Point2 q{R * er.x, R * er.y};
-    // the normal towards the space: the hub's tooth widens outwards
-    const Point2 nrm{-std::sin(ay) * er.x + std::cos(ay) * et.x,
-                     -std::sin(ay) * er.y + std::cos(ay) * et.y};
-    centre = {q.x + rho * nrm.x, q.y + rho * nrm.y};
-    return q;
-  };
-  Extended lo = std::max(Ra, rb), hi = Rf;
-  Point2 c{};
+  Extended lo = std::max(std::fabs(g.dae), std::fabs(g.db)) / 2, hi = Rf;
+  HubFillet f;
   auto miss = [&](Extended R) {
-    flank(R, c);
-    return std::hypot(c.x, c.y) - (Rf - rho);
+    HubFlank(g, R, f.centre, fig);
+    return std::hypot(f.centre.x, f.centre.y) - (Rf - rho);
   };
   if (!(rho > 0)) {
-    lo = hi = Rf;
+    lo = Rf;
   } else if (miss(lo) > 0 || miss(hi) < 0) {
     fig.Fail("Fatal  : Fussausrundung !");
-    return {};
+    return f;
   } else {
     for (int it = 0; it < 80; ++it) {
       const Extended mid = (lo + hi) / 2;
       (miss(mid) < 0 ? lo : hi) = mid;
     }
   }
-  const Point2 q = flank(hi, c);
-  const Extended cr = std::hypot(c.x, c.y);
-  const Point2 foot = rho > 0 ? Point2{c.x * Rf / cr, c.y * Rf / cr} : q;
-  const Extended footAngle = std::atan2(foot.x, foot.y);
+  f.flankRadius = rho > 0 ? hi : Rf;
+  f.flank = HubFlank(g, f.flankRadius, f.centre, fig);
+  const Extended cr = std::hypot(f.centre.x, f.centre.y);
+  f.foot = rho > 0 ? Point2{f.centre.x * Rf / cr, f.centre.y * Rf / cr} : f.flank;
+  return f;
+}
+
+// The hub: root land on the root circle, the fillet arc, the involute up to the tip.
+std::vector<Vertex> HubRoundedRoot(const ToothGear& g, int n, Figure& fig) {
+  const HubFillet f = HubRootFillet(g, fig);
+  if (!fig.ok()) return {};
+  const Extended Rf = std::fabs(g.dfe) / 2;
+  const Extended half = kPi / g.teeth();
   std::vector<Vertex> v;
   const Point2 centre = OnCircle(Rf, half);
-  v.push_back({centre.x, centre.y, half - footAngle});
-  if (rho > 0) {
-    const Extended a0 = std::atan2(foot.y - c.y, foot.x - c.x);
-    const Extended a1 = std::atan2(q.y - c.y, q.x - c.x);
-    Extended sweep = a1 - a0;
+  v.push_back({centre.x, centre.y, half - std::atan2(f.foot.x, f.foot.y)});
+  if (g.rhoaP0 > 0) {
+    const Point2 c = f.centre;
+    Extended sweep =
+        std::atan2(f.flank.y - c.y, f.flank.x - c.x) - std::atan2(f.foot.y - c.y, f.foot.x - c.x);
     while (sweep > kPi)
       sweep -= 2 * kPi;
     while (sweep < -kPi)
       sweep += 2 * kPi;
-    v.push_back({foot.x, foot.y, sweep});
+    v.push_back({f.foot.x, f.foot.y, sweep});
   }
-  // the flank in the part's frame, mirrored back afterwards with the rest
-  std::vector<Vertex> flankPoints;
-  AppendFlank(g, -2 * hi, n, flankPoints, fig);
+  // into the part's frame: mirrored onto the negative y axis
   for (Vertex& p : v) {
     p.y = -p.y;
     p.bulge = -p.bulge;
   }
-  v.insert(v.end(), flankPoints.begin(), flankPoints.end());
+  AppendFlank(g, -2 * f.flankRadius, n, v, fig);
   return v;
 }
 
@@ -177,6 +185,14 @@ std::vector<Vertex> MirroredOutline(const std::vector<Vertex>& right) {
     all.push_back({-right[k].x, right[k].y, k > 0 ? right[k - 1].bulge : 0});
   }
   return all;
+}
+
+Extended InvoluteStartDiameter(const ToothGear& g, const model::ToothFormOptions& o) {
+  Figure scratch;
+  if (g.internal()) return -2 * HubRootFillet(g, scratch).flankRadius;
+  if (!InvoluteFromBaseCircle(g)) return FormDiameter(g);
+  if (!o.drawTrochoid) return g.db;
+  return 2 * ExactRootFillet(g, o.filletSteps, scratch).meetRadius;
 }
 
 Figure ToothOutline(const ToothGear& g, const model::ToothFormOptions& o) {

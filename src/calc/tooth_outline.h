@@ -19,6 +19,11 @@ int InvolutePointCount(const model::ToothFormOptions& o);
 // line on layer 1.
 Figure ToothOutline(const ToothGear& g, const model::ToothFormOptions& o);
 
+// The signed diameter where the drawn involute starts ("dFf" in the pictures): the meeting
+// point of generated fillet and involute, the base circle, the form diameter of the fillet
+// circle, or the hub's fillet.
+Extended InvoluteStartDiameter(const ToothGear& g, const model::ToothFormOptions& o);
+
 // The whole polyline from its right half (space centre first, tip last, the last vertex's
 // bulge spanning the tip land): the left half is its mirror image, run backwards.
 std::vector<Vertex> MirroredOutline(const std::vector<Vertex>& right);
