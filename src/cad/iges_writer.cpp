@@ -245,6 +245,7 @@ void IgesWriter::EndBlock() {
   inSubfigure_ = false;
   Subfigure& sub = subfigures_.back();
   sub.de = countD_ + 1;
+  sub.statusAt = directory_.size() + 64;
   BeginEntity(false);
   ParamGroup("308,0," + Hollerith(sub.name) + "," + std::to_string(members_.size()) +
              (members_.empty() ? ";" : ","));
@@ -259,9 +260,9 @@ void IgesWriter::EndBlock() {
   members_.clear();
 }
 
-const IgesWriter::Subfigure* IgesWriter::Find(const std::string& name) const {
+IgesWriter::Subfigure* IgesWriter::Find(const std::string& name) {
   const std::string key = base::CutChars(IgesText(name), 8);
-  for (const Subfigure& s : subfigures_) {
+  for (Subfigure& s : subfigures_) {
     if (s.name == key && s.de > 0) return &s;
   }
   return nullptr;
@@ -269,7 +270,7 @@ const IgesWriter::Subfigure* IgesWriter::Find(const std::string& name) const {
 
 void IgesWriter::Insert(const std::string& name, Extended x, Extended y, Extended angle,
                         Extended sx, Extended sy) {
-  const Subfigure* sub = Find(name);
+  Subfigure* sub = Find(name);
   if (sub == nullptr) {
     // an instance of nothing would make the file unreadable
     report_("Blockname " + name + " not found !");
@@ -281,6 +282,7 @@ void IgesWriter::Insert(const std::string& name, Extended x, Extended y, Extende
     Expand(*sub, {x, y, angle, sx}, 0);
     return;
   }
+  sub->instanced = true;
   const std::string de = std::to_string(sub->de);
   if (angle == 0) {
     BeginEntity();
@@ -347,7 +349,13 @@ void IgesWriter::Expand(const Subfigure& sub, const Placing& at, int depth) {
 }
 
 std::string IgesWriter::Bytes() const {
-  std::string out = start_ + directory_ + parameters_;
+  // A definition no instance refers to is marked as a blanked definition: readers take every
+  // entity nothing refers to as a part of the drawing, and would draw it at the origin.
+  std::string directory = directory_;
+  for (const Subfigure& s : subfigures_) {
+    if (s.de > 0 && !s.instanced) directory.replace(s.statusAt, 8, "01000200");
+  }
+  std::string out = start_ + directory + parameters_;
   std::string terminate = "S" + Digits7(countS_) + "G" + Digits7(countG_) + "D" + Digits7(countD_) +
                           "P" + Digits7(countP_);
   terminate.append(72 - terminate.size(), ' ');

@@ -52,6 +52,8 @@ class IgesWriter final : public CadOutput {
     std::string name;  // at most 8 characters
     int de = 0;        // directory entry of its definition
     std::vector<Record> records;
+    std::size_t statusAt = 0;  // where the status of its first D line stands in directory_
+    bool instanced = false;    // an instance (408) refers to it
   };
   // Where a scaled subfigure's contents go: turned by angle (degrees), scaled by s, then moved.
   struct Placing {
@@ -69,7 +71,7 @@ class IgesWriter final : public CadOutput {
   // Draws a scaled instance as its contents: readers place instances by turning and moving
   // only, so a scale factor of an instance alone gives them a wrong size.
   void Expand(const Subfigure& sub, const Placing& at, int depth);
-  const Subfigure* Find(const std::string& name) const;
+  Subfigure* Find(const std::string& name);
   std::string Num(Extended v) const;
   // Starts an entity: its DE pointer, joined to the open subfigure.
   int BeginEntity(bool member = true);

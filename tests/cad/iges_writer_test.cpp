@@ -11,8 +11,11 @@
 
 #include <gtest/gtest.h>
 
+#include "cad/kernel.h"
 #include "support/occt.h"
+#include "support/sample_drawing.h"
 #include "support/temp_dir.h"
+#include "support/test_program.h"
 
 namespace kv40::cad {
 namespace {
@@ -181,6 +184,12 @@ TEST(IgesWriter, WhatThePartLeavesSound) {
   ASSERT_NE(head, params.end());
   EXPECT_EQ(params.end() - head, 26);
   EXPECT_EQ(params.back().back(), ';');
+  // definitions no instance refers to are blanked: readers would draw them at the origin
+  for (const auto& d : Section(w.lines, 'D')) {
+    if (d.rfind("     308", 0) == 0 && d.substr(64, 2) != "  ") {
+      EXPECT_EQ(d.substr(64), "01000200");
+    }
+  }
 }
 
 TEST(IgesWriter, LongFileNameStaysInTheColumns) {
@@ -243,6 +252,29 @@ TEST(IgesWriter, OpenCascadeReadsEveryEntity) {
   EXPECT_NEAR(r.ymin, -0.5, 1e-3);
   EXPECT_NEAR(r.xmax, 60, 1e-3);
   EXPECT_NEAR(r.ymax, 50, 1e-3);
+}
+
+// Every call of the drawing kernel once, on the IGES device: Open CASCADE reads it without a
+// failure, and its geometry spans what the same drawing spans as DXF.
+TEST(IgesWriter, TheKernelsDrawingReadsInOpenCascade) {
+  test::TempDir dir;
+  test::TestProgram t;
+  t.p.batchCad = true;
+  t.p.currentFile = (dir / "sample").string();
+  test::DrawSample(t.p, CadDevice::Iges);
+  ASSERT_FALSE(t.p.cancel);
+  test::DrawSample(t.p, CadDevice::Dxf);
+  ASSERT_FALSE(t.p.cancel);
+  const test::OcctReading iges = test::ReadWithOcct(dir / "sample.igs");
+  const test::OcctReading dxf = test::DxfGeometryBox(dir / "sample.dxf");
+  ASSERT_TRUE(iges.ran);
+  EXPECT_TRUE(iges.failLines.empty()) << iges.checkList;
+  ASSERT_TRUE(iges.hasBox);
+  ASSERT_TRUE(dxf.hasBox);
+  EXPECT_NEAR(iges.xmin, dxf.xmin, 2e-3);
+  EXPECT_NEAR(iges.ymin, dxf.ymin, 2e-3);
+  EXPECT_NEAR(iges.xmax, dxf.xmax, 2e-3);
+  EXPECT_NEAR(iges.ymax, dxf.ymax, 2e-3);
 }
 
 }  // namespace

@@ -57,4 +57,28 @@ OcctReading ReadWithOcct(const std::filesystem::path& igs) {
   return r;
 }
 
+OcctReading DxfGeometryBox(const std::filesystem::path& dxf) {
+  const std::filesystem::path py = dxf.string() + ".py";
+  {
+    std::ofstream out(py);
+    out << "import sys, ezdxf\n"
+        << "from ezdxf import bbox, disassemble\n"
+        << "doc = ezdxf.readfile(sys.argv[1])\n"
+        << "ents = [e for e in disassemble.recursive_decompose(doc.modelspace())\n"
+        << "        if e.dxftype() not in ('TEXT', 'MTEXT', 'ATTRIB')]\n"
+        << "b = bbox.extents(ents)\n"
+        << "print('box', b.extmin[0], b.extmin[1], b.extmax[0], b.extmax[1])\n";
+  }
+  const std::string out =
+      Shell("/usr/bin/python3 '" + py.string() + "' '" + dxf.string() + "' 2>&1");
+  std::filesystem::remove(py);
+  OcctReading r;
+  const auto at = out.find("box ");
+  if (at != std::string::npos) {
+    std::istringstream in(out.substr(at + 4));
+    if (in >> r.xmin >> r.ymin >> r.xmax >> r.ymax) r.hasBox = true;
+  }
+  return r;
+}
+
 }  // namespace kv40::test

@@ -21,4 +21,9 @@ struct OcctReading {
 // stays in it.
 OcctReading ReadWithOcct(const std::filesystem::path& igs);
 
+// The extents of a DXF's geometry as ezdxf resolves it (inserts and polylines taken apart),
+// without its texts, which IGES readers do not turn into geometry. hasBox false when ezdxf
+// could not read the file.
+OcctReading DxfGeometryBox(const std::filesystem::path& dxf);
+
 }  // namespace kv40::test
