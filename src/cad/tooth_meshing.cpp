@@ -109,19 +109,21 @@ void DrawMeshing(GraphicSession& p, CadDevice device) {
   const Extended half = span >= calc::kPi / 2 ? outer : outer * std::sin(span);
   const Extended ymin = std::min(inner * std::cos(span), outer * std::cos(span)) - 0.5L * m;
   const Extended ymax = outer + std::max<Extended>(a, 0);
+  // the data below the teeth in three columns: general, shaft, hub
   const std::vector<std::string> data = MeshingData(p, *g);
-  const Extended th = (ymax - ymin) / (1.6L * data.size() + 4);
   std::size_t longest = 0;
   for (const auto& l : data)
     longest = std::max(longest, l.size());
-  const Extended bx = half + 0.5L * m, bw = (longest + 2) * 0.8L * th;
-  Begin(p, device, -half - 0.3L * m, ymin, bx + bw + 0.3L * m, ymax, *g);
+  const Extended column = 2 * half / 3;
+  const Extended th = std::min<Extended>(column / ((longest + 2) * 0.8L), 0.2L * m);
+  const Extended blockTop = ymin, blockBottom = ymin - th * (1.6L * 6 + 1.5L);
+  Begin(p, device, -half - 0.3L * m, blockBottom - 0.3L * m, half + 0.3L * m, ymax, *g);
   StartEntities(p);
   const calc::Meshing mesh = calc::MeshingPlacements(s.z[1], s.z[2], a, s.rotAngle1);
   InsertEach(p, "EVOLV1", mesh.shaftTeeth);
   InsertEach(p, "EVOLV2", mesh.hubTeeth);
   CadLayer(p, 1);
-  CadLine(p, 0, ymin, 0, ymax);
+  CadLine(p, 0, ymin + 0.2L * m, 0, ymax);
   if (p.toothForm.drawDiameters == 2) {
     const Extended open = 0.8L * span * kDeg;
     const calc::ToothGear& h = g->hub;
@@ -143,12 +145,13 @@ void DrawMeshing(GraphicSession& p, CadDevice device) {
     }
   }
   CadLayer(p, 3);
-  CadRectangle(p, bx, ymax - th, bx + bw, ymax - th * (1.6L * data.size() + 1.5L));
+  CadRectangle(p, -half, blockTop, half, blockBottom);
   CadLayer(p, 4);
   CadTextStyle(p, 2, 0, th, 0.8L * th);
-  CadMoveTo(p, bx + 0.8L * th, ymax - 2.2L * th);
-  for (const auto& line : data)
-    CadTextLine(p, line);
+  for (std::size_t k = 0; k < data.size(); ++k) {
+    if (k % 6 == 0) CadMoveTo(p, -half + (k / 6) * column + 0.8L * th, blockTop - 1.8L * th);
+    CadTextLine(p, data[k]);
+  }
   Finish(p);
 }
 
