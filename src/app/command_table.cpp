@@ -6,6 +6,7 @@
 #include "app/drawing_commands.h"
 #include "app/file_commands.h"
 #include "app/help_commands.h"
+#include "app/tooth_commands.h"
 #include "help/image_manager.h"
 #include "report/message_help.h"
 #include "report/spline_report.h"
@@ -193,14 +194,24 @@ template <int entry>
 void CadDrawing(Program& p, Shell&) {
   CadProductionEntry(p, entry);
 }
+// The tooth forms: views on the screen, CAD output on a chosen device.
+template <int view>
+void ToothView(Program& p, Shell&) {
+  ViewToothForm(p, view);
+}
+void ToothFormCad(Program& p, Shell&) {
+  CadToothForm(p);
+}
+template <int part>
+void ToothProfileCad(Program& p, Shell& s) {
+  CadToothProfile(p, s, part);
+}
 void About(Program&, Shell& s) {
   s.ShowLogo();
   s.ShowAbout();
 }
 
 // What commands without a handler wait for.
-constexpr const char* kDrawings = "drawings";
-constexpr const char* kCad = "CAD output";
 constexpr const char* kDocu = "drawing documentation";
 constexpr const char* kSpreadsheet = "spreadsheet";
 constexpr const char* kFileTable = "file table";
@@ -258,24 +269,24 @@ constexpr MenuEntry kTable[] = {
     {2, "mi_viewfertigungszeichnungwelle", One<Cap::Shaft>, "", ProductionView<5>, ""},
     {2, "mi_viewfertigungszeichnungnabe", One<Cap::Hub>, "", ProductionView<6>, ""},
     {1, "mi_viewverzahnung", One<Cap::Toothing>, "", nullptr, ""},
-    {2, "mi_viewverzahnungwellenabe", Plus<Cap::Shaft, Cap::Hub>, "", nullptr, kDrawings},
-    {2, "mi_viewverzahnungwelle", One<Cap::Shaft>, "", nullptr, kDrawings},
-    {2, "mi_viewverzahnungnabe", One<Cap::Hub>, "", nullptr, kDrawings},
+    {2, "mi_viewverzahnungwellenabe", Plus<Cap::Shaft, Cap::Hub>, "", ToothView<3>, ""},
+    {2, "mi_viewverzahnungwelle", One<Cap::Shaft>, "", ToothView<1>, ""},
+    {2, "mi_viewverzahnungnabe", One<Cap::Hub>, "", ToothView<2>, ""},
     {1, "mi_viewbezugsprofil", One<Cap::ReferenceProfile>, "", nullptr, ""},
-    {2, "mi_viewbezugsprofilwelle", One<Cap::Shaft>, "", nullptr, kDrawings},
-    {2, "mi_viewbezugsprofilnabe", One<Cap::Hub>, "", nullptr, kDrawings},
-    {1, "mi_viewzahneingriff", One<Cap::ToothContact>, "", nullptr, kDrawings},
+    {2, "mi_viewbezugsprofilwelle", One<Cap::Shaft>, "", ToothView<4>, ""},
+    {2, "mi_viewbezugsprofilnabe", One<Cap::Hub>, "", ToothView<5>, ""},
+    {1, "mi_viewzahneingriff", One<Cap::ToothContact>, "", ToothView<6>, ""},
     {1, "", nullptr, "", nullptr, ""},
     {1, kErrorItemName, ErrorItemCaption, "", MessageReport, ""},
     // ---- CAD ----
     {0, "mi_CAD", One<Cap::Cad>, "", nullptr, ""},
     {1, "mi_cadfertigungszeichnung", Dots<Cap::ProductionDrawing>, "", CadProductionDrawing, ""},
-    {1, "mi_cadzahnform", Dots<Cap::ToothForm>, "", nullptr, kCad},
+    {1, "mi_cadzahnform", Dots<Cap::ToothForm>, "", ToothFormCad, ""},
     {1, "mi_cadzeichnung1", DrawingWith<kOne>, "", CadDrawing<5>, ""},
     {1, "mi_cadzeichnung2", DrawingWith<kTwo>, "", CadDrawing<6>, ""},
     {1, "mi_cadzeichnung12", DrawingWith<kOneAndTwo>, "", CadDrawing<8>, ""},
-    {1, "mi_cadZahnprofilWelle", ToothProfileShaft, "", nullptr, kCad},
-    {1, "mi_cadZahnprofilNabe", ToothProfileHub, "", nullptr, kCad},
+    {1, "mi_cadZahnprofilWelle", ToothProfileShaft, "", ToothProfileCad<1>, ""},
+    {1, "mi_cadZahnprofilNabe", ToothProfileHub, "", ToothProfileCad<2>, ""},
     // ---- Database ----
     {0, "mi_database", One<Cap::Database>, "", nullptr, ""},
     {1, "mi_db5482", Fixed<kDin5482>, "", Din5482Table, ""},

@@ -1,6 +1,7 @@
 // View and CAD commands of the production drawing.
 #include "app/drawing_commands.h"
 
+#include "app/tooth_commands.h"
 #include "cad/production_drawing.h"
 
 namespace kv40::app {
@@ -21,10 +22,12 @@ void CadProductionEntry(Program& p, int entry) {
 }
 
 bool ShowDefaultView(Program& p) {
+  const int kind = p.config.mainDrawingKind;
+  if (kind == 4 || kind == 5) return DrawDefaultView(p);  // the tooth forms
   if (p.connection.log.fatal) return false;
   cad::ProductionEntry entry = cad::ProductionEntry::Quick;
-  if (p.config.mainDrawingKind == 2) entry = cad::ProductionEntry::Tables;
-  if (p.config.mainDrawingKind == 3) entry = cad::ProductionEntry::BothSheets;
+  if (kind == 2) entry = cad::ProductionEntry::Tables;
+  if (kind == 3) entry = cad::ProductionEntry::BothSheets;
   ShowProductionView(p, static_cast<int>(entry));
   const bool drawn = !p.cancel;
   p.cancel = false;

@@ -6,6 +6,7 @@
 #include <array>
 
 #include "cad/production_drawing.h"
+#include "cad/tooth_menu.h"
 
 namespace kv40::cad {
 namespace {
@@ -13,6 +14,11 @@ namespace {
 template <ProductionEntry e>
 void Production(GraphicSession& p, CadDevice device) {
   DrawProductionEntry(p, device, e);
+}
+
+template <int view>
+void ToothForm(GraphicSession& p, CadDevice device) {
+  ToothFormView(p, device, view);
 }
 
 // The drawing modules put their functions into these rows.
@@ -24,11 +30,11 @@ constexpr std::array<DrawingView, 13> kViews{{
     {5, "Zeichnung Welle (Blatt)", Production<ProductionEntry::ShaftSheet>},
     {6, "Zeichnung Nabe (Blatt)", Production<ProductionEntry::HubSheet>},
     {7, "Tabelle Welle+Nabe", Production<ProductionEntry::Tables>},
-    {8, "Zahnform 1", nullptr},
-    {9, "Zahnform 2", nullptr},
-    {10, "Zahnform 3", nullptr},
-    {11, "Zahnform 4", nullptr},
-    {12, "Zahnform 5", nullptr},
+    {8, "Zahnform Welle", ToothForm<1>},
+    {9, "Zahnform Nabe", ToothForm<2>},
+    {10, "Zahnform Welle und Nabe", ToothForm<3>},
+    {11, "Werkzeug Welle", ToothForm<4>},
+    {12, "Werkzeug Nabe", ToothForm<5>},
     {13, "Quick", Production<ProductionEntry::Quick>},
 }};
 

@@ -17,6 +17,7 @@
 #include "app/drawing_commands.h"
 #include "app/file_commands.h"
 #include "app/menu_help.h"
+#include "app/tooth_commands.h"
 #include "cad/production_layout.h"
 #include "gui/app/program_icon.h"
 #include "gui/config/config_dialog.h"
@@ -62,7 +63,7 @@ Thh::Thh(Program& p, model::QtUi& ui) : TFquengra(p), p_(p), ui_(ui) {
   p_.drawing.plotDialog = [this](std::string& line) {
     return config::gui::RunPlotProgramDialog(p_, this, line);
   };
-  UpdateErrorItem();  // the picture comes with the first show
+  RefreshMessageItem();  // the picture comes with the first show
   UpdateTitle();
   if (const QScreen* screen = QGuiApplication::primaryScreen()) {
     move(screen->availableGeometry().topLeft());
@@ -79,11 +80,11 @@ void Thh::FormShowStart() {
   p_.cancel = false;
   if (p_.config.language > 0) SetLanguage(p_, *this, p_.config.language);
   UpdateTitle();
-  // A start with a file shows its data tables; a start without one, or with a file that does
-  // not calculate, the logo.
+  // A start with a file shows its data tables; else the configured drawing of the connection
+  // the start-up calculated, or the logo.
   if (p_.startedWithFile && !p_.connection.log.fatal) {
     ShowProductionView(p_, static_cast<int>(cad::ProductionEntry::Tables));
-  } else {
+  } else if (!ShowDefaultView(p_)) {
     ShowLogo();
   }
 }
@@ -141,7 +142,7 @@ void Thh::ApplyCaptions() {
   }
 }
 
-void Thh::UpdateErrorItem() {
+void Thh::RefreshMessageItem() {
   if (QAction* a = actions_.value(kErrorItemName)) {
     a->setText(Q(ErrorItemCaption(p_)));
     a->setEnabled(p_.connection.log.messageCount > 0);
@@ -149,7 +150,7 @@ void Thh::UpdateErrorItem() {
 }
 
 void Thh::Refresh() {
-  UpdateErrorItem();
+  RefreshMessageItem();
   if (!ShowDefaultView(p_)) ShowLogo();
 }
 
@@ -186,6 +187,11 @@ void Thh::RunDialog(InputDialog dialog) {
       break;
     case InputDialog::Load:
       model::gui::EditLoad(p_, this);
+      break;
+    case InputDialog::ToothProfileShaft:
+    case InputDialog::ToothProfileHub:
+      model::gui::EditToothProfileOptions(p_, dialog == InputDialog::ToothProfileShaft ? 1 : 2,
+                                          this);
       break;
   }
 }

@@ -34,8 +34,8 @@ class Thh final : public cad::TFquengra, public Shell {
   Thh(Program& p, model::QtUi& ui);
   ~Thh() override;
 
-  // After start-up: the configured language, the title, the start view: the logo, or the data
-  // tables of the file the program was started with.
+  // After start-up: the configured language, the title, the start view: the data tables of the
+  // file the program was started with, else the configured drawing (or the logo).
   void FormShowStart();
 
   // ---- Shell ----
@@ -63,8 +63,8 @@ class Thh final : public cad::TFquengra, public Shell {
  private:
   void BuildMenus();
   void RunCommand(std::size_t entry);
-  // The View menu's error-message item: its count, enabled when there are messages.
-  void UpdateErrorItem();
+  // The error-message item of the View menu: its caption with the message count.
+  void RefreshMessageItem();
 
   Program& p_;
   model::QtUi& ui_;
