@@ -67,18 +67,20 @@ TEST(DrawingCommands, TheViewItemsShowTheirEntryOnTheScreen) {
 TEST(DrawingCommands, TheDefaultViewFollowsTheConfiguration) {
   struct Case {
     int kind;
-    std::size_t titleBlocks, strength;
+    std::size_t titleBlocks, strength, hubTables;
   };
-  // 1 Quick, 2 both tables, 3 both sheets, anything else Quick
-  const Case cases[] = {{0, 0, 1}, {1, 0, 1}, {2, 0, 0}, {3, 2, 0}, {17, 0, 1}};
+  // 1 Quick, 2 both tables, 3 both sheets, 4 and 5 tooth forms, anything else Quick
+  const Case cases[] = {{0, 0, 1, 1}, {1, 0, 1, 1}, {2, 0, 0, 1}, {3, 2, 0, 1},
+                        {4, 0, 0, 0}, {5, 0, 0, 0}, {17, 0, 1, 1}};
   for (const auto& c : cases) {
     SCOPED_TRACE(c.kind);
     Sample s;
     s.p.config.mainDrawingKind = c.kind;
     EXPECT_TRUE(ShowDefaultView(s.p));
+    EXPECT_GT(s.p.graphic.displayList.size(), 20u);
     EXPECT_EQ(s.Shown("Zust."), c.titleBlocks);
     EXPECT_EQ(s.Shown("FESTIGKEIT"), c.strength);
-    EXPECT_EQ(s.Shown("ZAHNNABE "), 1u);
+    EXPECT_EQ(s.Shown("ZAHNNABE "), c.hubTables);
   }
 }
 
