@@ -89,12 +89,12 @@ TEST(BatchDrawing, FromTheShell) {
   EXPECT_EQ(files, 0u);
 }
 
-TEST(BatchDrawing, TheProductionDrawingViewsWriteDxfAndListing) {
+TEST(BatchDrawing, TheProductionDrawingViewsWriteDxfIgesAndListing) {
   test::TempDir dir;
   fs::copy_file(fs::path(KV40_SOURCE_DATA_DIR) / "beispiel1.k40", dir / "beispiel1.k40");
   for (const int j : {1, 2, 3, 4, 5, 6, 7, 13}) {
     SCOPED_TRACE(j);
-    for (const char* ext : {"dxf", "txt"})
+    for (const char* ext : {"dxf", "igs", "txt"})
       fs::remove(dir / (std::string("beispiel1.") + ext));
     const std::string n = std::to_string(j);
     const auto dxf = test::RunKv40({"beispiel1.k40", "/CAD1:" + n, "/NOGUI"}, dir.path());
@@ -103,6 +103,9 @@ TEST(BatchDrawing, TheProductionDrawingViewsWriteDxfAndListing) {
     const auto listing = test::RunKv40({"beispiel1.k40", "/CAD5:" + n, "/NOGUI"}, dir.path());
     EXPECT_EQ(listing.exitCode, 0) << listing.err;
     EXPECT_GT(fs::file_size(dir / "beispiel1.txt"), 1000u);
+    const auto iges = test::RunKv40({"beispiel1.k40", "/CAD2:" + n, "/NOGUI"}, dir.path());
+    EXPECT_EQ(iges.exitCode, 0) << iges.err;
+    EXPECT_GT(fs::file_size(dir / "beispiel1.igs"), 1000u);
   }
   // the hub's break lines come out the same in every batch run
   std::string hub[2];

@@ -12,6 +12,7 @@
 #include "calc/driver.h"
 #include "model/input_file.h"
 #include "support/dxf_check.h"
+#include "support/occt.h"
 #include "support/temp_dir.h"
 #include "support/test_program.h"
 
@@ -66,6 +67,28 @@ TEST(ProductionDrawing, EveryEntryWrittenAsDxfPassesEzdxf) {
     DrawProductionEntry(s.p, CadDevice::Dxf, static_cast<ProductionEntry>(e));
     ASSERT_FALSE(s.p.cancel) << s.Fault();
     EXPECT_EQ(test::EzdxfAudit(dir / ("entry" + std::to_string(e) + ".dxf"), true), "ok");
+  }
+}
+
+TEST(ProductionDrawing, WrittenAsIgesTheyReadInOpenCascadeWithTheDxfsExtents) {
+  test::TempDir dir;
+  for (const auto e : {ProductionEntry::ShaftView, ProductionEntry::HubView,
+                       ProductionEntry::BothSheets, ProductionEntry::Quick}) {
+    SCOPED_TRACE(static_cast<int>(e));
+    Sample s(dir);
+    DrawProductionEntry(s.p, CadDevice::Dxf, e);
+    DrawProductionEntry(s.p, CadDevice::Iges, e);
+    ASSERT_FALSE(s.p.cancel) << s.Fault();
+    const test::OcctReading iges = test::ReadWithOcct(dir / "sheet.igs");
+    const test::OcctReading dxf = test::DxfGeometryBox(dir / "sheet.dxf");
+    EXPECT_TRUE(iges.ran);
+    EXPECT_TRUE(iges.failLines.empty()) << iges.checkList;
+    ASSERT_TRUE(iges.hasBox && dxf.hasBox);
+    // three decimals in the IGES file
+    EXPECT_NEAR(iges.xmin, dxf.xmin, 2e-3);
+    EXPECT_NEAR(iges.ymin, dxf.ymin, 2e-3);
+    EXPECT_NEAR(iges.xmax, dxf.xmax, 2e-3);
+    EXPECT_NEAR(iges.ymax, dxf.ymax, 2e-3);
   }
 }
 
