@@ -278,8 +278,7 @@ void IgesWriter::Insert(const std::string& name, Extended x, Extended y, Extende
   }
   Keep({Record::kInsert, 0, 1, {x, y, angle, sx, sy}, name, {}});
   if (sx != 1 || sy != 1) {
-    if (sx != sy) report_("IGES: Block " + name + " ungleich skaliert");
-    Expand(*sub, {x, y, angle, sx}, 0);
+    Expand(*sub, {x, y, angle, sx, sy}, 0);
     return;
   }
   sub->instanced = true;
@@ -309,8 +308,18 @@ void IgesWriter::Expand(const Subfigure& sub, const Placing& at, int depth) {
   // keeps a damaged table from looping
   if (depth > 16) return;
   const Extended c = std::cos(at.angle * kDeg), s = std::sin(at.angle * kDeg);
-  auto X = [&](Extended x, Extended y) { return at.x + at.s * (c * x - s * y); };
-  auto Y = [&](Extended x, Extended y) { return at.y + at.s * (s * x + c * y); };
+  auto X = [&](Extended x, Extended y) { return at.x + c * at.sx * x - s * at.sy * y; };
+  auto Y = [&](Extended x, Extended y) { return at.y + s * at.sx * x + c * at.sy * y; };
+  // An arc stays an arc only under an even scale; an uneven one (the tables of shaft and hub
+  // are drawn narrower than high) keeps it round at the mean scale and says so.
+  const bool even = at.sx == at.sy;
+  const Extended radiusScale = even ? at.sx : std::sqrt(std::fabs(at.sx * at.sy));
+  bool roundedReported = false;
+  const auto round = [&] {
+    if (even || roundedReported) return;
+    roundedReported = true;
+    report_("IGES: Block " + sub.name + " ungleich skaliert");
+  };
   const int colour = colour_, lineFont = lineFont_;
   for (const Record& r : sub.records) {
     colour_ = r.colour;
@@ -321,25 +330,31 @@ void IgesWriter::Expand(const Subfigure& sub, const Placing& at, int depth) {
         Line(X(v[0], v[1]), Y(v[0], v[1]), X(v[2], v[3]), Y(v[2], v[3]));
         break;
       case Record::kArc:
-        Arc(X(v[0], v[1]), Y(v[0], v[1]), v[2] + at.angle, v[3] + at.angle, v[4] * at.s);
+        round();
+        Arc(X(v[0], v[1]), Y(v[0], v[1]), v[2] + at.angle, v[3] + at.angle, v[4] * radiusScale);
         break;
       case Record::kCircle:
-        Circle(X(v[0], v[1]), Y(v[0], v[1]), v[2] * at.s);
+        round();
+        Circle(X(v[0], v[1]), Y(v[0], v[1]), v[2] * radiusScale);
         break;
       case Record::kSolid:
         Solid(X(v[0], v[1]), Y(v[0], v[1]), X(v[2], v[3]), Y(v[2], v[3]), X(v[4], v[5]),
               Y(v[4], v[5]), X(v[6], v[7]), Y(v[6], v[7]));
         break;
       case Record::kText: {
+        // the height follows the y scale, the characters' width the x scale
         CadTextFormat f = r.format;
-        f.height *= at.s;
+        f.height *= at.sy;
+        if (at.sy != 0) f.width *= at.sx / at.sy;
         f.angle += at.angle;
         Text(r.text, X(v[0], v[1]), Y(v[0], v[1]), f);
         break;
       }
       case Record::kInsert:
         if (const Subfigure* inner = Find(r.text)) {
-          Expand(*inner, {X(v[0], v[1]), Y(v[0], v[1]), v[2] + at.angle, v[3] * at.s}, depth + 1);
+          Expand(*inner,
+                 {X(v[0], v[1]), Y(v[0], v[1]), v[2] + at.angle, v[3] * at.sx, v[4] * at.sy},
+                 depth + 1);
         }
         break;
     }

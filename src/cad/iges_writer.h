@@ -55,9 +55,10 @@ class IgesWriter final : public CadOutput {
     std::size_t statusAt = 0;  // where the status of its first D line stands in directory_
     bool instanced = false;    // an instance (408) refers to it
   };
-  // Where a scaled subfigure's contents go: turned by angle (degrees), scaled by s, then moved.
+  // Where a scaled subfigure's contents go: scaled by sx along x and sy along y, turned by
+  // angle (degrees), then moved.
   struct Placing {
-    Extended x = 0, y = 0, angle = 0, s = 1;
+    Extended x = 0, y = 0, angle = 0, sx = 1, sy = 1;
   };
   struct Entity {
     int type = 0;

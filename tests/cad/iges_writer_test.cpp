@@ -192,6 +192,34 @@ TEST(IgesWriter, WhatThePartLeavesSound) {
   }
 }
 
+TEST(IgesWriter, AnUnevenlyScaledInsertIsDrawnAtBothScales) {
+  // a table drawn 0.6 wide and 0.75 high: lines and texts follow both scales silently; a
+  // circle cannot, stays round and is reported
+  const Written w = Draw("a.igs", [](IgesWriter& g) {
+    g.Block("TAB");
+    g.Line(0, 0, 10, 20);
+    g.Text("Modul", 1, 2, {0, 4, 0, 0.5L, 0, 0});
+    g.EndBlock();
+    g.Insert("TAB", 2, 10, 0, 0.6L, 0.75L);
+    g.Block("RING");
+    g.Circle(0, 0, 10);
+    g.EndBlock();
+    g.Insert("RING", 0, 0, 0, 1, 4);
+  });
+  EXPECT_EQ(w.messages, std::vector<std::string>{"IGES: Block RING ungleich skaliert"});
+  std::vector<std::string> params;
+  for (const auto& l : Section(w.lines, 'P'))
+    params.push_back(Trimmed(l.substr(0, 64)));
+  const auto has = [&](const std::string& p) {
+    return std::find(params.begin(), params.end(), p) != params.end();
+  };
+  EXPECT_TRUE(has("110,2.000,10.000,0.0,8.000,25.000,0.0;"));
+  // five characters 3 high and 0.5 * 0.6 / 0.75 wide each
+  EXPECT_TRUE(has("212,1,5,6.000,3.000,1,,0.000000,0,0,2.600,11.500,0.0,"));
+  // the circle at the mean scale 2
+  EXPECT_TRUE(has("100,0.0,0.000,0.000,20.000,0.000,20.000,0.000;"));
+}
+
 TEST(IgesWriter, LongFileNameStaysInTheColumns) {
   const Written w = Draw(std::string(70, 'n') + ".igs", [](IgesWriter& g) { g.Line(0, 0, 1, 1); });
   const auto global = Section(w.lines, 'G');

@@ -72,8 +72,9 @@ TEST(ProductionDrawing, EveryEntryWrittenAsDxfPassesEzdxf) {
 
 TEST(ProductionDrawing, WrittenAsIgesTheyReadInOpenCascadeWithTheDxfsExtents) {
   test::TempDir dir;
-  for (const auto e : {ProductionEntry::ShaftView, ProductionEntry::HubView,
-                       ProductionEntry::BothSheets, ProductionEntry::Quick}) {
+  for (const auto e :
+       {ProductionEntry::ShaftView, ProductionEntry::HubView, ProductionEntry::Tables,
+        ProductionEntry::BothSheets, ProductionEntry::Quick}) {
     SCOPED_TRACE(static_cast<int>(e));
     Sample s(dir);
     DrawProductionEntry(s.p, CadDevice::Dxf, e);
