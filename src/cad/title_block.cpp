@@ -6,6 +6,7 @@
 #include "base/format.h"
 #include "base/utf8.h"
 #include "cad/kernel.h"
+#include "model/input_file.h"
 #include "model/session.h"
 
 namespace kv40::cad {
@@ -120,18 +121,14 @@ void Names(GraphicSession& p, const std::string& name, const std::string& name2,
   CadText(p, name2, 120, 25);
 }
 
-// The input file as the title shows it: a name with "." is a path of its own.
-std::string InputFileName(const model::Session& p) {
-  if (p.currentFile.empty()) return {};
-  if (p.currentFile.find('.') != std::string::npos) return p.currentFile;
-  return p.dataDir + p.currentFile + "." + model::kFileExt;
-}
-
 void Footer(GraphicSession& p) {
   const auto& hide = p.config.titleBlockFlags;  // signature line, file name, date, logo
   CadLayer(p, 3);
   CadTextStyle(p, 2, 0, 1.5L, 1.2L);
-  if (!hide[1]) CadText(p, base::CutChars(InputFileName(p), kFooterFileChars), 18, 1);
+  if (!hide[1]) {
+    const std::string file = p.currentFile.empty() ? "" : model::InputFilePath(p, p.currentFile);
+    CadText(p, base::CutChars(file, kFooterFileChars), 18, 1);
+  }
   if (!hide[2]) {
     const base::DateTime now = p.Now();
     CadText(p, base::DateText(p.fmt(), now) + " " + base::TimeText(now), 18, 2.9L);

@@ -73,6 +73,34 @@ TEST(Kernel, TheScreenShowsWhatTheDxfHolds) {
   }
 }
 
+TEST(Kernel, TheScreensStatusTextNamesTheInputFileOnce) {
+  struct Case {
+    const char* currentFile;
+    const char* dataDir;
+    const char* shown;
+  };
+  const Case cases[] = {
+      {"beispiel1", "/daten", " - /daten/beispiel1.k40"},
+      // the file the program was started with is a path of its own
+      {"/work/beispiel1.k40", "", " - /work/beispiel1.k40"},
+      {"", "/daten/", " - "},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.currentFile);
+    test::TestProgram t;
+    t.p.currentFile = c.currentFile;
+    t.p.dataDir = c.dataDir;
+    CadBeginDrawing(t.p, CadDevice::Screen);
+    CadLimits(t.p, 0, 0, 100, 100);
+    const auto lines = t.p.graphic.displayList.Lines();
+    const auto status = std::find_if(lines.begin(), lines.end(), [](const std::string& l) {
+      return l.find("QUENTAR KV40 V1.3") != std::string::npos;
+    });
+    ASSERT_NE(status, lines.end());
+    EXPECT_TRUE(status->ends_with(std::string("QUENTAR KV40 V1.3") + c.shown)) << *status;
+  }
+}
+
 // Starts a batch DXF drawing with limits and the entities section open.
 void Begin(app::Program& p, CadDevice device = CadDevice::Dxf) {
   CadBeginDrawing(p, device);
