@@ -142,21 +142,44 @@ TEST(TitleBlock, DrawingInformationAndFreeTexts) {
   EXPECT_TRUE(Has(texts, "30.0000 240.0000 4.0000 0.0000 60 HRC\n"));
 }
 
-TEST(TitleBlock, TheUsersLogoIsFoundInAnyLetterCaseOnTheScreen) {
+TEST(TitleBlock, TheUsersLogoInAnyLetterCaseOnTheScreenAndThePlotOnly) {
+  struct Case {
+    const char* name;
+    CadDevice device;
+    bool hidden;
+    bool logo;
+  };
+  const Case cases[] = {
+      {"screen", CadDevice::Screen, false, true},
+      {"screen, logo switched off", CadDevice::Screen, true, false},
+      {"plot program", CadDevice::Plot, false, true},
+      {"DXF file", CadDevice::Dxf, false, false},
+  };
   test::TempDir dir;
   // a logo block file as the user leaves it: one line, in capitals
   std::ofstream(dir / "$LOGO_1.DX$") << "0\nLINE\n8\n0\n10\n1\n20\n2\n11\n31\n21\n2\n0\nEOF\n";
-  for (const bool hidden : {false, true}) {
-    SCOPED_TRACE(hidden);
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
     Sheet s(dir);
-    s.p.config.titleBlockFlags[3] = hidden;
-    s.Draw(CadDevice::Screen);
+    s.p.config.titleBlockFlags[3] = c.hidden;
+    s.p.config.plotCommands[0] = "true";
+    if (c.device == CadDevice::Plot) s.t.ui.AnswerTextUnchanged();
+    s.Draw(c.device);
     ASSERT_FALSE(s.p.cancel);
     // the logo's line at (75, 10) + (1, 2) .. (31, 2)
-    const auto lines = s.p.graphic.displayList.Lines();
-    const bool logo = std::any_of(lines.begin(), lines.end(),
-                                  [](const std::string& l) { return l == "4;76;12;106;12"; });
-    EXPECT_EQ(logo, !hidden);
+    bool logo = false;
+    if (c.device == CadDevice::Screen) {
+      const auto lines = s.p.graphic.displayList.Lines();
+      logo = std::any_of(lines.begin(), lines.end(),
+                         [](const std::string& l) { return l == "4;76;12;106;12"; });
+    } else {
+      const std::string file =
+          c.device == CadDevice::Plot ? s.p.drawing.CadFileName : s.file.string();
+      const std::string lines =
+          test::Shell("/usr/bin/python3 '" + kProbe + "' lines '" + file + "' FRAME_1");
+      logo = Has(lines, "76.0000 12.0000 106.0000 12.0000\n");
+    }
+    EXPECT_EQ(logo, c.logo);
   }
 }
 

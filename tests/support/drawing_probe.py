@@ -41,6 +41,13 @@ def entities(doc, block):
         print(f"{e.dxftype()} {e.dxf.layer}{extra}")
 
 
+def lines(doc, block):
+    for e in layout(doc, block):
+        if e.dxftype() == "LINE":
+            a, b = e.dxf.start, e.dxf.end
+            print(f"{a.x:.4f} {a.y:.4f} {b.x:.4f} {b.y:.4f}")
+
+
 def lines_on(entities, layer):
     """Straight lines of a layer, polylines taken apart."""
     out = []
@@ -95,6 +102,8 @@ def main():
         heights(doc, sys.argv[3])
     elif what == "entities":
         entities(doc, sys.argv[3])
+    elif what == "lines":
+        lines(doc, sys.argv[3])
     elif what == "hatch":
         hatch(doc, sys.argv[3])
 
