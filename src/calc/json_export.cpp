@@ -2,6 +2,7 @@
 #include "calc/json_export.h"
 
 #include <cmath>
+#include <limits>
 #include <string_view>
 #include <type_traits>
 
@@ -49,7 +50,9 @@ void AppendString(std::string& out, std::string_view text) {
 }
 
 void AppendNumber(std::string& out, Extended v) {
-  if (!std::isfinite(v)) {  // JSON knows no infinity or NaN
+  // JSON knows no infinity or NaN, and its readers take numbers as doubles: a value beyond
+  // the largest double would read as infinity
+  if (!std::isfinite(v) || std::fabs(v) > std::numeric_limits<double>::max()) {
     out += "null";
     return;
   }
