@@ -106,12 +106,17 @@ void SplineDesignations(model::SpecState& s, const base::NumberFormat& nf) {
   s.bez[2] = "DIN 5480 - N " + size + s.tolcode[2];
 }
 
-// ISO 286 limits of the root and tip diameters; the hub's are stored negative.
+// ISO 286 limits of the root and tip diameters; the hub's are stored negative. A diameter
+// beyond the ISO table has no limits: said, not left as a silent cancel.
 void DiameterLimits(model::SpecState& s, bool& cancel) {
-  s.dfLim[1] = s.df[1] + 0.001L * IsoDeviation(cancel, "h12", s.df[1]).lower;
-  s.dfLim[2] = s.df[2] - 0.001L * IsoDeviation(cancel, "H12", -s.df[2]).upper;
-  s.daLim[1] = s.da0[1] + 0.001L * IsoDeviation(cancel, "h11", s.da0[1]).lower;
-  s.daLim[2] = s.da0[2] - 0.001L * IsoDeviation(cancel, "H11", -s.da0[2]).upper;
+  bool undefined = false;
+  s.dfLim[1] = s.df[1] + 0.001L * IsoDeviation(undefined, "h12", s.df[1]).lower;
+  s.dfLim[2] = s.df[2] - 0.001L * IsoDeviation(undefined, "H12", -s.df[2]).upper;
+  s.daLim[1] = s.da0[1] + 0.001L * IsoDeviation(undefined, "h11", s.da0[1]).lower;
+  s.daLim[2] = s.da0[2] - 0.001L * IsoDeviation(undefined, "H11", -s.da0[2]).upper;
+  if (!undefined) return;
+  cancel = true;
+  RecordFatal(s.log, "Fatal  : ISO-Maß > 3150 mm !");
 }
 
 // Designations after the DIN 5482 block (hub diameters d1 and d2 for both parts).

@@ -22,8 +22,9 @@ struct InputRange {
 inline constexpr InputRange kToothCountRange{2, 1000, "2..1000"};
 // Normal module in mm: from fine-pitch splines to the largest gear modules.
 inline constexpr InputRange kModuleRange{0.05L, 100, "0.05..100"};
-// Diameters d1 .. d4 of the block in mm.
-inline constexpr InputRange kDiameterRange{1, 10000, "1..10000"};
+// Diameters d1 .. d4 of the block in mm: up to the largest nominal size of the ISO 286 limits
+// that the tip and root diameters get.
+inline constexpr InputRange kDiameterRange{1, 3150, "1..3150"};
 // Pressure angle in degrees (the DIN 5482 block always gives 30).
 inline constexpr InputRange kPressureAngleRange{5, 45, "5..45"};
 // Face widths b0, b1, b2 in mm (0: the default width from the reference diameter).
