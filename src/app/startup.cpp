@@ -1,6 +1,7 @@
 // Start-up, command line and batch runs.
 #include "app/startup.h"
 
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -199,6 +200,8 @@ std::optional<int> RunStartUp(Program& p, const CommandLine& cl, ScreenSize scre
 }
 
 int Main(int argc, char** argv) {
+  // A file size limit is an ordinary write error (EFBIG), not the end of the process.
+  std::signal(SIGXFSZ, SIG_IGN);
   Program p;
   base::SystemClock clock;
   model::BatchUi batchUi;
