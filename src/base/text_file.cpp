@@ -98,11 +98,13 @@ int WriteFileAtomically(const std::filesystem::path& path, std::string_view byte
   const int fd = mkstemp(pattern.data());
   if (fd < 0) return errno;
 
-  // Keep the permissions of the file we replace; a new file gets the usual 0666 & ~umask.
+  // Keep the permissions of the file we replace, but never its set-user-ID, set-group-ID or
+  // sticky bit (a link to a program must not turn our output into one); a new file gets the
+  // usual 0666 & ~umask.
   struct stat old {};
   mode_t mode = 0;
   if (stat(path.c_str(), &old) == 0) {
-    mode = old.st_mode & 07777;
+    mode = old.st_mode & 0777;
   } else {
     const mode_t mask = umask(0);
     umask(mask);
