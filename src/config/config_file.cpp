@@ -4,6 +4,7 @@
 #include <pwd.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <cstdlib>
 #include <system_error>
 
@@ -77,6 +78,11 @@ bool ReadConfigFrom(model::Session& p, const fs::path& file, const fs::path& fal
   fs::path source = file;
   base::ReadResult read = base::ReadTextFile(source);
   if (!read.text) {
+    // One that is there but is no file to read (a folder, a FIFO) is said; the shipped one
+    // serves instead.
+    if (read.error == EISDIR || read.error == base::kNotRegularFile) {
+      model::ShowError(p, model::CannotReadMessage(source));
+    }
     source = fallback;
     read = base::ReadTextFile(source);
   }

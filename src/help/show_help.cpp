@@ -59,7 +59,9 @@ HelpEntry FindHelpEntry(const model::Session& p, int n) {
   const auto path = HelpFileName(p, n);
   const auto read = base::ReadTextFile(path);
   if (!read.text) {
-    e.lines[0] = "Datei " + path.string() + " nicht gefunden !";
+    const bool there = read.error == EISDIR || read.error == base::kNotRegularFile;
+    e.lines[0] =
+        there ? model::CannotReadMessage(path) : "Datei " + path.string() + " nicht gefunden !";
     return e;
   }
   base::LineCursor in(*read.text);

@@ -79,7 +79,7 @@ bool ReadInto(Session& p, const std::string& path) {
   if (!RequireFile(p, path)) return false;
   const base::ReadResult read = base::ReadTextFile(path);
   if (!read.text) {
-    Fail(p, "Datei " + path + " kann nicht gelesen werden !");
+    Fail(p, CannotReadMessage(path));
     return false;
   }
   InputFileParse parsed = ParseInputFile(*read.text, p.connection, p.docu);

@@ -7,8 +7,6 @@
 #include <array>
 #include <cerrno>
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 #include <string>
 
 #include "base/codepage.h"
@@ -175,10 +173,7 @@ void RemoveReportFile(const ReportSession& p) {
 
 // The bytes of a file as they are; empty when it cannot be read.
 std::string RawBytes(const char* path) {
-  std::ifstream in(path, std::ios::binary);
-  std::ostringstream bytes;
-  if (in) bytes << in.rdbuf();
-  return bytes.str();
+  return base::ReadFileBytes(path, base::kMaxTextFileBytes).bytes.value_or(std::string());
 }
 
 // The text printer: the printer set-up bytes of TEXT.HXP in the working folder, unchanged,
