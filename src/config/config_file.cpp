@@ -19,6 +19,8 @@ namespace {
 constexpr const char* kLossyNotice =
     "Einige Zeichen gibt es im DOS-Zeichensatz nicht; sie wurden als \"?\" gespeichert.";
 
+}  // namespace
+
 std::string HomeDir() {
   if (const char* home = std::getenv("HOME"); home != nullptr && *home != '\0') return home;
   if (const passwd* pw = getpwuid(getuid()); pw != nullptr && pw->pw_dir != nullptr) {
@@ -26,6 +28,8 @@ std::string HomeDir() {
   }
   return ".";
 }
+
+namespace {
 
 fs::path ProgramDir() {
   std::error_code ec;

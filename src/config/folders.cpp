@@ -5,6 +5,7 @@
 
 #include <dirent.h>
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -58,11 +59,30 @@ bool FolderWritable(const std::string& dir) {
   return unlink(file.c_str()) == 0;
 }
 
-std::string EnvironmentTempDir() {
-  for (const char* name : {"TEMP", "TMPDIR"}) {
-    if (const char* dir = std::getenv(name); dir != nullptr && *dir != '\0') return dir;
+std::string PrivateFolder(const std::filesystem::path& dir) {
+  std::error_code ec;
+  std::filesystem::create_directories(dir.parent_path(), ec);
+  if (mkdir(dir.c_str(), 0700) != 0 && errno != EEXIST) return {};
+  // A folder someone else made, or a link to elsewhere, is not ours to put files in.
+  struct stat st {};
+  if (lstat(dir.c_str(), &st) != 0 || !S_ISDIR(st.st_mode) || st.st_uid != geteuid()) return {};
+  if ((st.st_mode & 07777) != 0700 && chmod(dir.c_str(), 0700) != 0) return {};
+  return base::AddBackslash(dir.string());
+}
+
+std::string DefaultTempDir() {
+  const auto absolute = [](const char* name) -> const char* {
+    const char* v = std::getenv(name);
+    return v != nullptr && v[0] == '/' ? v : nullptr;
+  };
+  if (const char* runtime = absolute("XDG_RUNTIME_DIR")) {
+    if (std::string dir = PrivateFolder(std::filesystem::path(runtime) / "kv40"); !dir.empty())
+      return dir;
   }
-  return "/tmp";
+  const char* cache = absolute("XDG_CACHE_HOME");
+  const std::filesystem::path cacheDir =
+      cache != nullptr ? std::filesystem::path(cache) : std::filesystem::path(HomeDir()) / ".cache";
+  return PrivateFolder(cacheDir / "kv40");
 }
 
 void ValidateFolders(model::Session& p) {
@@ -72,14 +92,16 @@ void ValidateFolders(model::Session& p) {
     std::error_code ec;
     startDir = std::filesystem::current_path(ec).string();
   }
-  FillEmpty(c.tempDir, EnvironmentTempDir());
+  // Never the shared /tmp: another user's files there would block or hang every report.
+  if (c.tempDir.empty()) c.tempDir = DefaultTempDir();
+  if (!c.tempDir.empty()) c.tempDir = base::AddBackslash(c.tempDir);
   for (std::string* folder : {&c.cadDir, &c.dbfDir, &c.pltDir, &c.ediDir, &c.dataDir}) {
     FillEmpty(*folder, startDir);
   }
   if (!FolderWritable(c.cadDir)) model::ShowError(p, "ungültiger CAD Ordner konfiguriert");
   if (!FolderExists(c.dbfDir)) model::ShowError(p, "ungültiger DBF Ordner konfiguriert");
   if (!FolderExists(c.pltDir)) model::ShowError(p, "ungültiger PLT Ordner konfiguriert");
-  if (!FolderWritable(c.tempDir)) {
+  if (c.tempDir.empty() || !FolderWritable(c.tempDir)) {
     model::ShowError(p, "ungültiger Ordner für temporäre Dateien konfiguriert");
     AskTempDir(p);
   }

@@ -80,7 +80,7 @@ fs::path TablePath(const TableSession& p, const std::string& name) {
 }
 
 fs::path TempFolder(const TableSession& p) {
-  return fs::path(p.config.tempDir.empty() ? config::EnvironmentTempDir() : p.config.tempDir);
+  return fs::path(p.config.tempDir.empty() ? config::DefaultTempDir() : p.config.tempDir);
 }
 
 void ShowDbfError(TableSession& p, DbfError error) {
