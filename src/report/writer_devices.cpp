@@ -31,7 +31,6 @@ constexpr std::array<const char*, 7> kDeviceTexts{
     "TXT File (Excel, QPRO ...)",
     "HTML File (Netscape, Internet Explorer ...)",
 };
-constexpr int kTempReportTries = 10;
 constexpr const char* kWindowCopy = "outwin.txt";
 constexpr const char* kPrinterPrefixFile = "TEXT.HXP";
 constexpr const char* kPausePerPage = "Pause nach jeder Seite ?";
@@ -64,14 +63,25 @@ int TestCreate(const std::string& path) {
   return 0;
 }
 
-// The first "$OUTn.TMP" of the temporary folder that can be created; empty when none.
-std::string TempReportFile(const ReportSession& p, int& error) {
-  for (int n = 1; n <= kTempReportTries; ++n) {
-    const std::string path = TempDir(p) + "$OUT" + std::to_string(n) + ".TMP";
-    error = TestCreate(path);
-    if (error == 0) return path;
+// A working file in the temporary folder that no user sees by name, under a name of its own
+// ("$OUT" or "$$$", six random characters, the extension), so that runs side by side never
+// take each other's file. Created empty; empty with the errno when it cannot be.
+std::string UniqueTempFile(const ReportSession& p, const std::string& stem, const std::string& ext,
+                           int& error) {
+  std::string pattern = TempDir(p) + stem + "XXXXXX" + ext;
+  const int fd = mkostemps(pattern.data(), static_cast<int>(ext.size()), O_CLOEXEC);
+  if (fd < 0) {
+    error = errno;
+    return {};
   }
-  return {};
+  close(fd);
+  return pattern;
+}
+
+// Devices whose report file is such a working file, removed when the report is handed over.
+bool UsesWorkingFile(Device d) {
+  return d == Device::Screen || d == Device::TextPrinter || d == Device::Printer ||
+         d == Device::TextProgram || d == Device::NamedExport;
 }
 
 // The save dialog for a report file with the given extension, and the overwrite check.
@@ -110,9 +120,10 @@ std::string DeviceFile(ReportSession& p, int& error) {
     case Device::DosFile:
       return TempDir(p) + "OUTDOS.TXT";
     case Device::NamedExport:
-      return ExportFile(p);
+      // a batch run never asks for a file, whatever the settings say
+      return UniqueTempFile(p, "$$$", ".txt", error);
     default:
-      return TempReportFile(p, error);
+      return UniqueTempFile(p, "$OUT", ".TMP", error);
   }
 }
 
@@ -220,6 +231,7 @@ void HandOver(ReportSession& p) {
     case Device::NamedExport:
       ++w.exportCounter;
       Write(p, InputNamed(p, ".txt"), WindowBytes(p));
+      RemoveReportFile(p);
       return;
     default:
       return;
@@ -236,6 +248,8 @@ void FillDeviceList(model::Session& p) {
 void OpenReport(ReportSession& p, std::optional<Device> device) {
   FillDeviceList(p);
   auto& w = p.writer;
+  // the working file of a report that was abandoned before it was closed
+  if (w.open && UsesWorkingFile(w.device)) RemoveReportFile(p);
   w.open = false;
   w.device = DeviceOf(p, device);
   if (!device && !w.forcedDevice && p.config.askTextDevice) {
@@ -286,6 +300,8 @@ void CloseReport(ReportSession& p) {
     SendToTextPrinter(p);
   } else if (WriteReportFile(p)) {
     HandOver(p);
+  } else if (UsesWorkingFile(w.device)) {
+    RemoveReportFile(p);
   }
   w.body.clear();
 }
