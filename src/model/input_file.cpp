@@ -91,6 +91,13 @@ bool ReadInto(Session& p, const std::string& path) {
   p.connection = std::move(parsed.connection);
   p.docu = std::move(parsed.docu);
   p.modified = false;
+  // Old files stay loadable, but a value that silently became 0 would pass for one typed in.
+  if (const BadNumberLines& bad = parsed.badNumbers; bad.count > 0) {
+    std::string text = "Datei " + path + ", Zeile " + std::to_string(bad.firstLine) + ": \"" +
+                       bad.firstText + "\" ist keine Zahl und wurde als 0 gelesen";
+    if (bad.count > 1) text += " (" + std::to_string(bad.count - 1) + " weitere Zeilen ebenso)";
+    ShowInfo(p, text + ".");
+  }
   return true;
 }
 
