@@ -71,7 +71,8 @@ class MaterialDialog final : public InputDialog {
   }
 
   // A material of the material table with the factors of its group, into the state at once
-  // (for the shaft the number typed is where the table opens).
+  // (for the shaft the number typed is where the table opens). Only this part's fields show
+  // it: what was typed for the other part and not yet confirmed stays.
   void LookUpMaterial(int i) {
     if (i == 1)
       p_.connection.matnr[1] = base::CutChars(parts_[1].ident->text().toStdString(), kMatnrLen);
@@ -79,7 +80,8 @@ class MaterialDialog final : public InputDialog {
     tables::PickMaterial(p_, tables::kPickRecord, i);
     if (!p_.cancel) {
       p_.modified = true;
-      ShowValues(p_.connection);
+      ShowPart(p_.connection, i);
+      ShowUnits();
     }
     p_.cancel = false;
   }
@@ -106,18 +108,21 @@ class MaterialDialog final : public InputDialog {
         "plim = Re * fs * fH = " + base::FormatStressSig(nf_, plim) + " " + base::StressUnit(nf_)));
   }
 
+  void ShowPart(const SpecState& s, int i) {
+    auto& c = parts_[i];
+    c.ident->setText(QString::fromStdString(s.matnr[i]));
+    c.name->setText(QString::fromStdString(s.matname[i]));
+    c.re->SetValue(s.Re[i]);
+    c.fs->SetValue(s.fS[i]);
+    c.fh->SetValue(s.fH[i]);
+    c.lookup->setText(QString::fromStdString(
+        s.matnr[i].empty() ? "Werkstoffdatenbank..." : s.matnr[i] + "  Werkstoffdatenbank"));
+    ShowPlim(i);
+  }
+
   void ShowValues(const SpecState& s) override {
-    for (int i = 1; i <= 2; ++i) {
-      auto& c = parts_[i];
-      c.ident->setText(QString::fromStdString(s.matnr[i]));
-      c.name->setText(QString::fromStdString(s.matname[i]));
-      c.re->SetValue(s.Re[i]);
-      c.fs->SetValue(s.fS[i]);
-      c.fh->SetValue(s.fH[i]);
-      c.lookup->setText(QString::fromStdString(
-          s.matnr[i].empty() ? "Werkstoffdatenbank..." : s.matnr[i] + "  Werkstoffdatenbank"));
-      ShowPlim(i);
-    }
+    for (int i = 1; i <= 2; ++i)
+      ShowPart(s, i);
     ShowUnits();
   }
 
