@@ -56,9 +56,14 @@ class MaterialDialog final : public InputDialog {
     c.name = Text(g, 1, "Werkstoffname", shaft ? "Edit_Name1" : "Edit_name2", kMatnameLen, 5300);
     c.re = AddField(g, 2, "Streckgrenze (Zugfest.Rm bei spröden WS)  Re",
                     shaft ? "Edit_Re1" : "Edit_re2", Quantity::Stress, 5310);
+    c.re->SetRange(calc::kYieldRange);
+    const QString part = shaft ? " Welle" : " Nabe";
+    c.re->SetLabel("Streckgrenze Re" + part);
     c.fs = AddField(g, 3, "Stützfaktor fS", shaft ? "Edit_fs1" : "Edit_fs2", Quantity::Real, 5400);
     c.fh = AddField(g, 4, "Härteeinflußfaktor fH", shaft ? "Edit_fh1" : "Edit_fh2", Quantity::Real,
                     5410);
+    c.fs->SetLabel("Stützfaktor fS" + part);
+    c.fh->SetLabel("Härteeinflußfaktor fH" + part);
     c.plim = new QLabel(this);
     c.plim->setObjectName(shaft ? "Label1" : "Label2");
     g->addWidget(c.plim, 5, 0, 1, 3);
