@@ -16,6 +16,7 @@
 #include "app/commands.h"
 #include "app/file_commands.h"
 #include "gui/app/program_icon.h"
+#include "gui/app/qt_translations.h"
 #include "gui/config/print_dialog.h"
 #include "gui/model/input_dialogs.h"
 #include "gui/model/qt_ui.h"
@@ -103,6 +104,7 @@ void Thh::RunCommand(std::size_t entry) {
 }
 
 void Thh::ApplyCaptions() {
+  UseQtTranslations(p_.config.language);
   for (const MenuEntry& e : CommandTable()) {
     if (IsSeparator(e)) continue;
     const QString text = Q(e.caption(p_));
