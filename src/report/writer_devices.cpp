@@ -282,6 +282,15 @@ void OpenReport(ReportSession& p, std::optional<Device> device) {
   w.open = true;
 }
 
+void RestartReport(ReportSession& p) {
+  auto& w = p.writer;
+  w.lineCount = 0;
+  w.pageCount = 0;
+  w.tableOpen = false;
+  w.inHeader = false;
+  w.body.clear();
+}
+
 void CloseReport(ReportSession& p) {
   auto& w = p.writer;
   if (!detail::Writing(p)) return;
