@@ -178,7 +178,7 @@ TEST(MaterialDialog, PlimFollowsTheEntries) {
                Click(d, "Button_metric");
                EXPECT_EQ(Text(d, "Label2"), "plim = Re * fs * fH = 182747 psi");
                auto* lookup = Find<QPushButton>(d, "Button1");
-               EXPECT_EQ(lookup->text().toStdString(), "1.7131  Werkstoffdatenbank");
+               EXPECT_EQ(lookup->text().toStdString(), "1.7707  Werkstoffdatenbank");
                EXPECT_TRUE(lookup->isEnabled());
                Click(d, "Button_ok");
              });
