@@ -81,7 +81,7 @@ std::string UniqueTempFile(const ReportSession& p, const std::string& stem, cons
 // Devices whose report file is such a working file, removed when the report is handed over.
 bool UsesWorkingFile(Device d) {
   return d == Device::Screen || d == Device::TextPrinter || d == Device::Printer ||
-         d == Device::TextProgram || d == Device::NamedExport;
+         d == Device::TextProgram;
 }
 
 // The save dialog for a report file with the given extension, and the overwrite check.
@@ -120,8 +120,9 @@ std::string DeviceFile(ReportSession& p, int& error) {
     case Device::DosFile:
       return TempDir(p) + "OUTDOS.TXT";
     case Device::NamedExport:
-      // a batch run never asks for a file, whatever the settings say
-      return UniqueTempFile(p, "$$$", ".txt", error);
+      // the file named after the input file, written directly: a batch run never asks for a
+      // file, whatever the settings say, and leaves nothing in the temporary folder
+      return InputNamed(p, ".txt");
     default:
       return UniqueTempFile(p, "$OUT", ".TMP", error);
   }
@@ -160,11 +161,12 @@ bool Write(ReportSession& p, const std::string& path, const std::string& bytes) 
 }
 
 // Devices whose file the system's printing or the user's programs read directly get it in
-// UTF-8; every other report text file is in the DOS code page.
+// UTF-8, so does the batch report named after the input file; every other report text file is
+// in the DOS code page.
 bool WriteReportFile(ReportSession& p) {
   const auto& w = p.writer;
-  const bool utf8 =
-      w.device == Device::Html || w.device == Device::TextPrinter || w.device == Device::Printer;
+  const bool utf8 = w.device == Device::Html || w.device == Device::TextPrinter ||
+                    w.device == Device::Printer || w.device == Device::NamedExport;
   if (utf8) return Write(p, w.outputFile, WindowBytes(p));
   bool lossy = false;
   const std::string bytes = OemBytes(p, lossy);
@@ -230,8 +232,6 @@ void HandOver(ReportSession& p) {
       return;
     case Device::NamedExport:
       ++w.exportCounter;
-      Write(p, InputNamed(p, ".txt"), WindowBytes(p));
-      RemoveReportFile(p);
       return;
     default:
       return;
