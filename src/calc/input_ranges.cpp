@@ -62,7 +62,7 @@ std::string FirstNonFiniteField(const model::SpecState& s) {
 
 void CheckFiniteResults(model::SpecState& s) {
   const std::string name = FirstNonFiniteField(s);
-  if (!name.empty()) RecordFatal(s.log, "Fatal  : " + name + " nicht endlich !");
+  if (!name.empty()) RecordFatal(s.log, std::string(kNotFinitePrefix) + name);
 }
 
 }  // namespace kv40::calc

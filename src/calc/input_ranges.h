@@ -49,7 +49,9 @@ bool CheckRange(model::MessageLog& log, std::string_view name, const InputRange&
 // The name of the first number of the state that is infinite, undefined or beyond what a
 // double holds (what every reader of the exports would take as infinite); empty when none.
 std::string FirstNonFiniteField(const model::SpecState& s);
-// A run whose state holds such a number is fatal: "Fatal  : <name> nicht endlich !".
+// A run whose state holds such a number is fatal: "Fatal  : nicht endlich: <name>" (one help
+// entry explains them all).
+inline constexpr const char* kNotFinitePrefix = "Fatal  : nicht endlich: ";
 void CheckFiniteResults(model::SpecState& s);
 
 }  // namespace kv40::calc
