@@ -82,10 +82,11 @@ std::optional<Extended> ValueEdit::TryValue() const {
 }
 
 QString ValueEdit::Refusal() const {
+  const QString name = label_.isEmpty() ? objectName() : label_;
   const std::optional<Extended> v = TryValue();
-  if (!v) return label_ + ": " + "Ungültige Eingabe \"" + text() + "\" !";
+  if (!v) return name + ": " + "Ungültige Eingabe \"" + text() + "\" !";
   if (range_ && !calc::InRange(*range_, *v)) {
-    return label_ + ": " + "Gültiger Wertebereich: " + Q(Format(nf_, quantity_, range_->lower)) +
+    return name + ": " + "Gültiger Wertebereich: " + Q(Format(nf_, quantity_, range_->lower)) +
            " .. " + Q(Format(nf_, quantity_, range_->upper)) + " !";
   }
   return {};
