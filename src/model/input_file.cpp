@@ -95,7 +95,8 @@ bool ReadInto(Session& p, const std::string& path) {
   if (const BadNumberLines& bad = parsed.badNumbers; bad.count > 0) {
     std::string text = "Datei " + path + ", Zeile " + std::to_string(bad.firstLine) + ": \"" +
                        bad.firstText + "\" ist keine Zahl und wurde als 0 gelesen";
-    if (bad.count > 1) text += " (" + std::to_string(bad.count - 1) + " weitere Zeilen ebenso)";
+    if (bad.count == 2) text += " (und 1 weitere Zeile)";
+    if (bad.count > 2) text += " (und " + std::to_string(bad.count - 1) + " weitere Zeilen)";
     ShowInfo(p, text + ".");
   }
   return true;
