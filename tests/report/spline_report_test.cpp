@@ -238,6 +238,17 @@ TEST_F(SplineReport, MessageReport) {
   EXPECT_NE(text.find("       Warnung: tau max / Re > 0.7 !\n"), std::string::npos);
   EXPECT_EQ(text.find("Zahnwellenverbindung nach"), std::string::npos);
 
+  // messages whose causes and remedies fill more than one page: every page counts them all
+  p.config.linesPerPage = 30;
+  for (const char* m : {"Warnung: Spitzzahn ! (1)", "Warnung: Unterschnitt ! (1)",
+                        "Fehler : Zahnspiel < 0 ! (1)", "Warnung: Tsn < 2Rs !  (1)"})
+    model::AddMessage(p.connection.log, m);
+  const std::string pages = OnScreen(report::ShowMessageReport);
+  EXPECT_EQ(Count(pages, "\f\n"), 2u) << pages;
+  EXPECT_NE(pages.find("Bl. 1/ 2"), std::string::npos) << pages;
+  EXPECT_NE(pages.find("Bl. 2/ 2"), std::string::npos);
+  EXPECT_EQ(pages.find("/ 1  ║"), std::string::npos);
+
   Load(kSamples / "beispiel1.k40");
   report::ShowMessageReport(p);
   EXPECT_EQ(t.ui.MessageTexts(), std::vector<std::string>{report::kNoMessages});
