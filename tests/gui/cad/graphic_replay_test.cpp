@@ -3,6 +3,7 @@
 #include "gui/cad/replay.h"
 
 #include <QApplication>
+#include <QFontDatabase>
 #include <QImage>
 #include <QPainter>
 #include <QRect>
@@ -14,6 +15,8 @@
 namespace kv40::cad {
 namespace {
 
+constexpr const char* kTestFontFile = "/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf";
+
 QApplication& App() {
   static int argc = 1;
   static char name[] = "kv40test";
@@ -21,6 +24,18 @@ QApplication& App() {
   // never destroyed: Qt's input devices must not outlive it at exit
   static auto* app = new QApplication(argc, argv);
   return *app;
+}
+
+// The family of a font the test loads itself: text measured in whatever "Arial" resolves to
+// depends on the fonts a machine happens to have (URW's, Liberation, DejaVu).
+QString TestFontFamily() {
+  App();
+  static const QString family = [] {
+    const int id = QFontDatabase::addApplicationFont(kTestFontFile);
+    const QStringList families = QFontDatabase::applicationFontFamilies(id);
+    return families.isEmpty() ? QString() : families.first();
+  }();
+  return family;
 }
 
 // A 200 x 100 device with a world window of 0..200 by 0..100: one unit per pixel.
@@ -146,7 +161,8 @@ TEST(GraphicReplay, TheDirectLinesMatchThePainters) {
 }
 
 TEST(GraphicReplay, TextStandsOnItsBasePoint) {
-  App();
+  const QString family = TestFontFamily();
+  ASSERT_FALSE(family.isEmpty()) << kTestFontFile << " (Debian package fonts-dejavu-core)";
   struct Case {
     const char* name;
     double angle;
@@ -154,6 +170,7 @@ TEST(GraphicReplay, TextStandsOnItsBasePoint) {
   for (const Case& c : {Case{"horizontal", 0}, Case{"upwards", 90}}) {
     SCOPED_TRACE(c.name);
     GraphicState g = PixelWorld();
+    g.GraphFontName = family.toStdString();
     g.SetColor(12);
     g.SetTextStyle(2, c.angle, 10, 7);  // 16 pixels high once replayed
     g.OutTextXY(100, 40, "HEH");
