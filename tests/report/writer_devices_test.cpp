@@ -267,6 +267,13 @@ TEST_F(Devices, DeviceChoiceAndCreateFailures) {
   fs::create_directory(dir / "probe.txt");
   EXPECT_FALSE(Report(std::nullopt));
   EXPECT_EQ(t.ui.MessageTexts(), std::vector<std::string>{"file write error"});
+  // a FIFO in its place: refused at once, never waited on
+  p.cancel = false;
+  t.ui.ClearPrompts();
+  fs::remove(dir / "probe.txt");
+  ASSERT_EQ(mkfifo(Temp("probe.txt").c_str(), 0600), 0);
+  EXPECT_FALSE(Report(std::nullopt));
+  EXPECT_EQ(t.ui.MessageTexts(), std::vector<std::string>{"file write error"});
 }
 
 TEST(FindProgram, PathSearch) {
