@@ -245,21 +245,19 @@ TEST_F(InputFileTest, NumberLinesThatAreNoNumberReadAsZeroAndTheLoadSaysSo) {
       {"a decimal comma is a number", {{15, "25,5"}}, ""},
       {"b0 in words",
        {{15, "dreissig"}},
-       head + "15: " dreissig " ist keine Zahl und wurde als 0 gelesen."},
+       head + "15: \"dreissig\" ist keine Zahl und wurde als 0 gelesen."},
       {"teeth with decimals",
        {{18, "24.5"}},
-       head + "18: " 24.5 " ist keine Zahl und wurde als 0 gelesen."},
+       head + "18: \"24.5\" ist keine Zahl und wurde als 0 gelesen."},
       {"connection kind below 0",
        {{48, "-1"}},
-       head + "48: " - 1 " ist keine Zahl und wurde als 0 gelesen."},
+       head + "48: \"-1\" ist keine Zahl und wurde als 0 gelesen."},
       {"an empty yield line",
        {{44, ""}},
-       head + "44: "
-              " ist keine Zahl und wurde als 0 gelesen."},
+       head + "44: \"\" ist keine Zahl und wurde als 0 gelesen."},
       {"said once, for the first of three",
        {{16, "x"}, {15, "y"}, {17, "z"}},
-       head + "15: "y
-              " ist keine Zahl und wurde als 0 gelesen (und 2 weitere Zeilen)."},
+       head + "15: \"y\" ist keine Zahl und wurde als 0 gelesen (und 2 weitere Zeilen)."},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
