@@ -27,8 +27,10 @@ inline constexpr InputRange kModuleRange{0.05L, 100, "0.05..100"};
 inline constexpr InputRange kDiameterRange{1, 3150, "1..3150"};
 // Pressure angle in degrees (the DIN 5482 block always gives 30).
 inline constexpr InputRange kPressureAngleRange{5, 45, "5..45"};
-// Face widths b0, b1, b2 in mm (0: the default width from the reference diameter).
-inline constexpr InputRange kWidthRange{0, 10000, "0..10000"};
+// Face widths b0, b1, b2 in mm as the calculation uses them: a width entered as 0 has become
+// the default from the reference diameter before; anything thinner than 0.1 mm only
+// carries load on paper.
+inline constexpr InputRange kWidthRange{0.1L, 10000, "0.1..10000"};
 // Connection kind: 1 fixed hub, 2 hub sliding without load, 3 hub sliding under load.
 inline constexpr InputRange kConnKindRange{1, 3, "1..3"};
 // Application factor KA: positive; the published factors lie between 1 and about 3.

@@ -147,9 +147,12 @@ TEST(Driver, InputsOutsideTheirRangeAreRefusedNamingThem) {
        "Fatal  : d1 nicht in 1..3150 !"},
       {"d4 below 1 mm", [](model::SpecState& s) { s.d4 = 0.5L; }, "Fatal  : d4 nicht in 1..3150 !"},
       {"b0 of 1e999", [](model::SpecState& s) { s.b0 = 1e999L; },
-       "Fatal  : b0 nicht in 0..10000 !"},
+       "Fatal  : b0 nicht in 0.1..10000 !"},
+      {"a face width of 1e-999 mm", [](model::SpecState& s) { s.b0 = 1e-999L; },
+       "Fatal  : b0 nicht in 0.1..10000 !"},
+      {"no hub width: the default", [](model::SpecState& s) { s.b[2] = 0; }, ""},
       {"negative shaft width", [](model::SpecState& s) { s.b[1] = -1; },
-       "Fatal  : b1 nicht in 0..10000 !"},
+       "Fatal  : b1 nicht in 0.1..10000 !"},
       {"no application factor", [](model::SpecState& s) { s.KA = 0; },
        "Fatal  : KA nicht in 0.1..10 !"},
       {"application factor 0.1", [](model::SpecState& s) { s.KA = 0.1L; }, ""},
@@ -185,7 +188,8 @@ TEST(Driver, InputsOutsideTheirRangeAreRefusedNamingThem) {
 TEST(Driver, AResultThatIsNotFiniteMakesTheRunFatalNamingIt) {
   test::CalcRun p;
   test::SelfDefinedBlock(p.connection, 50, 2, 24);
-  p.connection.fW = 1e4000L;  // no dialog bounds it: the safety Seq grows beyond a double
+  // no range bounds fW: itself just within a double, the safety Seq = plim fW / peq is not
+  p.connection.fW = 1.7e308L;
   RecalcAll(p.connection, p.nf, p.cancel);
   EXPECT_TRUE(p.connection.log.fatal);
   EXPECT_TRUE(test::HasMessage(p.connection, "Fatal  : nicht endlich: Seq"))
@@ -215,9 +219,7 @@ TEST(Driver, FatalCasesRecordTheirMessageAndStop) {
       {"x below -1.5", [](model::SpecState& s) { s.xm = -3.001L; }, {"Fatal  : x > 1.5"}},
       {"tip = root of the shaft", [](model::SpecState& s) { s.d4 = s.d3; }, {"Fatal  : da1=df1 !"}},
       {"tip = root of the hub", [](model::SpecState& s) { s.d2 = s.d1; }, {"Fatal  : da2=df2 !"}},
-      {"one tooth",
-       [](model::SpecState& s) { s.z5482 = 1; },
-       {"Fatal  : z1 < 2!", "Fatal  : KV7", "Fatal  : Unit2"}},
+      {"one tooth", [](model::SpecState& s) { s.z5482 = 1; }, {"Fatal  : z nicht in 2..1000 !"}},
       {"negative face width",
        [](model::SpecState& s) { s.b0 = -5; },
        {"Fatal  : b <= 0!", "Fatal  : KV7", "Fatal  : Unit2"}},

@@ -55,7 +55,7 @@ std::vector<std::string> RecordedMessages() {
   for (const std::string d : {"d1", "d2", "d3", "d4"})
     m.push_back("Fatal  : " + d + " nicht in 1..3150 !");
   for (const std::string b : {"b0", "b1", "b2"})
-    m.push_back("Fatal  : " + b + " nicht in 0..10000 !");
+    m.push_back("Fatal  : " + b + " nicht in 0.1..10000 !");
   for (const std::string re : {"Re1", "Re2"})
     m.push_back("Fatal  : " + re + " nicht in 1..5000 !");
   for (const std::string part : {"1", "2"}) {

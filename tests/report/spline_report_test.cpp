@@ -13,6 +13,7 @@
 
 #include "app/commands.h"
 #include "base/codepage.h"
+#include "base/format.h"
 #include "calc/driver.h"
 #include "model/input_file.h"
 #include "report/message_help.h"
@@ -244,10 +245,14 @@ TEST_F(SplineReport, MessageReport) {
                         "Fehler : Zahnspiel < 0 ! (1)", "Warnung: Tsn < 2Rs !  (1)"})
     model::AddMessage(p.connection.log, m);
   const std::string pages = OnScreen(report::ShowMessageReport);
-  EXPECT_EQ(Count(pages, "\f\n"), 2u) << pages;
-  EXPECT_NE(pages.find("Bl. 1/ 2"), std::string::npos) << pages;
-  EXPECT_NE(pages.find("Bl. 2/ 2"), std::string::npos);
-  EXPECT_EQ(pages.find("/ 1  ║"), std::string::npos);
+  const auto total = static_cast<int>(Count(pages, "\f\n"));
+  ASSERT_GT(total, 1) << pages;
+  for (int page = 1; page <= total; ++page) {
+    const std::string number =
+        "Bl." + base::IntBlankPad(page, 2) + "/" + base::IntBlankPad(total, 2);
+    EXPECT_EQ(Count(pages, number), 1u) << number;
+  }
+  EXPECT_EQ(Count(pages, "Bl. "), static_cast<std::size_t>(total));
 
   Load(kSamples / "beispiel1.k40");
   report::ShowMessageReport(p);

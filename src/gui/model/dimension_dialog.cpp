@@ -69,7 +69,7 @@ class DimensionDialog final : public InputDialog {
     b2_ = AddField(g, 12, "Zahnbreite Nabe b2", "Edit_b2", Quantity::Length, 5120);
     b0_ = AddField(g, 13, "tragende Zahnbreite b0", "Edit_b12", Quantity::Length, 5120);
     for (ValueEdit* b : {b1_, b2_, b0_})
-      b->SetRange(calc::kWidthRange);
+      b->SetRange(calc::kWidthRange, true);
     g->addWidget(ArrowButton("Button_b1", "<",
                              [this] { b1_->SetValue(calc::ProposeFaceWidth(d1_->Value())); }),
                  11, 3);

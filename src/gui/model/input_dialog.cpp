@@ -85,9 +85,10 @@ QString ValueEdit::Refusal() const {
   const QString name = label_.isEmpty() ? objectName() : label_;
   const std::optional<Extended> v = TryValue();
   if (!v) return name + ": " + "Ungültige Eingabe \"" + text() + "\" !";
-  if (range_ && !calc::InRange(*range_, *v)) {
-    return name + ": " + "Gültiger Wertebereich: " + Q(Format(nf_, quantity_, range_->lower)) +
-           " .. " + Q(Format(nf_, quantity_, range_->upper)) + " !";
+  if (range_ && !calc::InRange(*range_, *v) && !(zeroAccepted_ && *v == 0)) {
+    return name + ": " + "Gültiger Wertebereich: " + (zeroAccepted_ ? "0 oder " : "") +
+           Q(Format(nf_, quantity_, range_->lower)) + " .. " +
+           Q(Format(nf_, quantity_, range_->upper)) + " !";
   }
   return {};
 }

@@ -49,8 +49,12 @@ class ValueEdit final : public QLineEdit {
   // The field's name in messages (its label).
   void SetLabel(const QString& label) { label_ = label; }
   const QString& label() const { return label_; }
-  // The values OK accepts (stored units); without one any number is accepted.
-  void SetRange(const calc::InputRange& range) { range_ = range; }
+  // The values OK accepts (stored units); without one any number is accepted. With
+  // zeroMeansDefault, 0 is accepted too (the calculation puts its default in).
+  void SetRange(const calc::InputRange& range, bool zeroMeansDefault = false) {
+    range_ = range;
+    zeroAccepted_ = zeroMeansDefault;
+  }
   // Empty when the text is a number within the range; else the message that refuses it.
   QString Refusal() const;
   // Shows the value of the last SetValue again.
@@ -63,6 +67,7 @@ class ValueEdit final : public QLineEdit {
   QString shownText_;
   QString label_;
   std::optional<calc::InputRange> range_;
+  bool zeroAccepted_ = false;
 };
 
 // The unit label of a quantity in the current display unit ("mm", "in", "MPa", ...).

@@ -86,6 +86,7 @@ TEST(DimensionDialog, ArrowButtonsProposeFromTheEnteredDiameters) {
 
 TEST(DimensionDialog, TheTableAsSourceClosesTheBlockFields) {
   test::TestProgram t;
+  Calculated(t.p);  // a block that OK accepts once its fields are open
   t.p.connection.abm = 1;
   WithDialog([&] { EditDimensions(t.p, nullptr); },
              [&](QDialog& d) {
