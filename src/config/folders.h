@@ -17,5 +17,9 @@ std::string PrivateFolder(const std::filesystem::path& dir);
 // kv40 in the user's cache folder ($XDG_CACHE_HOME, else ~/.cache); empty when neither can
 // be had.
 std::string DefaultTempDir();
+// The same under the name callers used before it stopped meaning $TEMP or /tmp.
+inline std::string EnvironmentTempDir() {
+  return DefaultTempDir();
+}
 
 }  // namespace kv40::config
