@@ -6,6 +6,7 @@
 #include <cstdlib>
 #include <filesystem>
 
+#include "app/batch_drawing.h"
 #include "app/commands.h"
 #include "app/gui_loader.h"
 #include "app/user_data.h"
@@ -82,10 +83,7 @@ int RunBatch(Program& p, const CommandLine& cl) {
     case StartMode::BatchJson:
       return WriteBatchJson(p);
     case StartMode::BatchCad:
-      // The drawings come with the drawing kernel; the file is loaded and calculated.
-      p.batchCad = true;
-      p.batchCad = false;
-      return 0;
+      return RunBatchDrawing(p, cl.cadDevice, cl.cadIndex);
     case StartMode::BatchReport:
       return report::BatchReport(p, cl.file);
     default:
