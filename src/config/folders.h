@@ -3,6 +3,9 @@
 
 #include <filesystem>
 #include <string>
+#include <vector>
+
+#include "model/session.h"
 
 namespace kv40::config {
 
@@ -21,5 +24,16 @@ std::string DefaultTempDir();
 inline std::string EnvironmentTempDir() {
   return DefaultTempDir();
 }
+
+struct FolderFault {
+  enum Which { Cad, Dbf, Plt, Temp, Edi, Data } which;
+  std::string message;  // the error the user is shown
+};
+// Fills the empty folder settings as the start-up does (the temporary folder with
+// DefaultTempDir, the others with startDir), ends each with "/", and checks them: the CAD,
+// temporary, EDI and data folders must be writable, the DBF and PLT folders must exist.
+std::vector<FolderFault> CompleteAndCheckFolders(model::Config& c, const std::string& startDir);
+// The folder that was current at program start.
+std::string StartFolder(const model::Session& p);
 
 }  // namespace kv40::config

@@ -20,6 +20,9 @@ class QtUi;
 namespace kv40::tables::gui {
 class Tdbf4;
 }
+namespace kv40::help::gui {
+class TForm_hilfebild;
+}
 
 namespace kv40::app {
 
@@ -43,6 +46,7 @@ class Thh final : public cad::TFquengra, public Shell {
   void ShowLogo() override;
   void ShowAbout() override;
   void PrintDrawing(bool printerSetup) override;
+  void ShowSettings() override;
   void CloseWindow() override;
 
   // The action or menu of the command table with this object name.
@@ -64,7 +68,10 @@ class Thh final : public cad::TFquengra, public Shell {
   QHash<QString, QMenu*> menus_;
   // The one table browser, made with the window (its menus keep the captions of then).
   tables::gui::Tdbf4* tableBrowser_ = nullptr;
-  std::unique_ptr<QPrinter> printer_;  // the printer chosen in this run, made when first used
+  std::unique_ptr<QPrinter> printer_;
+  std::unique_ptr<help::gui::TForm_hilfebild>
+      helpImages_;  // the help-image manager's window  // the printer chosen in this run, made when
+                    // first used
 };
 
 }  // namespace kv40::app
