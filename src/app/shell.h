@@ -5,7 +5,16 @@
 namespace kv40::app {
 
 // The input dialogs the Edit commands open.
-enum class InputDialog { Text, Dimensions, Tolerances, Measurement, Material, Load };
+enum class InputDialog {
+  Text,
+  Dimensions,
+  Tolerances,
+  Measurement,
+  Material,
+  Load,
+  ToothProfileShaft,  // the tooth-profile options of the CAD tooth form of a part
+  ToothProfileHub,
+};
 
 class Shell {
  public:
