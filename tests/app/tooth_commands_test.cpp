@@ -31,6 +31,7 @@ struct RecordingShell final : Shell {
   void ShowLogo() override {}
   void ShowAbout() override {}
   void PrintDrawing(bool) override {}
+  void ShowSettings() override {}
   void CloseWindow() override {}
   Program& p;
   std::vector<InputDialog> dialogs;
