@@ -99,7 +99,7 @@ void CadLimits(GraphicSession& p, Extended xmin, Extended ymin, Extended xmax, E
   CadLayer(p, 30);
   CadTextStyle(p, 2, 0, 0.006L * h, 0.0045L * w);
   std::string file;
-  // a name with "." (the file the program was started with) is a path of its own
+  // a name given with its extension (as on the command line) stands as it is
   if (!p.currentFile.empty()) file = model::InputFilePath(p, p.currentFile);
   const base::DateTime now = p.Now();
   const std::string status = base::DateText(p.fmt(), now) + " " + base::TimeText(now) + " - " +
