@@ -1,6 +1,7 @@
 // Fixed and significant-digit number texts, and reading numbers back.
 #include <algorithm>
 #include <cerrno>
+#include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -49,17 +50,13 @@ std::string FormatFixed(const NumberFormat& nf, int width, int decimals, Extende
   if (std::isinf(value)) {
     text = value < 0 ? "-Inf" : "Inf";
   } else {
-    // keep absurd values readable: exponent form from 1e60 on
-    const char* form = std::fabs(value) >= 1e60L ? "%.*Le" : "%.*Lf";
-    char buf[64];
-    const int len = std::snprintf(buf, sizeof buf, form, decimals, value);
-    if (len >= 0 && static_cast<std::size_t>(len) < sizeof buf) {
-      text.assign(buf, static_cast<std::size_t>(len));
-    } else {  // very many decimals: measure first
-      text.resize(static_cast<std::size_t>(std::max(len, 0)) + 1);
-      std::snprintf(text.data(), text.size(), form, decimals, value);
-      text.pop_back();  // the terminating zero
-    }
+    // keep absurd values readable: exponent form from 1e60 on. std::to_chars, not printf: the
+    // GUI toolkit sets the process locale, whose decimal mark must not reach any number text.
+    const std::chars_format form =
+        std::fabs(value) >= 1e60L ? std::chars_format::scientific : std::chars_format::fixed;
+    text.resize(80 + static_cast<std::size_t>(decimals));
+    const auto r = std::to_chars(text.data(), text.data() + text.size(), value, form, decimals);
+    text.resize(r.ec == std::errc{} ? static_cast<std::size_t>(r.ptr - text.data()) : 0);
   }
   const int total = decimals <= 0 ? width : width + decimals + 1;
   if (static_cast<int>(text.size()) < total) {
@@ -168,9 +165,17 @@ std::optional<Extended> TryParseNumber(std::string_view text) {
   std::string s = Trim(text);
   if (const auto comma = s.find(','); comma != std::string::npos) s[comma] = '.';
   if (!IsDecimalNumber(s)) return std::nullopt;
-  errno = 0;
-  const Extended v = std::strtold(s.c_str(), nullptr);
-  if (!std::isfinite(v)) return std::nullopt;
+  // from_chars reads "." whatever the process locale (strtold would stop at it under "de_DE")
+  if (s[0] == '+') s.erase(0, 1);
+  Extended v = 0;
+  const auto r = std::from_chars(s.data(), s.data() + s.size(), v);
+  if (r.ec == std::errc::result_out_of_range) {
+    // far below the smallest long double it is zero; beyond the largest it is no number
+    const std::size_t e = s.find_first_of("eE");
+    if (e != std::string::npos && e + 1 < s.size() && s[e + 1] == '-') return Extended{0};
+    return std::nullopt;
+  }
+  if (r.ec != std::errc{} || !std::isfinite(v)) return std::nullopt;
   return v;
 }
 

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <clocale>
 #include <cstdint>
 #include <limits>
 #include <optional>
@@ -163,12 +164,31 @@ TEST(ParseNumber, AcceptsBothMarksAndRejectsJunk) {
       {"inf", std::nullopt},
       {"nan", std::nullopt},
       {"1e5000", std::nullopt},
+      {"+2.5", 2.5L},
+      {"1e-5000", 0},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.text);
     EXPECT_EQ(TryParseNumber(c.text), c.want);
     EXPECT_EQ(ParseNumber(c.text), c.want.value_or(0));
   }
+}
+
+// The GUI toolkit sets the process locale; a German one has the decimal comma.
+TEST(NumberText, NoProcessLocaleReachesIt) {
+  const std::string before = std::setlocale(LC_ALL, nullptr);
+  if (std::setlocale(LC_ALL, "de_DE.UTF-8") == nullptr) {
+    GTEST_SKIP() << "no de_DE.UTF-8 locale (scripts/setup makes it)";
+  }
+  const std::string fixed = FormatFixed(Fmt(), 1, 3, 24.5L);
+  const std::string big = FormatFixed(Fmt(), 1, 2, 1e70L);
+  const std::optional<Extended> read = TryParseNumber("0.32");
+  const std::string comma = FormatFixed(Fmt(3, 2), 1, 1, 0.3L);
+  std::setlocale(LC_ALL, before.c_str());
+  EXPECT_EQ(fixed, "24.500");
+  EXPECT_EQ(big, "1.00e+70");
+  EXPECT_EQ(read, 0.32L);
+  EXPECT_EQ(comma, "0,3");  // the configured comma still applies
 }
 
 TEST(ParseInt, PlainIntegersOnly) {

@@ -6,6 +6,7 @@
 #include <QScreen>
 #include <QTimer>
 
+#include <clocale>
 #include <cstdio>
 #include <cstdlib>
 
@@ -72,6 +73,9 @@ extern "C" int kv40_gui_run(kv40::app::Program* program, int argc, char** argv) 
   QElapsedTimer clock;
   clock.start();
   QApplication app(argc, argv);
+  // Qt takes the user's locale for the C library too; its decimal comma must reach no number
+  // the program reads or writes (files, drawings, reports)
+  std::setlocale(LC_NUMERIC, "C");
   QApplication::setApplicationName(model::kProgramShortName);
   QApplication::setDesktopFileName("kv40");
   QApplication::setWindowIcon(app::ProgramIcon());
