@@ -6,9 +6,9 @@
 #include <QScreen>
 #include <QTimer>
 
-#include <clocale>
 #include <cstdio>
 #include <cstdlib>
+#include <string>
 
 #include "app/file_commands.h"
 #include "app/gui_loader.h"
@@ -31,8 +31,9 @@ class QuitAfterFirstPaint final : public QObject {
     if (event->type() == QEvent::Paint && !done_) {
       done_ = true;
       QTimer::singleShot(0, [this] {
-        std::fprintf(stderr, "KV40: erstes Bild nach %lld ms\n",
-                     static_cast<long long>(clock_.elapsed()));
+        const std::string text =
+            "KV40: erstes Bild nach " + std::to_string(clock_.elapsed()) + " ms\n";
+        std::fputs(text.c_str(), stderr);
         QApplication::quit();
       });
     }
@@ -73,9 +74,6 @@ extern "C" int kv40_gui_run(kv40::app::Program* program, int argc, char** argv) 
   QElapsedTimer clock;
   clock.start();
   QApplication app(argc, argv);
-  // Qt takes the user's locale for the C library too; its decimal comma must reach no number
-  // the program reads or writes (files, drawings, reports)
-  std::setlocale(LC_NUMERIC, "C");
   QApplication::setApplicationName(model::kProgramShortName);
   QApplication::setDesktopFileName("kv40");
   QApplication::setWindowIcon(app::ProgramIcon());
