@@ -118,7 +118,8 @@ void HubEnvelopeEntities(GraphicSession& p, const calc::ToothGear& shaft,
 void WholeGearMarks(GraphicSession& p, const calc::ToothGear& g, const Box& b) {
   const auto marks = DiameterMarks(g, p.toothForm, true);
   DrawDiameterCircles(p, marks, 0, 0);
-  const Extended h = (b.ymax - b.ymin) / 50;
+  // small enough for the list to stay in the corner beside the gear
+  const Extended h = (b.ymax - b.ymin) / 80;
   ListDiameters(p, marks, "", b.xmin + h, b.ymax - 2 * h, h);
 }
 
