@@ -11,8 +11,9 @@
 
 namespace kv40::bench {
 
-// The connection dB x 2 x z entered as a self-defined block with root radii 0.32, calculated.
-inline void CalculateConnection(app::Program& p, int z) {
+// The connection dB x 2 x z entered as a self-defined block with root radii 0.32 and a load
+// (the calculation refuses none), calculated. False when the calculation failed.
+inline bool CalculateConnection(app::Program& p, int z) {
   model::SpecState& s = p.connection;
   model::InitDefaults(s);
   const Extended m = 2, dB = m * z + 2.2L;
@@ -25,8 +26,11 @@ inline void CalculateConnection(app::Program& p, int z) {
   s.d3 = dB - 0.2L * m;
   s.d4 = m * z + 2 * s.xm - 1.1L * m;
   s.r1 = s.r2 = 0.32L;
+  s.TN = 100;  // N m
+  s.Tmax = 300;
   bool cancel = false;
   calc::RecalcAll(s, p.fmt(), cancel);
+  return !s.log.fatal;
 }
 
 // The hub's picture 5 as it would be drawn if the shaft rolled in the hub. Shaft and hub of a

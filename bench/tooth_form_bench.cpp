@@ -22,7 +22,7 @@ struct Connection {
   explicit Connection(int z) {
     p.clock = &clock;
     p.ui = &ui;
-    kv40::bench::CalculateConnection(p, z);
+    calculated = kv40::bench::CalculateConnection(p, z);
     p.batchCad = true;
     p.currentFile = (std::filesystem::temp_directory_path() / "kv40_tooth_bench").string();
   }
@@ -30,10 +30,12 @@ struct Connection {
   kv40::base::SystemClock clock;
   kv40::model::BatchUi ui;
   kv40::app::Program p;
+  bool calculated = false;
 };
 
 void Picture(benchmark::State& state, int z, int part, int picture, cad::CadDevice device) {
   Connection c(z);
+  if (!c.calculated) state.SkipWithError("the calculation failed");
   c.p.toothForm.envelopesInternal = 200;
   c.p.toothForm.envelopesExternal = 30;
   for (auto _ : state) {
@@ -62,6 +64,7 @@ void BM_ShaftGearWithEnvelopesScreen(benchmark::State& state) {
 // The hub's picture 5 with the shaft rolled in it in 200 positions (tooth_bench_pictures.h).
 void RolledHub(benchmark::State& state, cad::CadDevice device) {
   Connection c(24);
+  if (!c.calculated) state.SkipWithError("the calculation failed");
   c.p.toothForm.envelopesInternal = 200;
   for (auto _ : state) {
     c.p.cancel = false;
@@ -79,10 +82,12 @@ void BM_HubShaftRolled200Screen(benchmark::State& state) {
 // One step of turning the meshing picture: the shaft one degree further, recorded anew.
 void BM_MeshingStep(benchmark::State& state) {
   Connection c(24);
+  if (!c.calculated) state.SkipWithError("the calculation failed");
   for (auto _ : state) {
     c.p.cancel = false;
     c.p.connection.rotAngle1 += 1;
     cad::ToothFormDrawing(c.p, cad::CadDevice::Screen, 0, cad::kMeshingPicture);
+    if (c.p.cancel) state.SkipWithError("the picture failed");
   }
 }
 

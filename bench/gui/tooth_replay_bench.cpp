@@ -38,7 +38,7 @@ void Replay(benchmark::State& state, int z, int part) {
   kv40::app::Program p;
   p.clock = &clock;
   p.ui = &ui;
-  kv40::bench::CalculateConnection(p, z);
+  if (!kv40::bench::CalculateConnection(p, z)) state.SkipWithError("the calculation failed");
   p.graphic.ResX = 1920;
   p.graphic.ResY = 1080;
   p.toothForm.envelopesInternal = 200;
