@@ -7,6 +7,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <chrono>
 #include <cstdio>
 #include <thread>
 #include <utility>
@@ -25,10 +26,9 @@ int WaitFor(pid_t pid) {
   return status;
 }
 
-}  // namespace
-
-bool RunProcess(const std::vector<std::string>& argv, bool wait) {
-  if (argv.empty() || argv[0].empty()) return false;
+// Starts argv in a session of its own (wait: in ours); 0 when it could not start.
+pid_t Spawn(const std::vector<std::string>& argv, bool wait) {
+  if (argv.empty() || argv[0].empty()) return 0;
   std::vector<char*> args;
   args.reserve(argv.size() + 1);
   for (const std::string& a : argv)
@@ -46,19 +46,51 @@ bool RunProcess(const std::vector<std::string>& argv, bool wait) {
   const int rc = posix_spawnp(&pid, args[0], &actions, &attr, args.data(), environ);
   posix_spawnattr_destroy(&attr);
   posix_spawn_file_actions_destroy(&actions);
-  if (rc != 0) return false;
+  return rc == 0 ? pid : 0;
+}
 
+bool ExitedWell(int status) {
+  return status >= 0 && WIFEXITED(status) && WEXITSTATUS(status) == 0;
+}
+
+}  // namespace
+
+bool RunProcessWatched(const std::vector<std::string>& argv, int graceMs,
+                       const std::function<void()>& idle) {
+  const pid_t pid = Spawn(argv, false);
+  if (pid == 0) return false;
+  using Clock = std::chrono::steady_clock;
+  const auto end = Clock::now() + std::chrono::milliseconds(graceMs);
+  while (Clock::now() < end) {
+    int status = 0;
+    const pid_t done = waitpid(pid, &status, WNOHANG);
+    if (done == pid) return ExitedWell(status);
+    if (done < 0 && errno != EINTR) return false;
+    if (idle) idle();
+    std::this_thread::sleep_for(std::chrono::milliseconds(20));
+  }
+  std::thread([pid] { WaitFor(pid); }).detach();
+  return true;
+}
+
+bool RunProcess(const std::vector<std::string>& argv, bool wait) {
+  const pid_t pid = Spawn(argv, wait);
+  if (pid == 0) return false;
   if (!wait) {
     std::thread([pid] { WaitFor(pid); }).detach();
     return true;
   }
-  const int status = WaitFor(pid);
-  return status >= 0 && WIFEXITED(status) && WEXITSTATUS(status) == 0;
+  return ExitedWell(WaitFor(pid));
 }
 
 bool ProcessDesktop::StartProgram(const std::string& program, const std::string& file) {
   if (file.empty()) return RunProcess({program}, false);
   return RunProcess({program, file}, false);
+}
+
+bool ProcessDesktop::StartProgramChecked(const std::string& program, const std::string& file) {
+  if (file.empty()) return RunProcessWatched({program}, kStartWatchMs, {});
+  return RunProcessWatched({program, file}, kStartWatchMs, {});
 }
 
 bool ProcessDesktop::OpenUrl(const std::string& url) {

@@ -2,6 +2,7 @@
 // wait cursor and event processing do nothing.
 #pragma once
 
+#include <functional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -18,6 +19,7 @@ class ProcessDesktop final : public Desktop {
 
   // Starts program in a session of its own and returns at once; false when it cannot start.
   bool StartProgram(const std::string& program, const std::string& file) override;
+  bool StartProgramChecked(const std::string& program, const std::string& file) override;
   // The desktop's handler for the URL (xdg-open).
   bool OpenUrl(const std::string& url) override;
   // Runs the print command on the file and waits for it; true when it succeeded.
@@ -36,5 +38,12 @@ class ProcessDesktop final : public Desktop {
 // true when it ran and exited with 0; without, true when it started, and a helper thread
 // collects its exit so that no zombie stays behind.
 bool RunProcess(const std::vector<std::string>& argv, bool wait);
+
+// How long a started program is watched for a failure at once.
+inline constexpr int kStartWatchMs = 1500;
+// Starts argv[0] like RunProcess without waiting, then watches it for up to graceMs: true when it
+// is still running then or has exited with 0. idle (when given) runs between the looks.
+bool RunProcessWatched(const std::vector<std::string>& argv, int graceMs,
+                       const std::function<void()>& idle);
 
 }  // namespace kv40::model
