@@ -88,5 +88,29 @@ TEST(ProcessDesktop, PrintingReportsTheCommandsResult) {
   EXPECT_EQ(ZombieChildren(), 0);
 }
 
+TEST(ProcessDesktop, CheckedStartReportsAnOpenerThatGivesUpAtOnce) {
+  test::TempDir dir;
+  WriteScript(dir / "no_handler", "exit 3");
+  WriteScript(dir / "handled", "exit 0");
+  WriteScript(dir / "runs_on", "sleep 3");
+  struct Case {
+    const char* name;
+    std::string program;
+    bool started;
+  };
+  const Case cases[] = {
+      {"ends at once with an error: nothing opened the file", (dir / "no_handler").string(), false},
+      {"ends at once without error", (dir / "handled").string(), true},
+      {"still running after the watch", (dir / "runs_on").string(), true},
+      {"not there at all", (dir / "fehlt").string(), false},
+  };
+  ProcessDesktop desktop;
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    EXPECT_EQ(desktop.StartProgramChecked(c.program, "tabelle.xlsx"), c.started);
+  }
+  EXPECT_TRUE(WaitUntil([] { return ZombieChildren() == 0; }));
+}
+
 }  // namespace
 }  // namespace kv40::model
