@@ -2,14 +2,22 @@
 // The Qt main window implements it; tests use a recording one.
 #pragma once
 
+#include <string>
+
+#include "docu/docu_forms.h"
+#include "report/preview.h"
+
 namespace kv40::app {
 
 // The input dialogs the Edit commands open.
 enum class InputDialog { Text, Dimensions, Tolerances, Measurement, Material, Load };
 
-class Shell {
+// The window also shows the documentation dialogs (docu::DocuForms) and the file table's
+// progress and grid (report::PreviewUi). A shell without these windows answers each of them
+// as if it had been cancelled (shell.cpp), so that a test shell implements only what it uses.
+class Shell : public docu::DocuForms, public report::PreviewUi {
  public:
-  virtual ~Shell() = default;
+  ~Shell() override = default;
   // Opens an input dialog; it takes the values on OK and sets p.cancel otherwise.
   virtual void RunDialog(InputDialog dialog) = 0;
   // The message count in the View menu, then the configured default view.
@@ -27,6 +35,22 @@ class Shell {
   virtual void PrintDrawing(bool printerSetup) = 0;
   // Closes the main window; its close query may keep it open.
   virtual void CloseWindow() = 0;
+  // Enables or disables the menu item of the command table with this object name.
+  virtual void SetItemEnabled(const std::string& name, bool enabled);
+
+  // ---- docu::DocuForms ----
+  std::optional<docu::ChangeEntryForm> EditChangeEntryForm(
+      const docu::ChangeEntryForm& shown) override;
+  std::optional<docu::DrawingInfoForm> EditDrawingInfoForm(
+      const docu::DrawingInfoForm& shown) override;
+  std::optional<docu::DocumentsForm> EditDocumentsForm(const docu::DocumentsForm& shown) override;
+
+  // ---- report::PreviewUi ----
+  void BeginScan(int total) override;
+  bool ScanStep(int done, const std::string& name) override;
+  void EndScan() override;
+  std::optional<std::size_t> ShowPreview(report::PreviewGrid& grid,
+                                         const std::string& caption) override;
 };
 
 }  // namespace kv40::app
