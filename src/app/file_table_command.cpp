@@ -39,7 +39,10 @@ void OpenPicked(Program& p, Shell& shell, const std::string& path) {
 }  // namespace
 
 std::string PreviewCaption(const Program& p) {
-  return std::string(model::kProgramShortName) + "  " + p.dataDir;
+  // without a data folder the files come from the current folder: name it
+  std::error_code ec;
+  const std::string folder = p.dataDir.empty() ? fs::current_path(ec).string() + "/" : p.dataDir;
+  return std::string(model::kProgramShortName) + "  " + folder;
 }
 
 void FileOpenTable(Program& p, Shell& shell) {

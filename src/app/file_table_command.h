@@ -14,7 +14,7 @@ namespace kv40::app {
 // leaves the open connection and its name as they were.
 void FileOpenTable(Program& p, Shell& shell);
 
-// The grid window's caption: product name and data folder.
+// The grid window's caption: product name and data folder (the current folder when none).
 std::string PreviewCaption(const Program& p);
 
 }  // namespace kv40::app

@@ -17,6 +17,12 @@ class Desktop {
   virtual bool StartProgramChecked(const std::string& program, const std::string& file) {
     return StartProgram(program, file);
   }
+  // False when the desktop knows no program for files of this MIME type (an opener would
+  // find nothing); true when it knows one, or cannot tell.
+  virtual bool HasDefaultProgram(const std::string& mimeType) {
+    (void)mimeType;
+    return true;
+  }
   // Sends a text file to the configured text printer.
   virtual bool PrintTextFile(const std::string& path) = 0;
   // Shows a report text file (UTF-8) in the text window; without a window it is kept.

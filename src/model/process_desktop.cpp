@@ -83,6 +83,52 @@ bool RunProcess(const std::vector<std::string>& argv, bool wait) {
   return ExitedWell(WaitFor(pid));
 }
 
+std::optional<std::string> RunProcessOutput(const std::vector<std::string>& argv) {
+  if (argv.empty() || argv[0].empty()) return std::nullopt;
+  int fds[2];
+  if (pipe2(fds, O_CLOEXEC) != 0) return std::nullopt;
+  std::vector<char*> args;
+  for (const std::string& a : argv)
+    args.push_back(const_cast<char*>(a.c_str()));
+  args.push_back(nullptr);
+  posix_spawn_file_actions_t actions;
+  posix_spawn_file_actions_init(&actions);
+  posix_spawn_file_actions_addopen(&actions, STDIN_FILENO, "/dev/null", O_RDONLY, 0);
+  posix_spawn_file_actions_adddup2(&actions, fds[1], STDOUT_FILENO);
+  posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, "/dev/null", O_WRONLY, 0);
+  pid_t pid = 0;
+  const int rc = posix_spawnp(&pid, args[0], &actions, nullptr, args.data(), environ);
+  posix_spawn_file_actions_destroy(&actions);
+  close(fds[1]);
+  if (rc != 0) {
+    close(fds[0]);
+    return std::nullopt;
+  }
+  std::string out;
+  char buffer[4096];
+  while (true) {
+    const ssize_t n = read(fds[0], buffer, sizeof buffer);
+    if (n > 0) {
+      out.append(buffer, static_cast<std::size_t>(n));
+    } else if (n == 0 || errno != EINTR) {
+      break;
+    }
+  }
+  close(fds[0]);
+  if (!ExitedWell(WaitFor(pid))) return std::nullopt;
+  return out;
+}
+
+bool DesktopHasDefaultProgram(const std::string& mimeType) {
+  const auto out = RunProcessOutput({"xdg-mime", "query", "default", mimeType});
+  if (!out) return true;  // no answer: the opener may still know one
+  return out->find_first_not_of(" \t\r\n") != std::string::npos;
+}
+
+bool ProcessDesktop::HasDefaultProgram(const std::string& mimeType) {
+  return DesktopHasDefaultProgram(mimeType);
+}
+
 bool ProcessDesktop::StartProgram(const std::string& program, const std::string& file) {
   if (file.empty()) return RunProcess({program}, false);
   return RunProcess({program, file}, false);

@@ -43,7 +43,9 @@ bool WriteAndOpen(ReportSession& p, const std::string& path, const SheetCells& c
   model::Desktop& desktop = p.GetDesktop();
   const auto opener = FindProgram(kSpreadsheetOpener);
   desktop.SetWaitCursor(true);
-  const bool started = opener && desktop.StartProgramChecked(*opener, path);
+  // An opener without a spreadsheet program would try web browsers instead: ask first.
+  const bool started = opener && desktop.HasDefaultProgram(kWorkbookMimeType) &&
+                       desktop.StartProgramChecked(*opener, path);
   desktop.SetWaitCursor(false);
   if (!started) {
     model::ShowError(

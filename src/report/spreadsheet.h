@@ -12,6 +12,8 @@ namespace kv40::report {
 
 // Opens workbooks: the desktop's program for the file type.
 inline constexpr const char* kSpreadsheetOpener = "xdg-open";
+inline constexpr const char* kWorkbookMimeType =
+    "application/vnd.openxmlformats-officedocument.spreadsheetml.sheet";
 inline constexpr const char* kCannotStart = "Excel kann nicht gestartet werden";
 inline constexpr const char* kCannotStartPreview = "Could not start Excel";
 

@@ -4,6 +4,7 @@
 #include <unistd.h>
 
 #include <chrono>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -110,6 +111,31 @@ TEST(ProcessDesktop, CheckedStartReportsAnOpenerThatGivesUpAtOnce) {
     EXPECT_EQ(desktop.StartProgramChecked(c.program, "tabelle.xlsx"), c.started);
   }
   EXPECT_TRUE(WaitUntil([] { return ZombieChildren() == 0; }));
+}
+
+TEST(ProcessDesktop, DefaultProgramOfAFileType) {
+  test::TempDir dir;
+  const std::string oldPath = std::getenv("PATH") != nullptr ? std::getenv("PATH") : "";
+  struct Case {
+    const char* name;
+    std::string xdgMime;  // script body; empty: no xdg-mime at all
+    bool known;
+  };
+  const Case cases[] = {
+      {"a program is named", "echo libreoffice-calc.desktop", true},
+      {"none is named", "exit 0", false},
+      {"xdg-mime fails: cannot tell", "exit 4", true},
+      {"no xdg-mime: cannot tell", "", true},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    const auto bin = dir / c.name;
+    std::filesystem::create_directory(bin);
+    if (!c.xdgMime.empty()) WriteScript(bin / "xdg-mime", c.xdgMime);
+    setenv("PATH", bin.c_str(), 1);
+    EXPECT_EQ(DesktopHasDefaultProgram("application/x-beispiel"), c.known);
+    setenv("PATH", oldPath.c_str(), 1);
+  }
 }
 
 }  // namespace

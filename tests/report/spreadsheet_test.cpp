@@ -74,31 +74,37 @@ TEST_F(Spreadsheet, StartPutsTheInputFileIntoColumnA) {
 }
 
 TEST_F(Spreadsheet, WhatStopsTheStart) {
+  const std::string noProgram = "Excel kann nicht gestartet werden\n(kein Programm für " +
+                                (dir / "welle.xlsx").string() + " gefunden; xdg-open)";
   struct Case {
     const char* name;
     std::string currentFile;
-    bool opens;
+    bool known;  // the desktop names a program for workbooks
+    bool opens;  // the opener does not give up at once
+    std::size_t started;
     std::string message;
   };
   const Case cases[] = {
-      {"not saved yet", "", true,
+      {"not saved yet", "", true, true, 0,
        "Zuerst müssen Sie Ihre Eingabedaten speichern (Menü \"Datei->Speichern\")"},
-      {"saved file is gone", "weg", true, "File not found. Use \"File->Save\""},
-      {"no spreadsheet program", "welle", false,
-       "Excel kann nicht gestartet werden\n(kein Programm für " + (dir / "welle.xlsx").string() +
-           " gefunden; xdg-open)"},
+      {"saved file is gone", "weg", true, true, 0, "File not found. Use \"File->Save\""},
+      {"no program for workbooks: the opener is not even started", "welle", false, true, noProgram},
+      {"the opener gives up", "welle", true, false, 1, noProgram},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
     t.ui.ClearPrompts();
     p.cancel = false;
     p.currentFile = c.currentFile;
+    t.desktop.hasDefaultProgram = c.known;
     t.desktop.result = c.opens;
     EXPECT_FALSE(StartSpreadsheet(p));
     EXPECT_TRUE(p.cancel);
     EXPECT_EQ(t.ui.MessageTexts(), std::vector<std::string>{c.message});
+    EXPECT_EQ(t.desktop.started.size(), c.started);
     t.desktop.started.clear();
   }
+  EXPECT_EQ(t.desktop.mimeTypes.back(), kWorkbookMimeType);
 }
 
 TEST_F(Spreadsheet, ExportSavesChangedInputsFirst) {

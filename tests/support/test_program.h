@@ -28,6 +28,10 @@ class RecordingDesktop final : public model::Desktop {
     started.emplace_back(program, file);
     return result;
   }
+  bool HasDefaultProgram(const std::string& mimeType) override {
+    mimeTypes.push_back(mimeType);
+    return hasDefaultProgram;
+  }
   bool OpenUrl(const std::string& url) override {
     urls.push_back(url);
     return result;
@@ -42,6 +46,8 @@ class RecordingDesktop final : public model::Desktop {
   void ProcessEvents() override {}
 
   bool result = true;
+  bool hasDefaultProgram = true;       // the desktop knows a program for every file type
+  std::vector<std::string> mimeTypes;  // asked for their program
   std::vector<std::pair<std::string, std::string>> started;  // program, file
   std::vector<std::string> urls;
   std::vector<std::string> printed;

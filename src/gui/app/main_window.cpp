@@ -17,8 +17,10 @@
 #include "app/file_commands.h"
 #include "gui/app/program_icon.h"
 #include "gui/config/print_dialog.h"
+#include "gui/docu/docu_dialogs.h"
 #include "gui/model/input_dialogs.h"
 #include "gui/model/qt_ui.h"
+#include "gui/report/preview_window.h"
 #include "gui/tables/table_browser.h"
 
 namespace kv40::app {
@@ -47,6 +49,13 @@ Thh::Thh(Program& p, model::QtUi& ui) : TFquengra(p), p_(p), ui_(ui) {
   setWindowIcon(ProgramIcon());
   ui_.SetParent(this);
   BuildMenus();
+  // the spreadsheet export follows the first start of the spreadsheet
+  SetItemEnabled(kOleExportName, false);
+  if (QAction* import = actions_.value(kOleImportName)) {
+    import->setToolTip(
+        "Import Excel -> KV40 hat keine Funktion: Eingabedaten werden nicht aus einer "
+        "Arbeitsmappe gelesen.");
+  }
   ApplyCaptions();
   tableBrowser_ = new tables::gui::Tdbf4(p_, BrowserCaptions(p_), this);
   Refresh();
@@ -78,6 +87,7 @@ void Thh::BuildMenus() {
           e.level == 0 ? menuBar()->addMenu(QString()) : parents[e.level - 1]->addMenu(QString());
       menu->setObjectName(name);
       menu->menuAction()->setObjectName(name);
+      menu->setToolTipsVisible(true);  // why an item is disabled
       menus_.insert(name, menu);
       parents[e.level] = menu;
       continue;
@@ -189,6 +199,38 @@ void Thh::PrintDrawing(bool printerSetup) {
 
 void Thh::CloseWindow() {
   close();
+}
+
+void Thh::SetItemEnabled(const std::string& name, bool enabled) {
+  if (QAction* a = actions_.value(Q(name))) a->setEnabled(enabled);
+}
+
+std::optional<docu::ChangeEntryForm> Thh::EditChangeEntryForm(const docu::ChangeEntryForm& shown) {
+  return docu::gui::RunChangeEntryDialog(p_, shown, this);
+}
+
+std::optional<docu::DrawingInfoForm> Thh::EditDrawingInfoForm(const docu::DrawingInfoForm& shown) {
+  return docu::gui::RunDrawingInfoDialog(p_, shown, this);
+}
+
+std::optional<docu::DocumentsForm> Thh::EditDocumentsForm(const docu::DocumentsForm& shown) {
+  return docu::gui::RunDocumentSetupDialog(p_, shown, this);
+}
+
+void Thh::BeginScan(int total) {
+  scan_ = std::make_unique<report::gui::ScanProgress>(total, this);
+}
+
+bool Thh::ScanStep(int done, const std::string& name) {
+  return scan_ == nullptr || scan_->Step(done, name);
+}
+
+void Thh::EndScan() {
+  scan_.reset();
+}
+
+std::optional<std::size_t> Thh::ShowPreview(report::PreviewGrid& grid, const std::string& caption) {
+  return report::gui::RunPreview(p_, grid, caption, this);
 }
 
 void Thh::closeEvent(QCloseEvent* event) {

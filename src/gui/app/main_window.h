@@ -20,6 +20,9 @@ class QtUi;
 namespace kv40::tables::gui {
 class Tdbf4;
 }
+namespace kv40::report::gui {
+class ScanProgress;
+}
 
 namespace kv40::app {
 
@@ -44,6 +47,19 @@ class Thh final : public cad::TFquengra, public Shell {
   void ShowAbout() override;
   void PrintDrawing(bool printerSetup) override;
   void CloseWindow() override;
+  void SetItemEnabled(const std::string& name, bool enabled) override;
+
+  // ---- the documentation dialogs and the file table's windows ----
+  std::optional<docu::ChangeEntryForm> EditChangeEntryForm(
+      const docu::ChangeEntryForm& shown) override;
+  std::optional<docu::DrawingInfoForm> EditDrawingInfoForm(
+      const docu::DrawingInfoForm& shown) override;
+  std::optional<docu::DocumentsForm> EditDocumentsForm(const docu::DocumentsForm& shown) override;
+  void BeginScan(int total) override;
+  bool ScanStep(int done, const std::string& name) override;
+  void EndScan() override;
+  std::optional<std::size_t> ShowPreview(report::PreviewGrid& grid,
+                                         const std::string& caption) override;
 
   // The action or menu of the command table with this object name.
   QAction* Action(const QString& name) const { return actions_.value(name); }
@@ -65,6 +81,7 @@ class Thh final : public cad::TFquengra, public Shell {
   // The one table browser, made with the window (its menus keep the captions of then).
   tables::gui::Tdbf4* tableBrowser_ = nullptr;
   std::unique_ptr<QPrinter> printer_;  // the printer chosen in this run, made when first used
+  std::unique_ptr<report::gui::ScanProgress> scan_;  // while the file table scans
 };
 
 }  // namespace kv40::app
