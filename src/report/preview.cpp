@@ -26,8 +26,9 @@ int PreviewColumnWidth(int column) {
       return 90;
     case 12:
     case 13:
-    case kStatusColumn:
       return 100;
+    case kStatusColumn:
+      return 260;  // a failure's reason is read whole
     default:
       return kDefaultColumnWidth;
   }
