@@ -176,16 +176,8 @@ bool CloseQuery(Program& p) {
   p.cancel = false;
   AskSaveChanges(p);
   if (p.cancel) return false;
-  // temporary drawing block files "$*.dx$"
-  std::error_code ec;
-  if (!p.config.tempDir.empty() && fs::is_directory(p.config.tempDir, ec)) {
-    for (const auto& e : fs::directory_iterator(p.config.tempDir, ec)) {
-      const std::string name = e.path().filename().string();
-      if (name.size() > 4 && name.front() == '$' && name.ends_with(".dx$")) {
-        fs::remove(e.path(), ec);
-      }
-    }
-  }
+  // Nothing in the temporary folder is deleted: the drawing blocks live in memory, and files
+  // named "$*.dx$" there are the user's logo blocks or another running program's.
   return true;
 }
 

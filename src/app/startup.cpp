@@ -5,6 +5,7 @@
 #include <cstdlib>
 #include <filesystem>
 
+#include "app/batch_drawing.h"
 #include "app/commands.h"
 #include "app/gui_loader.h"
 #include "app/user_data.h"
@@ -63,10 +64,7 @@ int RunBatch(Program& p, const CommandLine& cl) {
       return 0;
     }
     case StartMode::BatchCad:
-      // The drawings come with the drawing kernel; the file is loaded and calculated.
-      p.batchCad = true;
-      p.batchCad = false;
-      return 0;
+      return RunBatchDrawing(p, cl.cadDevice, cl.cadIndex);
     case StartMode::BatchReport:
       return report::BatchReport(p, cl.file);
     default:

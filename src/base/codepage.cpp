@@ -21,6 +21,12 @@ constexpr std::array<char32_t, 128> kHigh = {
     0x221E, 0x03C6, 0x03B5, 0x2229, 0x2261, 0x00B1, 0x2265, 0x2264, 0x2320, 0x2321, 0x00F7, 0x2248,
     0x00B0, 0x2219, 0x00B7, 0x221A, 0x207F, 0x00B2, 0x25A0, 0x00A0};
 
+// Windows-1252 0x80..0x9F; 0 marks the five unassigned bytes.
+constexpr std::array<char32_t, 32> kCp1252C1 = {
+    0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0,      0x017D, 0,      0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
+
 }  // namespace
 
 std::string Cp437ToUtf8(std::string_view bytes) {
@@ -67,6 +73,27 @@ OemText Utf8ToCp437(std::string_view utf8) {
     } else {
       result.bytes.push_back(static_cast<char>(oem));
     }
+  }
+  return result;
+}
+
+int Cp1252Byte(char32_t cp) {
+  if (cp < 0x80 || (cp >= 0xA0 && cp <= 0xFF)) return static_cast<int>(cp);
+  for (std::size_t i = 0; i < kCp1252C1.size(); ++i) {
+    if (kCp1252C1[i] != 0 && kCp1252C1[i] == cp) return static_cast<int>(0x80 + i);
+  }
+  return -1;
+}
+
+OemText Utf8ToCp1252(std::string_view utf8) {
+  OemText result;
+  result.bytes.reserve(utf8.size());
+  std::size_t pos = 0;
+  while (pos < utf8.size()) {
+    const char32_t cp = DecodeUtf8(utf8, pos);
+    const int b = cp == kReplacementChar ? -1 : Cp1252Byte(cp);
+    result.bytes.push_back(b < 0 ? '?' : static_cast<char>(b));
+    result.lossy = result.lossy || b < 0;
   }
   return result;
 }

@@ -20,4 +20,9 @@ OemText Utf8ToCp437(std::string_view utf8);
 // The CP437 byte of one Unicode code point, or -1 when there is none.
 int Cp437Byte(char32_t cp);
 
+// UTF-8 to Windows-1252 bytes, what DXF readers assume for a file without a code-page header.
+// Characters without a Windows-1252 form (and broken UTF-8) become "?".
+OemText Utf8ToCp1252(std::string_view utf8);
+int Cp1252Byte(char32_t cp);
+
 }  // namespace kv40::base

@@ -14,11 +14,11 @@ namespace kv40::cad {
 // The text style in force for a text, as CadTextStyle set it.
 struct CadTextFormat {
   int font = 0;
-  Extended height = 2.5;   // mm
-  Extended angle = 0;      // degrees
-  Extended width = 1;      // width factor (configured CAD factor applied)
-  Extended oblique = 0;    // obliquing angle, degrees ("Textwinkel")
-  Extended rawWidth = 0;   // the width CadTextStyle was given (the screen uses 0.95 of it)
+  Extended height = 2.5;  // mm
+  Extended angle = 0;     // degrees
+  Extended width = 1;     // width factor (configured CAD factor applied)
+  Extended oblique = 0;   // obliquing angle, degrees ("Textwinkel")
+  Extended rawWidth = 0;  // the width CadTextStyle was given (the screen uses 0.95 of it)
 };
 
 class CadOutput {
@@ -31,6 +31,10 @@ class CadOutput {
   virtual void Limits(Extended xmin, Extended ymin, Extended xmax, Extended ymax) = 0;
   virtual void Tables(int variant) { (void)variant; }
   virtual void Layer(int layer) = 0;
+  // Screen only: the window's line style (CadLineStyle) and the text style as CadTextStyle set
+  // it (texts bring their style along as well).
+  virtual void LineStyle(int n) { (void)n; }
+  virtual void TextStyle(const CadTextFormat& f) { (void)f; }
   virtual void Line(Extended x1, Extended y1, Extended x2, Extended y2) = 0;
   virtual void Circle(Extended xc, Extended yc, Extended r) = 0;
   // Angles in degrees, counter-clockwise from a1 to a2.
@@ -51,8 +55,8 @@ class CadOutput {
   virtual void EndBlock() = 0;
   virtual void EndSection() {}
   virtual void Entities() {}
-  virtual void Insert(const std::string& name, Extended x, Extended y, Extended angle,
-                      Extended sx, Extended sy) = 0;
+  virtual void Insert(const std::string& name, Extended x, Extended y, Extended angle, Extended sx,
+                      Extended sy) = 0;
 
   // Completes the output (writes the file through a temporary file and a rename). False when
   // that failed; the device has then recorded its message.

@@ -9,6 +9,8 @@
 // CadEndSection, CadEndDrawing. Every call does nothing once p.cancel is set; the drawing
 // code tests p.cancel after each step. A failure is recorded in the drawing's own messages
 // (DrawingState::messages) and cancels the drawing; it never touches the calculation's log.
+// CadEndDrawing after a cancel abandons the drawing: no file appears, no plot program starts.
+// A number that is not finite cancels the drawing; it never reaches a file.
 #pragma once
 
 #include <cstdint>
@@ -97,5 +99,10 @@ void CadEndSection(GraphicSession& p);
 void CadEntities(GraphicSession& p);
 void CadInsert(GraphicSession& p, const std::string& name, Extended x, Extended y, Extended angle,
                Extended sx, Extended sy);
+// The user's logo block file "$<name>.dx$" of the temporary folder (found in any letter case),
+// drawn at (x, y) on the screen and the plot device; other devices draw nothing. False when
+// there is no such file or the device takes no logos.
+bool CadInsertLogo(GraphicSession& p, const std::string& name, Extended x, Extended y,
+                   Extended angle, Extended sx, Extended sy);
 
 }  // namespace kv40::cad

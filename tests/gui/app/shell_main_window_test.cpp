@@ -305,9 +305,10 @@ TEST(ShellMainWindow, ViewItemsShowTheirReportInTheTextWindow) {
   }
 }
 
-// Closing the window asks about unsaved inputs; a cancel keeps it open, otherwise the
-// temporary drawing blocks go and nothing else in the temporary folder.
-TEST(ShellMainWindow, CloseQueryKeepsTheWindowOrClearsTheTemporaryBlocks) {
+// Closing the window asks about unsaved inputs; a cancel keeps it open. Nothing in the
+// temporary folder is deleted: "$*.dx$" files there are the user's logo blocks or belong to
+// another running program.
+TEST(ShellMainWindow, CloseQueryKeepsTheWindowAndTheTemporaryFiles) {
   Window f;
   const fs::path tmp = f.dir / "tmp";
   fs::create_directory(tmp);
@@ -333,7 +334,7 @@ TEST(ShellMainWindow, CloseQueryKeepsTheWindowOrClearsTheTemporaryBlocks) {
   std::set<std::string> left;
   for (const auto& e : fs::directory_iterator(tmp))
     left.insert(e.path().filename().string());
-  EXPECT_EQ(left, (std::set<std::string>{"a.dx$", "$1.txt"}));
+  EXPECT_EQ(left, (std::set<std::string>{"$1.dx$", "$welle.dx$", "a.dx$", "$1.txt", "$.dx$"}));
 }
 
 TEST(ShellMainWindow, AboutShowsTheTitleAndVersion) {
