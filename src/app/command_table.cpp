@@ -3,6 +3,7 @@
 
 #include "app/captions.h"
 #include "app/commands.h"
+#include "app/demo.h"
 #include "app/file_commands.h"
 #include "app/file_table_command.h"
 #include "app/history.h"
@@ -176,6 +177,9 @@ void About(Program&, Shell& s) {
   s.ShowLogo();
   s.ShowAbout();
 }
+void Demo(Program& p, Shell& s) {
+  RunDemo(p, s);
+}
 void History(Program& p, Shell&) {
   p.cancel = false;
   ShowHistory(p);
@@ -225,7 +229,6 @@ constexpr const char* kCad = "CAD output";
 constexpr const char* kHelpImages = "help images";
 constexpr const char* kConfigDialogs = "configuration dialogs";
 constexpr const char* kNoImport = "no import from workbooks";
-constexpr const char* kDemo = "demonstration";
 
 constexpr MenuEntry kTable[] = {
     // ---- File ----
@@ -329,7 +332,7 @@ constexpr MenuEntry kTable[] = {
     {0, "mi_Help", One<Cap::Help>, "", nullptr, ""},
     {1, "mi_HelpHilfebild", One<Cap::HelpImage>, "", nullptr, kHelpImages},
     {1, "mi_helpErrorMessages", One<Cap::ErrorMessages>, "", MessageList, ""},
-    {1, "mi_helpDemo", One<Cap::Demo>, "", nullptr, kDemo},
+    {1, "mi_helpDemo", One<Cap::Demo>, "", Demo, ""},
     {1, "mi_helplanguage", LanguageMenu, "", nullptr, ""},
     {2, "mi_helplanguageDeutsch", Fixed<kDeutsch>, "", Language<kGerman>, ""},
     {2, "mi_helplanguageEnglish", Fixed<kEnglishItem>, "", Language<kEnglish>, ""},

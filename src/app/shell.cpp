@@ -1,5 +1,5 @@
-// A shell without the documentation dialogs, the file table's windows or item states: every
-// such dialog counts as cancelled.
+// A shell without the documentation dialogs, the file table's windows, the demonstration's
+// windows or item states: every such dialog counts as cancelled, a presentation runs through.
 #include "app/shell.h"
 
 namespace kv40::app {
@@ -24,5 +24,11 @@ void Shell::EndScan() {}
 std::optional<std::size_t> Shell::ShowPreview(report::PreviewGrid&, const std::string&) {
   return std::nullopt;
 }
+
+bool Shell::DemoStep(const std::string&, int, int, int) {
+  return true;
+}
+void Shell::DemoTable(const report::PreviewGrid&, const std::string&) {}
+void Shell::EndDemo() {}
 
 }  // namespace kv40::app

@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "app/demo_ui.h"
 #include "docu/docu_forms.h"
 #include "report/preview.h"
 
@@ -12,10 +13,11 @@ namespace kv40::app {
 // The input dialogs the Edit commands open.
 enum class InputDialog { Text, Dimensions, Tolerances, Measurement, Material, Load };
 
-// The window also shows the documentation dialogs (docu::DocuForms) and the file table's
-// progress and grid (report::PreviewUi). A shell without these windows answers each of them
-// as if it had been cancelled (shell.cpp), so that a test shell implements only what it uses.
-class Shell : public docu::DocuForms, public report::PreviewUi {
+// The window also shows the documentation dialogs (docu::DocuForms), the file table's
+// progress and grid (report::PreviewUi) and the demonstration's windows (DemoUi). A shell
+// without these windows answers each dialog as if it had been cancelled and runs a
+// presentation straight through (shell.cpp), so that a test shell implements only what it uses.
+class Shell : public docu::DocuForms, public report::PreviewUi, public DemoUi {
  public:
   ~Shell() override = default;
   // Opens an input dialog; it takes the values on OK and sets p.cancel otherwise.
@@ -51,6 +53,11 @@ class Shell : public docu::DocuForms, public report::PreviewUi {
   void EndScan() override;
   std::optional<std::size_t> ShowPreview(report::PreviewGrid& grid,
                                          const std::string& caption) override;
+
+  // ---- DemoUi ----
+  bool DemoStep(const std::string& caption, int i, int n, int pauseMs) override;
+  void DemoTable(const report::PreviewGrid& grid, const std::string& caption) override;
+  void EndDemo() override;
 };
 
 }  // namespace kv40::app

@@ -15,6 +15,7 @@
 #include "app/command_table.h"
 #include "app/commands.h"
 #include "app/file_commands.h"
+#include "gui/app/animation_dialog.h"
 #include "gui/app/program_icon.h"
 #include "gui/config/print_dialog.h"
 #include "gui/docu/docu_dialogs.h"
@@ -231,6 +232,30 @@ void Thh::EndScan() {
 
 std::optional<std::size_t> Thh::ShowPreview(report::PreviewGrid& grid, const std::string& caption) {
   return report::gui::RunPreview(p_, grid, caption, this);
+}
+
+AnimationDialog* Thh::animation() const {
+  return animation_.data();
+}
+
+bool Thh::DemoStep(const std::string& caption, int i, int n, int pauseMs) {
+  if (animation_ == nullptr) {
+    animation_ = new AnimationDialog(this);
+    // no command may change the connection while the presentation has the sample loaded
+    menuBar()->setEnabled(false);
+  }
+  return animation_->Step(Q(caption), i, n, pauseMs);
+}
+
+void Thh::DemoTable(const report::PreviewGrid& grid, const std::string& caption) {
+  delete demoTable_.data();
+  demoTable_ = report::gui::OpenPreviewWindow(p_, grid, caption, this);
+}
+
+void Thh::EndDemo() {
+  delete animation_.data();
+  delete demoTable_.data();
+  menuBar()->setEnabled(true);
 }
 
 void Thh::closeEvent(QCloseEvent* event) {

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QHash>
+#include <QPointer>
 #include <QString>
 #include <memory>
 
@@ -11,6 +12,7 @@
 #include "gui/cad/graphic_window.h"
 
 class QAction;
+class QDialog;
 class QPrinter;
 class QMenu;
 
@@ -25,6 +27,8 @@ class ScanProgress;
 }
 
 namespace kv40::app {
+
+class AnimationDialog;
 
 class Thh final : public cad::TFquengra, public Shell {
   Q_OBJECT
@@ -60,6 +64,12 @@ class Thh final : public cad::TFquengra, public Shell {
   void EndScan() override;
   std::optional<std::size_t> ShowPreview(report::PreviewGrid& grid,
                                          const std::string& caption) override;
+  // ---- the demonstration ----
+  bool DemoStep(const std::string& caption, int i, int n, int pauseMs) override;
+  void DemoTable(const report::PreviewGrid& grid, const std::string& caption) override;
+  void EndDemo() override;
+  // The stepping dialog while a presentation runs (for tests).
+  AnimationDialog* animation() const;
 
   // The action or menu of the command table with this object name.
   QAction* Action(const QString& name) const { return actions_.value(name); }
@@ -82,6 +92,8 @@ class Thh final : public cad::TFquengra, public Shell {
   tables::gui::Tdbf4* tableBrowser_ = nullptr;
   std::unique_ptr<QPrinter> printer_;  // the printer chosen in this run, made when first used
   std::unique_ptr<report::gui::ScanProgress> scan_;  // while the file table scans
+  QPointer<AnimationDialog> animation_;              // while a presentation runs
+  QPointer<QDialog> demoTable_;
 };
 
 }  // namespace kv40::app

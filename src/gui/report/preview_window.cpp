@@ -27,12 +27,26 @@ QString Q(const std::string& s) {
 
 class TForm_preview final : public QDialog {
  public:
+  // The file table's window works on the command's grid; a window for looking only keeps a
+  // copy of its own and picks nothing.
   TForm_preview(app::Program& p, PreviewGrid& grid, const std::string& caption, QWidget* parent)
       : QDialog(parent), p_(p), grid_(grid) {
+    Build(caption);
+  }
+  TForm_preview(app::Program& p, const PreviewGrid& grid, const std::string& caption,
+                QWidget* parent)
+      : QDialog(parent), p_(p), own_(grid), grid_(own_), pickable_(false) {
+    Build(caption);
+  }
+
+  std::optional<std::size_t> picked() const { return picked_; }
+
+ private:
+  void Build(const std::string& caption) {
     setObjectName("TForm_preview");
     setWindowTitle(Q(caption));
     auto* bar = new QMenuBar(this);
-    QMenu* file = bar->addMenu(Q(app::Caption(p, app::Cap::File)));
+    QMenu* file = bar->addMenu(Q(app::Caption(p_, app::Cap::File)));
     file->setObjectName("mi_file");
     QAction* exportExcel = file->addAction("Export Excel");
     exportExcel->setObjectName("mi_fileExportExcel");
@@ -40,12 +54,12 @@ class TForm_preview final : public QDialog {
       p_.cancel = false;
       ExportGridToSpreadsheet(p_, grid_);
     });
-    QAction* exit = file->addAction(Q(app::Caption(p, app::Cap::Exit)));
+    QAction* exit = file->addAction(Q(app::Caption(p_, app::Cap::Exit)));
     exit->setObjectName("mi_fileExit");
     connect(exit, &QAction::triggered, this, &QDialog::reject);
-    QMenu* help = bar->addMenu(Q(app::Caption(p, app::Cap::Help)));
+    QMenu* help = bar->addMenu(Q(app::Caption(p_, app::Cap::Help)));
     help->setObjectName("mi_Help");
-    QAction* helpItem = help->addAction(Q(app::Caption(p, app::Cap::Help)));
+    QAction* helpItem = help->addAction(Q(app::Caption(p_, app::Cap::Help)));
     helpItem->setObjectName("mi_HelpHelp");
     connect(helpItem, &QAction::triggered, this, [this] {
       help::ShowHelp(p_, kPreviewHelp, help::HelpMode::Text);
@@ -65,7 +79,7 @@ class TForm_preview final : public QDialog {
     // at least as wide as the heading, so that every heading can be read
     const QFontMetrics header(table_->horizontalHeader()->font());
     for (int c = 0; c < kPreviewColumns; ++c) {
-      const int heading = header.horizontalAdvance(Q(grid.headings[static_cast<std::size_t>(c)]));
+      const int heading = header.horizontalAdvance(Q(grid_.headings[static_cast<std::size_t>(c)]));
       table_->setColumnWidth(c, std::max(PreviewColumnWidth(c), heading + 16));
     }
     connect(table_->horizontalHeader(), &QHeaderView::sectionClicked, this,
@@ -82,10 +96,6 @@ class TForm_preview final : public QDialog {
     FitToScreen();
   }
 
-  std::optional<std::size_t> picked() const { return picked_; }
-  QTableWidget* table() const { return table_; }
-
- private:
   void Fill() {
     QStringList headings;
     for (const std::string& h : grid_.headings)
@@ -126,6 +136,7 @@ class TForm_preview final : public QDialog {
   }
 
   void Pick(int row) {
+    if (!pickable_) return;
     if (row < 0 || row >= static_cast<int>(grid_.rows.size())) return;
     if (grid_.rows[static_cast<std::size_t>(row)].path == grid_.lastPicked) return;
     picked_ = static_cast<std::size_t>(row);
@@ -133,7 +144,9 @@ class TForm_preview final : public QDialog {
   }
 
   app::Program& p_;
+  PreviewGrid own_;
   PreviewGrid& grid_;
+  bool pickable_ = true;
   QTableWidget* table_ = nullptr;
   std::optional<std::size_t> picked_;
 };
@@ -148,6 +161,14 @@ std::optional<std::size_t> RunPreview(app::Program& p, PreviewGrid& grid,
     return std::nullopt;
   }
   return form.picked();
+}
+
+QDialog* OpenPreviewWindow(app::Program& p, const PreviewGrid& grid, const std::string& caption,
+                           QWidget* parent) {
+  auto* form = new TForm_preview(p, grid, caption, parent);
+  form->setAttribute(Qt::WA_DeleteOnClose);
+  form->show();
+  return form;
 }
 
 ScanProgress::ScanProgress(int total, QWidget* parent) {

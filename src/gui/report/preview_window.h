@@ -10,6 +10,7 @@
 #include "app/program.h"
 #include "report/preview.h"
 
+class QDialog;
 class QProgressDialog;
 class QWidget;
 
@@ -20,6 +21,11 @@ namespace kv40::report::gui {
 // "Export Excel" writes the grid as a workbook; "E&xit" and the close box give nullopt.
 std::optional<std::size_t> RunPreview(app::Program& p, PreviewGrid& grid,
                                       const std::string& caption, QWidget* parent);
+
+// The same window beside other work, for looking only: it keeps a copy of the grid, sorts and
+// exports, but picks nothing. It deletes itself when closed.
+QDialog* OpenPreviewWindow(app::Program& p, const PreviewGrid& grid, const std::string& caption,
+                           QWidget* parent);
 
 // The scan's progress: the file being read and a cancel button. The window keeps the
 // program responsive; it is updated a few times a second, not for every file.
