@@ -24,6 +24,7 @@ class KeptState {
         currentFile_(p.currentFile),
         dataDir_(p.dataDir),
         modified_(p.modified),
+        startedWithFile_(p.startedWithFile),
         forcedDevice_(p.writer.forcedDevice) {}
   ~KeptState() {
     p_.connection = std::move(connection_);
@@ -32,6 +33,7 @@ class KeptState {
     p_.currentFile = std::move(currentFile_);
     p_.dataDir = std::move(dataDir_);
     p_.modified = modified_;
+    p_.startedWithFile = startedWithFile_;
     p_.writer.forcedDevice = forcedDevice_;
     p_.cancel = false;
   }
@@ -46,6 +48,7 @@ class KeptState {
   std::string currentFile_;
   std::string dataDir_;
   bool modified_;
+  bool startedWithFile_;
   std::optional<report::Device> forcedDevice_;
 };
 
@@ -61,7 +64,10 @@ void RunDemo(Program& p, Shell& shell) {
   }
   {
     const KeptState kept(p);
-    if (OpenInputFile(p, sample)) {
+    // the sample is the file being worked on: its name in the report headers and titles
+    p.startedWithFile = false;
+    p.dataDir = base::AddBackslash(config::BundledDataDir());
+    if (OpenInputFile(p, model::SplitFileName(kDemoSample).name)) {
       const std::vector<DemoStep> steps = DemoSteps(p);
       const int n = static_cast<int>(steps.size());
       for (int i = 0; i < n; ++i) {

@@ -64,6 +64,7 @@ class Demo : public ::testing::Test {
     p.dataDir = dir.path().string() + "/";
     ASSERT_TRUE(OpenInputFile(p, (kData / "beispiel2.k40").string()));
     p.currentFile = "meine";
+    p.startedWithFile = true;
     p.connection.znr[1] = "MEINE-WELLE";
     p.modified = true;
     p.docu.changeCount = 1;
@@ -88,7 +89,9 @@ TEST_F(Demo, ShowsEveryStepOverTheSampleAndPutsTheUserStateBack) {
     EXPECT_EQ(shown, "KV40-0001-01") << "every step shows the sample";
   // the dimension sheet went to the text window, the table beside it
   ASSERT_EQ(t.desktop.shown.size(), 1u);
-  EXPECT_NE(test::ReadBytes(t.desktop.shown[0]).find("KV40-0001-01"), std::string::npos);
+  const std::string sheet = test::ReadBytes(t.desktop.shown[0]);
+  EXPECT_NE(sheet.find("KV40-0001-01"), std::string::npos);
+  EXPECT_NE(sheet.find("beispiel1.k40 "), std::string::npos) << "the sample's name in the header";
   ASSERT_EQ(shell.tables.size(), 1u);
   EXPECT_EQ(shell.tables[0].rows.size(), report::InputFilesOf(config::BundledDataDir()).size());
   EXPECT_EQ(shell.ends, 1);
@@ -99,6 +102,7 @@ TEST_F(Demo, ShowsEveryStepOverTheSampleAndPutsTheUserStateBack) {
   EXPECT_EQ(p.currentFile, "meine");
   EXPECT_EQ(p.dataDir, dir.path().string() + "/");
   EXPECT_TRUE(p.modified);
+  EXPECT_TRUE(p.startedWithFile);
   EXPECT_EQ(p.docu.changeList[0].changeText, "meine Änderung");
   EXPECT_FALSE(p.writer.forcedDevice.has_value());
   EXPECT_FALSE(p.cancel);
