@@ -69,6 +69,21 @@ TEST(DocuForms, DrawingInformationWidthsAndNumbers) {
   EXPECT_EQ(t.text, std::string(80, 'x'));
 }
 
+TEST(DocuForms, ChangeEntryWidths) {
+  ChangeEntryForm form;
+  form.changeText = "Fase an der Nabe vergrößert";
+  form.changeDate = "10.12.2026 (Do)";
+  form.editor = "Müller";
+  form.description = std::string(250, 'x') + "\r\nümlaut und mehr";
+  model::ChangeEntry e;
+  TakeChangeEntry(e, form);
+  EXPECT_EQ(e.changeText, "Fase an der Nabe ver");
+  EXPECT_EQ(e.changeDate, "10.12.2026");
+  EXPECT_EQ(e.editor, "Mülle");
+  // 255 characters are kept (not emptied), line ends as "\n"
+  EXPECT_EQ(e.description, std::string(250, 'x') + "\nümla");
+}
+
 TEST(DocuForms, DrawingInformationShown) {
   test::TestProgram t;
   model::DrawingInfo& info = t.p.docu.drawingInfo;

@@ -88,7 +88,8 @@ TEST_F(Spreadsheet, WhatStopsTheStart) {
       {"not saved yet", "", true, true, 0,
        "Zuerst müssen Sie Ihre Eingabedaten speichern (Menü \"Datei->Speichern\")"},
       {"saved file is gone", "weg", true, true, 0, "File not found. Use \"File->Save\""},
-      {"no program for workbooks: the opener is not even started", "welle", false, true, noProgram},
+      {"no program for workbooks: the opener is not even started", "welle", false, true, 0,
+       noProgram},
       {"the opener gives up", "welle", true, false, 1, noProgram},
   };
   for (const Case& c : cases) {
