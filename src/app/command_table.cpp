@@ -6,9 +6,11 @@
 #include "app/demo.h"
 #include "app/file_commands.h"
 #include "app/file_table_command.h"
+#include "app/help_commands.h"
 #include "app/history.h"
 #include "docu/change_list.h"
 #include "docu/documents.h"
+#include "help/image_manager.h"
 #include "report/message_help.h"
 #include "report/spline_report.h"
 #include "report/spreadsheet.h"
@@ -136,11 +138,22 @@ template <int i>
 void Language(Program& p, Shell& s) {
   SetLanguage(p, s, i);
 }
+// Help → Homepage: there is no web page; the user manual opens in the browser.
 void Homepage(Program& p, Shell&) {
-  p.GetDesktop().OpenUrl(kHomepageUrl);
+  p.cancel = false;
+  ShowManual(p);
 }
 void Mail(Program& p, Shell&) {
-  p.GetDesktop().OpenUrl(MailUrl());
+  p.cancel = false;
+  WriteMail(p);
+}
+void Settings(Program& p, Shell& s) {
+  p.cancel = false;
+  s.ShowSettings();
+}
+void HelpImages(Program& p, Shell&) {
+  help::ManageHelpImages(p);
+  p.cancel = false;
 }
 // The Database menu: the tables in the browser, for editing.
 void Din5482Table(Program& p, Shell&) {
@@ -226,8 +239,6 @@ void PrintoutExcel(Program& p, Shell&) {
 // What commands without a handler wait for.
 constexpr const char* kDrawings = "drawings";
 constexpr const char* kCad = "CAD output";
-constexpr const char* kHelpImages = "help images";
-constexpr const char* kConfigDialogs = "configuration dialogs";
 constexpr const char* kNoImport = "no import from workbooks";
 
 constexpr MenuEntry kTable[] = {
@@ -241,7 +252,7 @@ constexpr MenuEntry kTable[] = {
     {1, "", nullptr, "", nullptr, ""},
     {1, "mi_fileprint", One<Cap::Print>, "Ctrl+P", Print, ""},
     {1, "mi_fileprintersetup", One<Cap::PrinterSetup>, "", PrinterSetup, ""},
-    {1, "mi_fileConfig", One<Cap::Settings>, "", nullptr, kConfigDialogs},
+    {1, "mi_fileConfig", One<Cap::Settings>, "", Settings, ""},
     {1, "", nullptr, "", nullptr, ""},
     {1, "mi_file1", Recent<1>, "Shift+F1", OpenRecent<1>, ""},
     {1, "mi_file2", Recent<2>, "Shift+F2", OpenRecent<2>, ""},
@@ -330,7 +341,7 @@ constexpr MenuEntry kTable[] = {
     {1, "mi_OlePrintoutExcel", Fixed<kPrintoutExcel>, "", PrintoutExcel, ""},
     // ---- Help ----
     {0, "mi_Help", One<Cap::Help>, "", nullptr, ""},
-    {1, "mi_HelpHilfebild", One<Cap::HelpImage>, "", nullptr, kHelpImages},
+    {1, "mi_HelpHilfebild", One<Cap::HelpImage>, "", HelpImages, ""},
     {1, "mi_helpErrorMessages", One<Cap::ErrorMessages>, "", MessageList, ""},
     {1, "mi_helpDemo", One<Cap::Demo>, "", Demo, ""},
     {1, "mi_helplanguage", LanguageMenu, "", nullptr, ""},

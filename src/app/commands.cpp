@@ -1,4 +1,4 @@
-// Input sequences, the edit steps, the language switch and the mail address of the Help menu.
+// Input sequences, the edit steps and the language switch.
 #include "app/commands.h"
 
 #include "app/captions.h"
@@ -70,11 +70,6 @@ void SetLanguage(Program& p, Shell& shell, int i) {
 std::string ErrorItemCaption(const Program& p) {
   return Caption(p, Cap::ErrorMessages) + " (" + std::to_string(p.connection.log.messageCount) +
          ")";
-}
-
-std::string MailUrl() {
-  return std::string("mailto:") + kMailAddress + "?subject=" + model::kProgramShortName + "%20" +
-         model::kProgramVersion + "%20-%20" + "Passverzahnung%20DIN%205482";
 }
 
 }  // namespace kv40::app

@@ -17,8 +17,7 @@ void Recalculate(model::Session& p);
 // file was not loaded (the state is then as it was).
 bool OpenInputFile(model::Session& p, const std::string& name);
 
-// Where the Help menu points. Set by whoever ships the program.
-inline constexpr const char* kHomepageUrl = "https://example.org/kv40";
+// Where the Help menu's mail goes. Set by whoever ships the program.
 inline constexpr const char* kMailAddress = "kv40@example.org";
 
 // Text, dimensions, tolerances, measurement, material and load, one after another while none
@@ -40,8 +39,5 @@ void SetLanguage(Program& p, Shell& shell, int i);
 // The View menu's error-message item: its caption with the message count, e.g.
 // "&Fehlermeldungen (5)".
 std::string ErrorItemCaption(const Program& p);
-
-// The mail to the maker: "mailto:" with a subject that starts with "KV40 1.3".
-std::string MailUrl();
 
 }  // namespace kv40::app

@@ -1,13 +1,13 @@
 // The one program instance: the session with the states of the report writer, the graphic
-// window and the tables. main creates it and hands it down by reference; a test creates its
-// own. Each subsystem takes only its own facet of it.
+// window, the help facility and the tables. main creates it and hands it down by reference;
+// a test creates its own. Each subsystem takes only its own facet of it.
 #pragma once
 
-#include "cad/graphic_session.h"
+#include "help/help_session.h"
 #include "tables/table_session.h"
 
 namespace kv40::app {
 
-struct Program final : tables::TableSession, cad::GraphicSession {};
+struct Program final : tables::TableSession, help::HelpSession {};
 
 }  // namespace kv40::app

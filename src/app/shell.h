@@ -35,6 +35,9 @@ class Shell : public docu::DocuForms, public report::PreviewUi, public DemoUi {
   virtual void ShowAbout() = 0;
   // The print dialog of the drawing; in printer-setup mode the printer check and its data.
   virtual void PrintDrawing(bool printerSetup) = 0;
+  // The configuration dialog; after OK the window takes the new settings at once (colours,
+  // resolution, text style) and the menus the language chosen there.
+  virtual void ShowSettings() = 0;
   // Closes the main window; its close query may keep it open.
   virtual void CloseWindow() = 0;
   // Enables or disables the menu item of the command table with this object name.

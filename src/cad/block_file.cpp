@@ -56,6 +56,7 @@ class Reader {
     Record r{pending_->value, {}};
     for (pending_ = NextGroup(); pending_ && pending_->code != 0; pending_ = NextGroup())
       r.groups.push_back(*pending_);
+    if (fault_) return std::nullopt;  // a record cut short is not drawn
     return r;
   }
 
@@ -153,7 +154,8 @@ BlockFileResult ReadBlockFile(std::string_view bytes,
       item.text = base::Cp437ToUtf8(r->Text(2));
     } else if (r->name == "POLYLINE") {
       BlockItem& item = b.Add(BlockItem::Kind::Polyline, *r, {});
-      item.closed = (static_cast<long long>(b.Num(*r, 70)) & 1) != 0;
+      const Extended flags = b.Num(*r, 70);
+      item.closed = std::fabs(flags) < 1e9L && (static_cast<long long>(flags) & 1) != 0;
       next = reader.NextRecord();
       if (!next || next->name != "VERTEX") result.ok = false;
       while (result.ok && next && next->name == "VERTEX") {

@@ -233,6 +233,10 @@ int GraphicState::GetDirection(Extended angle) {
 
 void GraphicState::Clear() {
   displayList.Clear();
+  // an empty list has no pen yet: the next colour, line style and width are recorded again
+  CurColor = -1;
+  CurLineStyle = 99;
+  CurLineWidth = 1;
   if (view != nullptr) view->Invalidate();
 }
 

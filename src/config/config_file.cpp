@@ -72,28 +72,31 @@ void ResolveFolders(model::Config& c, const fs::path& baseDir) {
   }
 }
 
+std::optional<model::Config> ReadConfigFile(const fs::path& file, const std::string& startDir,
+                                            const ScreenInfo& screen) {
+  const base::ReadResult read = base::ReadTextFile(file);
+  if (!read.text) return std::nullopt;
+  model::Config c = ParseConfig(*read.text, base::AddBackslash(startDir), screen).config;
+  std::error_code ec;
+  ResolveFolders(c, fs::absolute(file, ec).parent_path());
+  return c;
+}
+
 bool ReadConfigFrom(model::Session& p, const fs::path& file, const fs::path& fallback,
                     const ScreenInfo& screen) {
-  fs::path source = file;
-  base::ReadResult read = base::ReadTextFile(source);
-  if (!read.text) {
-    source = fallback;
-    read = base::ReadTextFile(source);
-  }
-  if (!read.text) {
-    p.config = MissingFileDefaults(screen);
-    p.cancel = true;
-    return false;
-  }
   std::string startDir = p.startDir;
   if (startDir.empty()) {
     std::error_code ec;
     startDir = fs::current_path(ec).string();
   }
-  model::Config c = ParseConfig(*read.text, base::AddBackslash(startDir), screen).config;
-  std::error_code ec;
-  ResolveFolders(c, fs::absolute(source, ec).parent_path());
-  p.config = std::move(c);
+  std::optional<model::Config> c = ReadConfigFile(file, startDir, screen);
+  if (!c) c = ReadConfigFile(fallback, startDir, screen);
+  if (!c) {
+    p.config = MissingFileDefaults(screen);
+    p.cancel = true;
+    return false;
+  }
+  p.config = std::move(*c);
   return true;
 }
 

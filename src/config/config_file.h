@@ -2,6 +2,7 @@
 #pragma once
 
 #include <filesystem>
+#include <optional>
 #include <string>
 
 #include "config/config_format.h"
@@ -29,6 +30,11 @@ bool ReadConfig(model::Session& p, int screenWidth, int screenHeight);
 // ReadConfig with the two candidate files given.
 bool ReadConfigFrom(model::Session& p, const std::filesystem::path& file,
                     const std::filesystem::path& fallback, const ScreenInfo& screen);
+
+// Reads a configuration file into a configuration of its own, its folders resolved against
+// the file's folder; nullopt when it cannot be read. Nothing of the session changes.
+std::optional<model::Config> ReadConfigFile(const std::filesystem::path& file,
+                                            const std::string& startDir, const ScreenInfo& screen);
 
 // Writes p.config to the configuration folder (created when missing), safely: a failed
 // write leaves the old file. On failure the error message, p.cancel and false.

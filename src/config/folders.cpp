@@ -65,26 +65,36 @@ std::string EnvironmentTempDir() {
   return "/tmp";
 }
 
-void ValidateFolders(model::Session& p) {
-  model::Config& c = p.config;
-  std::string startDir = p.startDir;
-  if (startDir.empty()) {
-    std::error_code ec;
-    startDir = std::filesystem::current_path(ec).string();
-  }
+std::vector<FolderFault> CompleteAndCheckFolders(model::Config& c, const std::string& startDir) {
   FillEmpty(c.tempDir, EnvironmentTempDir());
   for (std::string* folder : {&c.cadDir, &c.dbfDir, &c.pltDir, &c.ediDir, &c.dataDir}) {
     FillEmpty(*folder, startDir);
   }
-  if (!FolderWritable(c.cadDir)) model::ShowError(p, "ungültiger CAD Ordner konfiguriert");
-  if (!FolderExists(c.dbfDir)) model::ShowError(p, "ungültiger DBF Ordner konfiguriert");
-  if (!FolderExists(c.pltDir)) model::ShowError(p, "ungültiger PLT Ordner konfiguriert");
-  if (!FolderWritable(c.tempDir)) {
-    model::ShowError(p, "ungültiger Ordner für temporäre Dateien konfiguriert");
-    AskTempDir(p);
+  std::vector<FolderFault> faults;
+  const auto check = [&](bool ok, FolderFault::Which which, const char* message) {
+    if (!ok) faults.push_back({which, message});
+  };
+  check(FolderWritable(c.cadDir), FolderFault::Cad, "ungültiger CAD Ordner konfiguriert");
+  check(FolderExists(c.dbfDir), FolderFault::Dbf, "ungültiger DBF Ordner konfiguriert");
+  check(FolderExists(c.pltDir), FolderFault::Plt, "ungültiger PLT Ordner konfiguriert");
+  check(FolderWritable(c.tempDir), FolderFault::Temp,
+        "ungültiger Ordner für temporäre Dateien konfiguriert");
+  check(FolderWritable(c.ediDir), FolderFault::Edi, "ungültiger EDI Ordner konfiguriert");
+  check(FolderWritable(c.dataDir), FolderFault::Data, "ungültiger Data Ordner konfiguriert");
+  return faults;
+}
+
+std::string StartFolder(const model::Session& p) {
+  if (!p.startDir.empty()) return p.startDir;
+  std::error_code ec;
+  return std::filesystem::current_path(ec).string();
+}
+
+void ValidateFolders(model::Session& p) {
+  for (const FolderFault& f : CompleteAndCheckFolders(p.config, StartFolder(p))) {
+    model::ShowError(p, f.message);
+    if (f.which == FolderFault::Temp) AskTempDir(p);
   }
-  if (!FolderWritable(c.ediDir)) model::ShowError(p, "ungültiger EDI Ordner konfiguriert");
-  if (!FolderWritable(c.dataDir)) model::ShowError(p, "ungültiger Data Ordner konfiguriert");
 }
 
 }  // namespace kv40::config

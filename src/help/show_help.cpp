@@ -3,17 +3,19 @@
 
 #include <optional>
 
+#include "base/file_lookup.h"
 #include "base/format.h"
 #include "base/text.h"
-#include "base/text_file.h"
 #include "base/utf8.h"
+#include "cad/quengraf.h"
+#include "config/config_file.h"
+#include "help/draw_hpgl.h"
+#include "help/hpgl.h"
 #include "model/dialogs.h"
 
 namespace kv40::help {
+namespace fs = std::filesystem;
 namespace {
-
-constexpr int kHelpSplit = 4000;  // numbers from here on live in the program's own file
-constexpr int kEntryStep = 5;     // entry numbers are multiples of 5
 
 struct Header {
   int number = -1;
@@ -47,30 +49,44 @@ void ReadFollowingLines(base::LineCursor& in, int n, HelpEntry& e) {
   }
 }
 
-}  // namespace
-
-std::filesystem::path HelpFileName(const model::Session& p, int n) {
-  const std::string name = n < kHelpSplit ? "quentar.hlp" : "kv40.hlp";
-  return std::filesystem::path(p.config.pltDir) / name;
+bool SameFolder(const std::string& a, const std::string& b) {
+  std::error_code ec;
+  return !a.empty() && !b.empty() && fs::equivalent(a, b, ec);
 }
 
-HelpEntry FindHelpEntry(const model::Session& p, int n) {
-  HelpEntry e;
-  const auto path = HelpFileName(p, n);
-  const auto read = base::ReadTextFile(path);
-  if (!read.text) {
-    e.lines[0] = "Datei " + path.string() + " nicht gefunden !";
-    return e;
+}  // namespace
+
+fs::path HelpDataFile(const model::Session& p, const std::string& name) {
+  const fs::path inFolder = base::FindIgnoringCase(p.config.pltDir, name);
+  std::error_code ec;
+  if (fs::exists(inFolder, ec)) return inFolder;
+#ifdef KV40_HELP_DIR
+  if (SameFolder(p.config.pltDir, config::BundledDataDir())) {
+    const fs::path built = base::FindIgnoringCase(KV40_HELP_DIR, name);
+    if (fs::exists(built, ec)) return built;
   }
-  base::LineCursor in(*read.text);
+#else
+  (void)SameFolder;
+#endif
+  return inFolder;
+}
+
+fs::path HelpFileName(const model::Session& p, int n) {
+  return HelpDataFile(p, n < kHelpSplit ? "quentar.hlp" : "kv40.hlp");
+}
+
+HelpEntry FindHelpEntryIn(const base::TextLines& text, int n) {
+  HelpEntry e;
+  base::LineCursor in(text);
   while (auto line = in.Next()) {
     const auto header = ParseHeader(*line);
-    std::optional<std::string> text = line;
-    if (header) text = in.Next();
-    if (!text) break;
+    std::optional<std::string> t = line;
+    if (header) t = in.Next();
+    if (!t) break;
     if (!header || header->number != n) continue;
-    e.lines[0] = *text;
+    e.lines[0] = *t;
     e.image = header->image;
+    e.found = true;
     ReadFollowingLines(in, n, e);
     return e;
   }
@@ -78,31 +94,68 @@ HelpEntry FindHelpEntry(const model::Session& p, int n) {
   return e;
 }
 
+std::vector<int> HelpNumbers(const base::TextLines& text) {
+  std::vector<int> numbers;
+  base::LineCursor in(text);
+  while (auto line = in.Next()) {
+    const auto header = ParseHeader(*line);
+    if (!header) continue;
+    if (header->number % kEntryStep == 0) numbers.push_back(header->number);
+    if (!in.Next()) break;  // its text line
+  }
+  return numbers;
+}
+
+HelpEntry FindHelpEntry(const model::Session& p, int n) {
+  const auto path = HelpFileName(p, n);
+  const auto read = base::ReadTextFile(path);
+  if (!read.text) {
+    HelpEntry e;
+    e.lines[0] = "Datei " + path.string() + " nicht gefunden !";
+    return e;
+  }
+  return FindHelpEntryIn(*read.text, n);
+}
+
 std::string HelpText(const model::Session& p, int n) {
   if (n == 0) n = p.helpContext;
   const HelpEntry e = FindHelpEntry(p, n);
-  std::string text = e.lines[0];
+  std::string text = base::OemToWindow(p.fmt(), e.lines[0]);
   for (std::size_t i = 1; i < e.lines.size(); ++i)
-    text += " " + e.lines[i];
+    text += " " + base::OemToWindow(p.fmt(), e.lines[i]);
   return text;
 }
 
-void ShowHelp(model::Session& p, int n, HelpMode mode) {
+namespace {
+
+void ShowEntryText(model::Session& p, int n, const HelpEntry& e) {
+  std::string text;
+  for (const auto& line : e.lines)
+    text += base::WindowText(p.fmt(), line) + " ";
+  const std::string caption = "HILFETEXT Nr." + base::IntToText(n);
+  // a long entry is cut, never let run past what the box holds
+  model::ShowBox(p, base::CutChars(caption, kMaxCaptionChars), base::CutChars(text, kMaxBoxChars));
+}
+
+}  // namespace
+
+void ShowHelpText(model::Session& p, int n) {
+  if (n == 0) n = p.helpContext;
+  ShowEntryText(p, n, FindHelpEntry(p, n));
+  p.cancel = false;
+}
+
+void ShowHelp(HelpSession& p, int n, HelpMode mode) {
   if (n == 0) n = p.helpContext;
   const HelpEntry e = FindHelpEntry(p, n);
-  if (mode != HelpMode::Image) {
-    std::string text;
-    for (const auto& line : e.lines)
-      text += line + " ";
-    model::ShowBox(p, "HILFETEXT Nr." + base::IntToText(n), text);
-  }
-  if (mode != HelpMode::Text && !e.image.empty() && e.image != "NULL") {
-    // The image itself is drawn in the graphic window; a missing file is reported here.
-    const auto image = std::filesystem::path(p.config.pltDir) / (e.image + ".plt");
-    std::error_code ec;
-    if (!std::filesystem::is_regular_file(image, ec)) {
-      model::ShowInfo(p, image.string() + " nicht gefunden !");
+  if (mode != HelpMode::Image) ShowEntryText(p, n, e);
+  if (mode != HelpMode::Text) {
+    p.graphic.Clear();
+    cad::Header(p, 0, 0, kHelpImageWidth, kHelpImageHeight);
+    if (!e.image.empty() && e.image != "NULL") {
+      DrawHpglFile(p, HelpDataFile(p, e.image + ".plt"));
     }
+    p.graphic.ClearViewPort();
   }
   p.cancel = false;
 }

@@ -19,8 +19,9 @@ inline constexpr int kFontNameLength = 60;   // "Textstil Grafik", "Text Font Pr
 inline constexpr const char* kDefaultGraphFont = "Arial";
 inline constexpr const char* kDefaultPrintFont = "Courier New";
 inline constexpr const char* kDefaultProgram = "xdg-open";
-// The plot program gets the drawing as "gravolt.dxf" in the temporary folder.
-inline constexpr const char* kDefaultPlotCommand = "xdg-open gravolt.dxf";
+// The plot program gets the drawing's DXF file where the line names "gravolt.dxf"; the
+// shipped kv40-plot turns it into a PDF with LibreCAD and shows it.
+inline constexpr const char* kDefaultPlotCommand = "kv40-plot gravolt.dxf";
 
 inline constexpr Extended kPi = 3.141592653589793238462643383279502884L;
 inline constexpr Extended kDegToRad = kPi / 180.0L;

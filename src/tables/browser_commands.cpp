@@ -225,13 +225,10 @@ void PrintTable(TableSession& p, const std::string& caption) {
 void ShowBrowserHelp(TableSession& p, BrowserHelp item) {
   switch (item) {
     case BrowserHelp::Structure:
-      help::ShowHelp(p, 0, help::HelpMode::Text);
+      help::ShowHelpText(p, 0);
       break;
     case BrowserHelp::Common:
-      help::ShowHelp(p, kCommonHelp, help::HelpMode::Text);
-      break;
-    case BrowserHelp::Image:
-      help::ShowHelp(p, 0, help::HelpMode::Image);
+      help::ShowHelpText(p, kCommonHelp);
       break;
     case BrowserHelp::File:
       model::ShowInfo(p, State(p).file.string());

@@ -34,7 +34,9 @@ void ExportHtml(TableSession& p);
 // the first seven fields under a header naming the table file, the caption and title1.
 void PrintTable(TableSession& p, const std::string& caption);
 
-enum class BrowserHelp { Structure, Common, Image, File };
+// The help image of the browser (help/show_help.h) is drawn in the graphic window, which a
+// table session does not have: the window's own code shows it.
+enum class BrowserHelp { Structure, Common, File };
 // The help items of the browser; each clears p.cancel.
 void ShowBrowserHelp(TableSession& p, BrowserHelp item);
 

@@ -30,6 +30,7 @@ struct RecordingShell final : Shell {
   void ShowLogo() override {}
   void ShowAbout() override {}
   void PrintDrawing(bool) override {}
+  void ShowSettings() override {}
   void CloseWindow() override {}
   int refreshes = 0;
   int titles = 0;

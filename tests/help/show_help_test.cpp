@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "support/temp_dir.h"
 #include "support/test_program.h"
 
@@ -60,6 +62,60 @@ TEST(ShowHelp, AMissingHelpFileIsNamedAndCancelsNothing) {
   EXPECT_EQ(boxes[0].text, "Datei " + (dir / "kv40.hlp").string() + " nicht gefunden !     ");
   EXPECT_EQ(boxes[1].text, (dir / "null.plt").string() + " nicht gefunden !");
   EXPECT_EQ(HelpFileName(t.p, 3995), dir / "quentar.hlp");
+}
+
+// The records of the graphic window's display list, as text.
+std::vector<std::string> Records(const app::Program& p) {
+  return p.graphic.displayList.Lines();
+}
+
+TEST(ShowHelp, TheImageModeDrawsTheEntrysPlotFileFoundWithoutRegardToCase) {
+  test::TempDir dir;
+  test::TestProgram t;
+  t.p.config.pltDir = dir.path().string();
+  test::WriteBytes(dir / "KV40.HLP", "5030:Bild1\r\nAbmessungen\r\n5035\r\nohne Bild\r\n");
+  test::WriteBytes(dir / "BILD1.PLT", "SP1;PU0,0;PD400,0;");
+  ShowHelp(t.p, 5030, HelpMode::Image);
+  EXPECT_TRUE(t.ui.prompts().empty());  // no text box in the image mode
+  const auto records = Records(t.p);
+  ASSERT_FALSE(records.empty());
+  EXPECT_EQ(records.front().substr(0, 3), "10;");  // the 160 x 120 mm window first
+  EXPECT_NE(std::find(records.begin(), records.end(), "8;12"), records.end());  // pen 1: red
+  EXPECT_NE(std::find(records.begin(), records.end(), "4;0;0;10;0"), records.end());
+
+  // an entry without an image only clears the window
+  ShowHelp(t.p, 5035, HelpMode::Image);
+  for (const auto& r : Records(t.p))
+    EXPECT_NE(r.substr(0, 2), "4;") << r;
+  EXPECT_FALSE(t.p.cancel);
+}
+
+TEST(ShowHelp, AnImageAfterAnotherInTheSameColourStillSetsItsColour) {
+  test::TempDir dir;
+  test::TestProgram t;
+  t.p.config.pltDir = dir.path().string();
+  test::WriteBytes(dir / "kv40.hlp", "5030:eins\r\nA\r\n5035:eins\r\nB\r\n");
+  test::WriteBytes(dir / "eins.plt", "SP7;PU0,0;PD400,0;");
+  ShowHelp(t.p, 5030, HelpMode::Image);
+  ShowHelp(t.p, 5035, HelpMode::Image);
+  const auto records = Records(t.p);
+  EXPECT_NE(std::find(records.begin(), records.end(), "8;15"), records.end());  // pen 7: white
+}
+
+TEST(ShowHelp, ALongEntryIsCutToWhatTheBoxHolds) {
+  test::TempDir dir;
+  test::TestProgram t;
+  t.p.config.pltDir = dir.path().string();
+  const std::string line(240, 'x');
+  std::string file = "1000\r\n";
+  for (int i = 0; i < 5; ++i)
+    file += line + "\r\n";
+  test::WriteBytes(dir / "quentar.hlp", file);
+  ShowHelp(t.p, 1000, HelpMode::Text);
+  const auto boxes = t.ui.Of(test::PromptKind::MessageBox);
+  ASSERT_EQ(boxes.size(), 1u);
+  EXPECT_EQ(boxes[0].text.size(), kMaxBoxChars);
+  EXPECT_EQ(HelpText(t.p, 1000).size(), 5 * 240 + 4u);  // a hint keeps it whole
 }
 
 }  // namespace

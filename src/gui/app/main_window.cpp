@@ -15,14 +15,19 @@
 #include "app/command_table.h"
 #include "app/commands.h"
 #include "app/file_commands.h"
+#include "app/menu_help.h"
 #include "gui/app/animation_dialog.h"
 #include "gui/app/program_icon.h"
+#include "gui/config/config_dialog.h"
+#include "gui/config/plot_program_dialog.h"
 #include "gui/config/print_dialog.h"
 #include "gui/docu/docu_dialogs.h"
+#include "gui/help/help_image_window.h"
 #include "gui/model/input_dialogs.h"
 #include "gui/model/qt_ui.h"
 #include "gui/report/preview_window.h"
 #include "gui/tables/table_browser.h"
+#include "help/show_help.h"
 
 namespace kv40::app {
 namespace {
@@ -59,6 +64,12 @@ Thh::Thh(Program& p, model::QtUi& ui) : TFquengra(p), p_(p), ui_(ui) {
   }
   ApplyCaptions();
   tableBrowser_ = new tables::gui::Tdbf4(p_, BrowserCaptions(p_), this);
+  helpImages_ = std::make_unique<help::gui::TForm_hilfebild>(p_, this);
+  p_.help.imageWindow = helpImages_.get();
+  // the plot program chosen as CAD device: its option dialog edits the command line
+  p_.drawing.plotDialog = [this](std::string& line) {
+    return config::gui::RunPlotProgramDialog(p_, this, line);
+  };
   Refresh();
   UpdateTitle();
   if (const QScreen* screen = QGuiApplication::primaryScreen()) {
@@ -67,6 +78,8 @@ Thh::Thh(Program& p, model::QtUi& ui) : TFquengra(p), p_(p), ui_(ui) {
 }
 
 Thh::~Thh() {
+  if (p_.help.imageWindow == helpImages_.get()) p_.help.imageWindow = nullptr;
+  p_.drawing.plotDialog = nullptr;
   ui_.SetParent(nullptr);
 }
 
@@ -87,6 +100,7 @@ void Thh::BuildMenus() {
       QMenu* menu =
           e.level == 0 ? menuBar()->addMenu(QString()) : parents[e.level - 1]->addMenu(QString());
       menu->setObjectName(name);
+      menu->setToolTipsVisible(true);
       menu->menuAction()->setObjectName(name);
       menu->setToolTipsVisible(true);  // why an item is disabled
       menus_.insert(name, menu);
@@ -103,6 +117,11 @@ void Thh::BuildMenus() {
     if (*e.shortcut != '\0') a->setShortcut(QKeySequence(QString(e.shortcut)));
     a->setEnabled(e.handler != nullptr);
     if (e.handler == nullptr) a->setToolTip(QString("noch nicht verfügbar (%1)").arg(e.waitsFor));
+    // the item's help text as its hint, while the help level asks for hints
+    if (const int n = MenuHelpNumber(e.name);
+        e.handler != nullptr && n != 0 && p_.config.helpLevel != 0) {
+      a->setToolTip(QString::fromStdString(help::HelpText(p_, n)));
+    }
     connect(a, &QAction::triggered, this, [this, i] { RunCommand(i); });
   }
 }
@@ -196,6 +215,26 @@ QPrinter& Thh::Printer() {
 
 void Thh::PrintDrawing(bool printerSetup) {
   config::gui::ShowPrintDialog(p_, *this, Printer(), printerSetup);
+}
+
+void Thh::ShowSettings() {
+  config::ScreenInfo screen;
+  if (const QScreen* s = QGuiApplication::primaryScreen()) {
+    screen.width = s->size().width();
+    screen.height = s->size().height();
+    screen.dpiY = static_cast<int>(s->logicalDotsPerInchY());
+  }
+  screen.windowHeight = frameGeometry().height();
+  screen.clientHeight = ClientArea()->height();
+  const int language = p_.config.language;
+  const auto resolution = std::pair(p_.config.resX, p_.config.resY);
+  if (!config::gui::ShowConfigDialog(p_, this, screen)) return;
+  ApplySettings();  // colours, text style, resolution: at once, no restart
+  if (resolution != std::pair(p_.config.resX, p_.config.resY)) FitClientArea();
+  if (p_.config.language != language && p_.config.language > 0) {
+    SetLanguage(p_, *this, p_.config.language);
+  }
+  p_.cancel = false;
 }
 
 void Thh::CloseWindow() {

@@ -25,6 +25,9 @@ class Tdbf4;
 namespace kv40::report::gui {
 class ScanProgress;
 }
+namespace kv40::help::gui {
+class TForm_hilfebild;
+}
 
 namespace kv40::app {
 
@@ -50,6 +53,7 @@ class Thh final : public cad::TFquengra, public Shell {
   void ShowLogo() override;
   void ShowAbout() override;
   void PrintDrawing(bool printerSetup) override;
+  void ShowSettings() override;
   void CloseWindow() override;
   void SetItemEnabled(const std::string& name, bool enabled) override;
 
@@ -91,8 +95,9 @@ class Thh final : public cad::TFquengra, public Shell {
   // The one table browser, made with the window (its menus keep the captions of then).
   tables::gui::Tdbf4* tableBrowser_ = nullptr;
   std::unique_ptr<QPrinter> printer_;  // the printer chosen in this run, made when first used
-  std::unique_ptr<report::gui::ScanProgress> scan_;  // while the file table scans
-  QPointer<AnimationDialog> animation_;              // while a presentation runs
+  std::unique_ptr<help::gui::TForm_hilfebild> helpImages_;  // the help-image manager's window
+  std::unique_ptr<report::gui::ScanProgress> scan_;         // while the file table scans
+  QPointer<AnimationDialog> animation_;                     // while a presentation runs
   QPointer<QDialog> demoTable_;
 };
 

@@ -18,6 +18,7 @@
 
 #include "gui/model/place_dialog.h"
 #include "gui/tables/record_model.h"
+#include "help/show_help.h"
 #include "tables/browser_commands.h"
 #include "tables/table_access.h"
 
@@ -146,7 +147,7 @@ void Tdbf4::BuildMenus(const BrowserCaptions& c) {
   add(help, "mi_helpCommon", Q(c.database),
       [this] { Run([this] { ShowBrowserHelp(p_, BrowserHelp::Common); }); });
   add(help, "mi_helphilfebild", "Hilfe&bild",
-      [this] { Run([this] { ShowBrowserHelp(p_, BrowserHelp::Image); }); });
+      [this] { Run([this] { help::ShowHelp(p_, 0, help::HelpMode::Image); }); });
   add(help, "mi_helpDatei", Q(c.file),
       [this] { Run([this] { ShowBrowserHelp(p_, BrowserHelp::File); }); });
 }

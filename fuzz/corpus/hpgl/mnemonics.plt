@@ -1,0 +1,1 @@
+IN;SP;PU400,0;PD;AA0,0,-90;PU0,0;CS3;SI0.2,0.3;DI0,1;LBMu}ller;PE7ab;PE:<=รรมม;CI200;
