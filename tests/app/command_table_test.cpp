@@ -28,6 +28,7 @@ struct DocuShell final : Shell {
   void ShowLogo() override {}
   void ShowAbout() override {}
   void PrintDrawing(bool) override {}
+  void ShowSettings() override {}
   void CloseWindow() override {}
   void SetItemEnabled(const std::string& name, bool on) override {
     items.push_back(name + (on ? " on" : " off"));

@@ -29,6 +29,7 @@ struct StepShell final : Shell {
   void ShowLogo() override {}
   void ShowAbout() override {}
   void PrintDrawing(bool) override {}
+  void ShowSettings() override {}
   void CloseWindow() override {}
   bool DemoStep(const std::string& caption, int i, int n, int pauseMs) override {
     captions.push_back(caption);

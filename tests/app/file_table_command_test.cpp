@@ -31,6 +31,7 @@ struct PickingShell final : Shell {
   void ShowLogo() override {}
   void ShowAbout() override {}
   void PrintDrawing(bool) override {}
+  void ShowSettings() override {}
   void CloseWindow() override {}
 
   void BeginScan(int total) override { scanTotal = total; }
