@@ -8,6 +8,7 @@
 #include "app/file_table_command.h"
 #include "app/help_commands.h"
 #include "app/history.h"
+#include "app/tooth_commands.h"
 #include "docu/change_list.h"
 #include "docu/documents.h"
 #include "help/image_manager.h"
@@ -186,6 +187,18 @@ void MessageReport(Program& p, Shell&) {
   p.cancel = false;
   report::ShowMessageReport(p);
 }
+// The tooth forms: views on the screen, CAD output on a chosen device.
+template <int view>
+void ToothView(Program& p, Shell&) {
+  ViewToothForm(p, view);
+}
+void ToothFormCad(Program& p, Shell&) {
+  CadToothForm(p);
+}
+template <int part>
+void ToothProfileCad(Program& p, Shell& s) {
+  CadToothProfile(p, s, part);
+}
 void About(Program&, Shell& s) {
   s.ShowLogo();
   s.ShowAbout();
@@ -291,24 +304,24 @@ constexpr MenuEntry kTable[] = {
     {2, "mi_viewfertigungszeichnungwelle", One<Cap::Shaft>, "", nullptr, kDrawings},
     {2, "mi_viewfertigungszeichnungnabe", One<Cap::Hub>, "", nullptr, kDrawings},
     {1, "mi_viewverzahnung", One<Cap::Toothing>, "", nullptr, ""},
-    {2, "mi_viewverzahnungwellenabe", Plus<Cap::Shaft, Cap::Hub>, "", nullptr, kDrawings},
-    {2, "mi_viewverzahnungwelle", One<Cap::Shaft>, "", nullptr, kDrawings},
-    {2, "mi_viewverzahnungnabe", One<Cap::Hub>, "", nullptr, kDrawings},
+    {2, "mi_viewverzahnungwellenabe", Plus<Cap::Shaft, Cap::Hub>, "", ToothView<3>, ""},
+    {2, "mi_viewverzahnungwelle", One<Cap::Shaft>, "", ToothView<1>, ""},
+    {2, "mi_viewverzahnungnabe", One<Cap::Hub>, "", ToothView<2>, ""},
     {1, "mi_viewbezugsprofil", One<Cap::ReferenceProfile>, "", nullptr, ""},
-    {2, "mi_viewbezugsprofilwelle", One<Cap::Shaft>, "", nullptr, kDrawings},
-    {2, "mi_viewbezugsprofilnabe", One<Cap::Hub>, "", nullptr, kDrawings},
-    {1, "mi_viewzahneingriff", One<Cap::ToothContact>, "", nullptr, kDrawings},
+    {2, "mi_viewbezugsprofilwelle", One<Cap::Shaft>, "", ToothView<4>, ""},
+    {2, "mi_viewbezugsprofilnabe", One<Cap::Hub>, "", ToothView<5>, ""},
+    {1, "mi_viewzahneingriff", One<Cap::ToothContact>, "", ToothView<6>, ""},
     {1, "", nullptr, "", nullptr, ""},
     {1, kErrorItemName, ErrorItemCaption, "", MessageReport, ""},
     // ---- CAD ----
     {0, "mi_CAD", One<Cap::Cad>, "", nullptr, ""},
     {1, "mi_cadfertigungszeichnung", Dots<Cap::ProductionDrawing>, "", nullptr, kCad},
-    {1, "mi_cadzahnform", Dots<Cap::ToothForm>, "", nullptr, kCad},
+    {1, "mi_cadzahnform", Dots<Cap::ToothForm>, "", ToothFormCad, ""},
     {1, "mi_cadzeichnung1", DrawingWith<kOne>, "", nullptr, kCad},
     {1, "mi_cadzeichnung2", DrawingWith<kTwo>, "", nullptr, kCad},
     {1, "mi_cadzeichnung12", DrawingWith<kOneAndTwo>, "", nullptr, kCad},
-    {1, "mi_cadZahnprofilWelle", ToothProfileShaft, "", nullptr, kCad},
-    {1, "mi_cadZahnprofilNabe", ToothProfileHub, "", nullptr, kCad},
+    {1, "mi_cadZahnprofilWelle", ToothProfileShaft, "", ToothProfileCad<1>, ""},
+    {1, "mi_cadZahnprofilNabe", ToothProfileHub, "", ToothProfileCad<2>, ""},
     // ---- Database ----
     {0, "mi_database", One<Cap::Database>, "", nullptr, ""},
     {1, "mi_db5482", Fixed<kDin5482>, "", Din5482Table, ""},

@@ -11,7 +11,16 @@
 namespace kv40::app {
 
 // The input dialogs the Edit commands open.
-enum class InputDialog { Text, Dimensions, Tolerances, Measurement, Material, Load };
+enum class InputDialog {
+  Text,
+  Dimensions,
+  Tolerances,
+  Measurement,
+  Material,
+  Load,
+  ToothProfileShaft,  // the tooth-profile options of the CAD tooth form of a part
+  ToothProfileHub,
+};
 
 // The window also shows the documentation dialogs (docu::DocuForms), the file table's
 // progress and grid (report::PreviewUi) and the demonstration's windows (DemoUi). A shell

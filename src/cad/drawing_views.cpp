@@ -5,8 +5,15 @@
 #include <algorithm>
 #include <array>
 
+#include "cad/tooth_menu.h"
+
 namespace kv40::cad {
 namespace {
+
+template <int view>
+void ToothForm(GraphicSession& p, CadDevice device) {
+  ToothFormView(p, device, view);
+}
 
 // The drawing modules put their functions into these rows.
 constexpr std::array<DrawingView, 13> kViews{{
@@ -17,11 +24,11 @@ constexpr std::array<DrawingView, 13> kViews{{
     {5, "Ansicht 5", nullptr},
     {6, "Ansicht 6", nullptr},
     {7, "Datentabelle Welle und Nabe", nullptr},
-    {8, "Zahnform 1", nullptr},
-    {9, "Zahnform 2", nullptr},
-    {10, "Zahnform 3", nullptr},
-    {11, "Zahnform 4", nullptr},
-    {12, "Zahnform 5", nullptr},
+    {8, "Zahnform Welle", ToothForm<1>},
+    {9, "Zahnform Nabe", ToothForm<2>},
+    {10, "Zahnform Welle und Nabe", ToothForm<3>},
+    {11, "Werkzeug Welle", ToothForm<4>},
+    {12, "Werkzeug Nabe", ToothForm<5>},
     {13, "Ansicht 9", nullptr},
 }};
 

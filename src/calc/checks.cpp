@@ -137,27 +137,37 @@ void CheckWarnings(model::SpecState& s, const base::NumberFormat& nf) {
     MeasuringValues(s, nf, i);
 }
 
-void DrawingValues(model::SpecState& s, const PartPair<Extended>& xe) {
-  const Extended t = std::tan(s.alphaRad);
-  for (int i = 1; i <= 2; ++i) {
-    s.sne[i] = (kPi / 2 + 2 * xe[i] * t) * s.mn;
-    s.dfe[i] = s.d[i] - 2 * s.haP0[i] + 2 * xe[i] * s.mn;
-    s.dae[i] = NearlyEqual(s.kmn[i], 0) ? s.d[i] + 2 * s.hfP0[i] + 2 * xe[i] * s.mn : s.da[i];
-  }
+DrawnValues DrawingValuesOf(const model::SpecState& s, int i, Extended xe) {
+  DrawnValues v;
+  v.sne = (kPi / 2 + 2 * xe * std::tan(s.alphaRad)) * s.mn;
+  v.dfe = s.d[i] - 2 * s.haP0[i] + 2 * xe * s.mn;
+  v.dae = NearlyEqual(s.kmn[i], 0) ? s.d[i] + 2 * s.hfP0[i] + 2 * xe * s.mn : s.da[i];
   Extended angle = s.alphat;
   // Shaft and hub have equal and opposite pitch diameters, so a picture centre distance
   // gives no finite operating pitch circles: those stay the reference circles.
   if (s.aCad != 0 && s.d[1] + s.d[2] != 0) {
     const Extended c = std::cos(s.alphat) * (s.d[1] + s.d[2]) / 2 / s.aCad;
     if (c > 1 || c < 0) {
-      s.log.fatal = true;
-      return;
+      v.valid = false;
+      return v;
     }
-    angle = ArcCos(s.log, c);
+    angle = std::acos(c);
   }
-  const Extended ratio = std::cos(s.alphat) / std::cos(angle);
-  for (int i = 1; i <= 2; ++i)
-    s.dwe[i] = ratio * s.d[i];
+  v.dwe = std::cos(s.alphat) / std::cos(angle) * s.d[i];
+  return v;
+}
+
+void DrawingValues(model::SpecState& s, const PartPair<Extended>& xe) {
+  bool valid = true;
+  for (int i = 1; i <= 2; ++i) {
+    const DrawnValues v = DrawingValuesOf(s, i, xe[i]);
+    s.sne[i] = v.sne;
+    s.dfe[i] = v.dfe;
+    s.dae[i] = v.dae;
+    if (v.valid) s.dwe[i] = v.dwe;
+    valid = valid && v.valid;
+  }
+  if (!valid) s.log.fatal = true;
 }
 
 }  // namespace kv40::calc

@@ -19,4 +19,12 @@ void CheckWarnings(model::SpecState& s, const base::NumberFormat& nf);
 // Drawing values sne, dfe, dae, dwe for a pair of generating profile shift coefficients.
 void DrawingValues(model::SpecState& s, const PartPair<Extended>& xe);
 
+// The drawing values of one part for the generating profile shift xe, leaving the state as it
+// is; valid is false when no pair of pitch circles has the picture's centre distance.
+struct DrawnValues {
+  Extended sne = 0, dfe = 0, dae = 0, dwe = 0;
+  bool valid = true;
+};
+DrawnValues DrawingValuesOf(const model::SpecState& s, int part, Extended xe);
+
 }  // namespace kv40::calc

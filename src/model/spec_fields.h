@@ -130,6 +130,7 @@ void VisitSpecFields(State& s, Visitor&& v) {
   v("xeE", s.xeE);
   v("xminU", s.xminU);
   v("aCad", s.aCad);
+  v("rotAngle1", s.rotAngle1);
   v("pn", s.pn);
   v("pt", s.pt);
   v("pbt", s.pbt);

@@ -158,6 +158,7 @@ struct SpecState {
   PartPair<Extended> xeE;
   PartPair<Extended> xminU;
   Extended aCad = 0;
+  Extended rotAngle1 = 0;  // rotation of the shaft in the meshing picture, degrees
   Extended pn = 0;
   Extended pt = 0;
   Extended pbt = 0;

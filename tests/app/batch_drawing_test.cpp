@@ -39,7 +39,7 @@ TEST(BatchDrawing, DevicesViewsAndExitCodes) {
   const Case cases[] = {
       {"DXF", 1, 1, nullptr, 0, "probe.dxf"},
       {"listing", 5, 1, nullptr, 0, "probe.txt"},
-      {"IGES not there yet", 2, 1, nullptr, 1, nullptr},
+      {"IGES", 2, 1, nullptr, 0, "probe.igs"},
       {"screen refused", 3, 1, nullptr, 1, nullptr},
       {"plot refused", 4, 1, nullptr, 1, nullptr},
       {"a view not drawn yet", 1, 2, nullptr, 0, nullptr},

@@ -103,7 +103,7 @@ for key in ("hfP0*", "haP0*", "rhoaP0*", "kP0*", "prP0*", "hkP0*", "Wmin", "xema
 assert d["fatal"] is False
 assert "Fehler : Seq<1 (0.00 Welle)" not in d["messages"], d["messages"]
 assert all(isinstance(m, str) for m in d["messages"])
-assert len(d) == 176, len(d)
+assert len(d) == 177, len(d)
 )py";
   EXPECT_TRUE(PythonAccepts(file, script));
 }

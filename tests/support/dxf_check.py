@@ -95,9 +95,22 @@ def from_list(path):
     return out
 
 
+def arc_points(a):
+    """An arc by its start, middle and end point: its centre is ill-conditioned when the arc is
+    flat (a bulge written with six decimals moves the centre of a 5 degree arc by 0.5 um)."""
+    _, xc, yc, r, x1, y1, x2, y2 = a
+    a1 = math.atan2(y1 - yc, x1 - xc)
+    a2 = math.atan2(y2 - yc, x2 - xc)
+    sweep = (a2 - a1) % (2 * math.pi)
+    mid = a1 + sweep / 2
+    return ("arc", x1, y1, xc + r * math.cos(mid), yc + r * math.sin(mid), x2, y2)
+
+
 def same(a, b):
     if a[0] != b[0] or len(a) != len(b):
         return False
+    if a[0] == "arc":
+        a, b = arc_points(a), arc_points(b)
     return all(abs(x - y) <= 2e-4 * max(1.0, abs(x)) for x, y in zip(a[1:], b[1:]))
 
 

@@ -16,6 +16,7 @@
 #include "app/commands.h"
 #include "app/file_commands.h"
 #include "app/menu_help.h"
+#include "app/tooth_commands.h"
 #include "gui/app/animation_dialog.h"
 #include "gui/app/program_icon.h"
 #include "gui/config/config_dialog.h"
@@ -70,7 +71,7 @@ Thh::Thh(Program& p, model::QtUi& ui) : TFquengra(p), p_(p), ui_(ui) {
   p_.drawing.plotDialog = [this](std::string& line) {
     return config::gui::RunPlotProgramDialog(p_, this, line);
   };
-  Refresh();
+  RefreshMessageItem();
   UpdateTitle();
   if (const QScreen* screen = QGuiApplication::primaryScreen()) {
     move(screen->availableGeometry().topLeft());
@@ -87,7 +88,8 @@ void Thh::FormShowStart() {
   p_.cancel = false;
   if (p_.config.language > 0) SetLanguage(p_, *this, p_.config.language);
   UpdateTitle();
-  ShowLogo();
+  // the configured drawing of the connection the start-up calculated, else the logo
+  if (!DrawDefaultView(p_)) ShowLogo();
 }
 
 void Thh::BuildMenus() {
@@ -144,13 +146,17 @@ void Thh::ApplyCaptions() {
   }
 }
 
-void Thh::Refresh() {
+void Thh::RefreshMessageItem() {
   if (QAction* a = actions_.value(kErrorItemName)) {
     a->setText(Q(ErrorItemCaption(p_)));
     a->setEnabled(p_.connection.log.messageCount > 0);
   }
-  // The drawings of the default view are not part of the program yet: the logo stands in.
-  ShowLogo();
+}
+
+void Thh::Refresh() {
+  RefreshMessageItem();
+  // Until the program has a drawing of the configured kind, the logo stands in.
+  if (!DrawDefaultView(p_)) ShowLogo();
 }
 
 void Thh::UpdateTitle() {
@@ -186,6 +192,11 @@ void Thh::RunDialog(InputDialog dialog) {
       break;
     case InputDialog::Load:
       model::gui::EditLoad(p_, this);
+      break;
+    case InputDialog::ToothProfileShaft:
+    case InputDialog::ToothProfileHub:
+      model::gui::EditToothProfileOptions(p_, dialog == InputDialog::ToothProfileShaft ? 1 : 2,
+                                          this);
       break;
   }
 }

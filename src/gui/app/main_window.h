@@ -41,7 +41,8 @@ class Thh final : public cad::TFquengra, public Shell {
   Thh(Program& p, model::QtUi& ui);
   ~Thh() override;
 
-  // After start-up: the configured language, the title, the start view with the logo.
+  // After start-up: the configured language, the title, the configured drawing (or the start
+  // view with the logo).
   void FormShowStart();
 
   // ---- Shell ----
@@ -87,6 +88,8 @@ class Thh final : public cad::TFquengra, public Shell {
  private:
   void BuildMenus();
   void RunCommand(std::size_t entry);
+  // The error-message item of the View menu: its caption with the message count.
+  void RefreshMessageItem();
 
   Program& p_;
   model::QtUi& ui_;

@@ -364,8 +364,8 @@ TEST_F(ConfigDialog, ConfigWithoutASelectionEditsTheFirstPlotLine) {
   w.Action("mi_fileConfig")->trigger();
   EXPECT_EQ(first, "gravolt " + (dir / "tmp").string() + "/gravolt /CHPL /R");
   EXPECT_EQ(second, "");
-  EXPECT_EQ(t.p.config.plotCommands[0], "xdg-open gravolt.dxf");  // Abbrechen stored nothing
-  EXPECT_TRUE(t.ui.prompts().empty());                            // "Edit" asked nothing
+  EXPECT_EQ(t.p.config.plotCommands[0], model::kDefaultPlotCommand);  // Abbrechen stored nothing
+  EXPECT_TRUE(t.ui.prompts().empty());                                // "Edit" asked nothing
 }
 
 }  // namespace
