@@ -73,12 +73,17 @@ void RunDemo(Program& p, Shell& shell) {
       for (int i = 0; i < n; ++i) {
         const DemoStep& step = steps[static_cast<std::size_t>(i)];
         p.cancel = false;
+        // the last step's report goes; its caption before the picture, which may move
+        p.GetDesktop().CloseTextWindow();
+        shell.DemoCaption(step.caption, i + 1, n);
         step.show(p, shell);
         // a picture that could not be shown does not end the presentation
         p.cancel = false;
         if (!shell.DemoStep(step.caption, i + 1, n, step.pauseMs)) break;
       }
     }
+    // the sample's report is not the user's
+    p.GetDesktop().CloseTextWindow();
     shell.EndDemo();
   }
   shell.Refresh();

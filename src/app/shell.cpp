@@ -28,6 +28,10 @@ std::optional<std::size_t> Shell::ShowPreview(report::PreviewGrid&, const std::s
 bool Shell::DemoStep(const std::string&, int, int, int) {
   return true;
 }
+void Shell::DemoCaption(const std::string&, int, int) {}
+bool Shell::DemoPause(int) {
+  return true;
+}
 void Shell::DemoTable(const report::PreviewGrid&, const std::string&) {}
 void Shell::EndDemo() {}
 

@@ -68,6 +68,8 @@ class Shell : public docu::DocuForms, public report::PreviewUi, public DemoUi {
 
   // ---- DemoUi ----
   bool DemoStep(const std::string& caption, int i, int n, int pauseMs) override;
+  void DemoCaption(const std::string& caption, int i, int n) override;
+  bool DemoPause(int ms) override;
   void DemoTable(const report::PreviewGrid& grid, const std::string& caption) override;
   void EndDemo() override;
 };

@@ -27,6 +27,8 @@ class Desktop {
   virtual bool PrintTextFile(const std::string& path) = 0;
   // Shows a report text file (UTF-8) in the text window; without a window it is kept.
   virtual void ShowTextWindow(const std::string& path) = 0;
+  // Closes the text window when one is open.
+  virtual void CloseTextWindow() {}
   virtual void SetClipboardText(const std::string& text) = 0;
   virtual void SetWaitCursor(bool on) = 0;
   // Lets pending window events run during a long loop.

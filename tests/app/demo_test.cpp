@@ -40,6 +40,16 @@ struct StepShell final : Shell {
     shownDrawing.push_back(p_.connection.znr[1]);
     return stopAfter == 0 || i < stopAfter;
   }
+  void DemoCaption(const std::string& caption, int i, int) override {
+    // the caption comes before its picture
+    EXPECT_EQ(i, static_cast<int>(captions.size()) + 1);
+    announced.push_back(caption);
+  }
+  bool DemoPause(int ms) override {
+    EXPECT_GT(ms, 0);
+    turns.push_back(p_.connection.rotAngle1);
+    return true;
+  }
   void DemoTable(const report::PreviewGrid& grid, const std::string& caption) override {
     tables.push_back(grid);
     tableCaption = caption;
@@ -49,6 +59,8 @@ struct StepShell final : Shell {
   Program& p_;
   int stopAfter = 0;
   std::vector<std::string> captions;
+  std::vector<std::string> announced;
+  std::vector<long double> turns;  // the shaft's turn at each frame of the meshing
   std::vector<int> counts;
   std::vector<std::string> shownDrawing;
   std::vector<report::PreviewGrid> tables;
@@ -95,11 +107,21 @@ TEST_F(Demo, ShowsEveryStepOverTheSampleAndPutsTheUserStateBack) {
   EXPECT_NE(sheet.find("beispiel1.k40 "), std::string::npos) << "the sample's name in the header";
   ASSERT_EQ(shell.tables.size(), 1u);
   EXPECT_EQ(shell.tables[0].rows.size(), report::InputFilesOf(config::BundledDataDir()).size());
+  EXPECT_EQ(shell.announced, shell.captions);
+  // the meshing turns the shaft (24 teeth) from 0 through one pitch of 15° in small steps
+  ASSERT_GE(shell.turns.size(), 5u);
+  EXPECT_EQ(shell.turns.front(), 0);
+  EXPECT_NEAR(static_cast<double>(shell.turns.back()), 15.0, 1e-9);
+  for (std::size_t k = 1; k < shell.turns.size(); ++k)
+    EXPECT_GT(shell.turns[k], shell.turns[k - 1]);
+  // each step's report goes before the next picture, the last one at the end
+  EXPECT_EQ(t.desktop.textWindowCloses, static_cast<int>(shell.captions.size()) + 1);
   EXPECT_EQ(shell.ends, 1);
   // the user's connection, file and documentation as they were, the view shown again
   EXPECT_EQ(p.connection.znr[1], "MEINE-WELLE");
   EXPECT_EQ(p.connection.z[1], before.z[1]);
   EXPECT_EQ(p.connection.TN, before.TN);
+  EXPECT_EQ(p.connection.rotAngle1, before.rotAngle1);
   EXPECT_EQ(p.currentFile, "meine");
   EXPECT_EQ(p.dataDir, dir.path().string() + "/");
   EXPECT_TRUE(p.modified);

@@ -41,6 +41,7 @@ class RecordingDesktop final : public model::Desktop {
     return result;
   }
   void ShowTextWindow(const std::string& path) override { shown.push_back(path); }
+  void CloseTextWindow() override { ++textWindowCloses; }
   void SetClipboardText(const std::string& text) override { clipboard = text; }
   void SetWaitCursor(bool) override {}
   void ProcessEvents() override {}
@@ -52,6 +53,7 @@ class RecordingDesktop final : public model::Desktop {
   std::vector<std::string> urls;
   std::vector<std::string> printed;
   std::vector<std::string> shown;  // files handed to the text window
+  int textWindowCloses = 0;
   std::string clipboard;
 };
 

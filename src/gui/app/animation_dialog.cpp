@@ -44,9 +44,16 @@ AnimationDialog::AnimationDialog(QWidget* parent) : QDialog(parent) {
 
 bool AnimationDialog::Step(const QString& caption, int i, int n, int pauseMs) {
   if (closed_) return false;
+  ShowStep(caption, i, n);
+  if (running_) QTimer::singleShot(pauseMs, &wait_, &QEventLoop::quit);
+  wait_.exec();
+  return !closed_;
+}
+
+void AnimationDialog::ShowStep(const QString& caption, int i, int n) {
   step_->setText(QString("Schritt %1 von %2").arg(i).arg(n));
   caption_->setText(caption);
-  if (!isVisible()) {
+  if (!isVisible() && !closed_) {
     adjustSize();
     if (QWidget* main = parentWidget()) {
       const QRect r = main->geometry();
@@ -55,8 +62,14 @@ bool AnimationDialog::Step(const QString& caption, int i, int n, int pauseMs) {
     show();
   }
   raise();
-  if (running_) QTimer::singleShot(pauseMs, &wait_, &QEventLoop::quit);
-  wait_.exec();
+}
+
+bool AnimationDialog::Pause(int ms) {
+  if (closed_) return false;
+  // a loop of its own: "+" quits only the wait for the next step
+  QEventLoop pause;
+  QTimer::singleShot(ms, &pause, &QEventLoop::quit);
+  pause.exec();
   return !closed_;
 }
 

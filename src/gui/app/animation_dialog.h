@@ -19,6 +19,10 @@ class AnimationDialog final : public QDialog {
   // Shows step i of n and waits for "+" (or "++"), or, once "++" was pressed, for pauseMs.
   // False when the dialog was closed: the presentation ends.
   bool Step(const QString& caption, int i, int n, int pauseMs);
+  // Shows step i of n without waiting (the dialog appears with the first step).
+  void ShowStep(const QString& caption, int i, int n);
+  // Lets the window run for ms, whatever the buttons say. False when the dialog was closed.
+  bool Pause(int ms);
   bool running() const { return running_; }
 
  protected:

@@ -288,13 +288,26 @@ AnimationDialog* Thh::animation() const {
   return animation_.data();
 }
 
-bool Thh::DemoStep(const std::string& caption, int i, int n, int pauseMs) {
+// The dialog comes with the first step and lives until the presentation ends.
+AnimationDialog* Thh::StartAnimation() {
   if (animation_ == nullptr) {
     animation_ = new AnimationDialog(this);
     // no command may change the connection while the presentation has the sample loaded
     menuBar()->setEnabled(false);
   }
-  return animation_->Step(Q(caption), i, n, pauseMs);
+  return animation_.data();
+}
+
+bool Thh::DemoStep(const std::string& caption, int i, int n, int pauseMs) {
+  return StartAnimation()->Step(Q(caption), i, n, pauseMs);
+}
+
+void Thh::DemoCaption(const std::string& caption, int i, int n) {
+  StartAnimation()->ShowStep(Q(caption), i, n);
+}
+
+bool Thh::DemoPause(int ms) {
+  return StartAnimation()->Pause(ms);
 }
 
 void Thh::DemoTable(const report::PreviewGrid& grid, const std::string& caption) {

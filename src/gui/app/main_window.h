@@ -71,6 +71,8 @@ class Thh final : public cad::TFquengra, public Shell {
                                          const std::string& caption) override;
   // ---- the demonstration ----
   bool DemoStep(const std::string& caption, int i, int n, int pauseMs) override;
+  void DemoCaption(const std::string& caption, int i, int n) override;
+  bool DemoPause(int ms) override;
   void DemoTable(const report::PreviewGrid& grid, const std::string& caption) override;
   void EndDemo() override;
   // The stepping dialog while a presentation runs (for tests).
@@ -90,6 +92,7 @@ class Thh final : public cad::TFquengra, public Shell {
   void RunCommand(std::size_t entry);
   // The error-message item of the View menu: its caption with the message count.
   void RefreshMessageItem();
+  AnimationDialog* StartAnimation();
 
   Program& p_;
   model::QtUi& ui_;

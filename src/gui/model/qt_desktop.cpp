@@ -62,6 +62,10 @@ void QtDesktop::ShowTextWindow(const std::string& path) {
   textWindow_->activateWindow();
 }
 
+void QtDesktop::CloseTextWindow() {
+  if (textWindow_ != nullptr) textWindow_->close();  // deletes itself
+}
+
 void QtDesktop::SetClipboardText(const std::string& text) {
   QGuiApplication::clipboard()->setText(QString::fromStdString(text));
 }

@@ -33,6 +33,7 @@ class QtDesktop final : public Desktop {
   bool PrintTextFile(const std::string& path) override;
   // Opens the text window on the file, or shows it again in the window already open.
   void ShowTextWindow(const std::string& path) override;
+  void CloseTextWindow() override;
   void SetClipboardText(const std::string& text) override;
   void SetWaitCursor(bool on) override;
   void ProcessEvents() override;

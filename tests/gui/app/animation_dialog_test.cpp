@@ -50,5 +50,24 @@ TEST(AnimationDialog, StepRunClose) {
   EXPECT_FALSE(d.Step("danach", 5, 5, 10)) << "a closed dialog ends every further step";
 }
 
+// The frames of a moving picture: a pause waits its time even while the user steps with "+",
+// and ends at once, false, when the dialog is closed.
+TEST(AnimationDialog, PauseBetweenFrames) {
+  test::GuiApp();
+  AnimationDialog d(nullptr);
+  d.ShowStep("der Eingriff", 2, 5);
+  EXPECT_TRUE(d.isVisible());
+  EXPECT_EQ(d.findChild<QLabel*>("Label_step")->text().toStdString(), "Schritt 2 von 5");
+  EXPECT_EQ(d.findChild<QLabel*>("Label_caption")->text().toStdString(), "der Eingriff");
+  PressSoon(d, "Button_next");
+  QElapsedTimer clock;
+  clock.start();
+  EXPECT_TRUE(d.Pause(120));
+  EXPECT_GE(clock.elapsed(), 110) << "\"+\" does not cut a frame short";
+  QTimer::singleShot(20, &d, [&d] { d.close(); });
+  EXPECT_FALSE(d.Pause(100));
+  EXPECT_FALSE(d.Pause(10));
+}
+
 }  // namespace
 }  // namespace kv40::app
