@@ -56,7 +56,8 @@ void AskSaveChanges(Program& p) {
     }
     p.modified = false;
   } else if (p.modified) {
-    bool drop = true;
+    // "Nein" comes preselected: Enter never throws unsaved work away
+    bool drop = false;
     if (!model::AskYesNo(p, "Bisherige Eingaben verwerfen ?", drop)) return;
     if (drop) {
       p.modified = false;

@@ -1,6 +1,7 @@
 // Start-up, command line and batch runs.
 #include "app/startup.h"
 
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -44,25 +45,43 @@ int ShowUsage(Program& p) {
   return 0;
 }
 
-// Loads the batch file; nullopt when it could not be read (exit code 1 then).
+// Loads and calculates the batch file; false when it could not be read (exit code 1 then, the
+// loader has said why). A calculation that fails is reported by its fatal flag.
 bool LoadBatchFile(Program& p, const CommandLine& cl) {
-  OpenInputFile(p, cl.file);
-  if (p.cancel) return false;
+  if (!OpenInputFile(p, cl.file)) return false;
+  p.cancel = false;
   p.currentFile = StemOf(cl.file);
   return true;
+}
+
+// The calculation's messages, one per line, for standard error.
+std::string MessageLines(const model::MessageLog& log) {
+  std::string lines;
+  for (int i = 1; i <= log.messageCount; ++i)
+    lines += "\n" + log.Message(i);
+  return lines;
+}
+
+int WriteBatchJson(Program& p) {
+  const fs::path out = p.currentFile + ".json";
+  if (!calc::WriteResultsJson(p.connection, out)) {
+    std::fprintf(stderr, "KV40: %s kann nicht geschrieben werden.\n", out.c_str());
+    return 1;
+  }
+  // written all the same, so that automation sees "fatal" and the messages
+  if (p.connection.log.fatal) {
+    model::ShowError(p, "Berechnung fehlgeschlagen (" + out.string() +
+                            " mit \"fatal\": true):" + MessageLines(p.connection.log));
+    return 1;
+  }
+  return 0;
 }
 
 int RunBatch(Program& p, const CommandLine& cl) {
   if (!LoadBatchFile(p, cl)) return 1;
   switch (cl.mode) {
-    case StartMode::BatchJson: {
-      const fs::path out = p.currentFile + ".json";
-      if (!calc::WriteResultsJson(p.connection, out)) {
-        std::fprintf(stderr, "KV40: %s kann nicht geschrieben werden.\n", out.c_str());
-        return 1;
-      }
-      return 0;
-    }
+    case StartMode::BatchJson:
+      return WriteBatchJson(p);
     case StartMode::BatchCad:
       return RunBatchDrawing(p, cl.cadDevice, cl.cadIndex);
     case StartMode::BatchReport:
@@ -179,6 +198,8 @@ std::optional<int> RunStartUp(Program& p, const CommandLine& cl, ScreenSize scre
 }
 
 int Main(int argc, char** argv) {
+  // A file size limit is an ordinary write error (EFBIG), not the end of the process.
+  std::signal(SIGXFSZ, SIG_IGN);
   Program p;
   base::SystemClock clock;
   model::BatchUi batchUi;

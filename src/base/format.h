@@ -2,6 +2,7 @@
 // the number settings of the configuration.
 #pragma once
 
+#include <charconv>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -25,6 +26,9 @@ struct NumberFormat {
 };
 
 // ---- numbers ----
+// The plain number text in the given notation with `decimals` digits after the point, the
+// same in every process locale (to_chars); the building block of every formatter here.
+std::string NumberText(Extended value, std::chars_format form, int decimals);
 std::string FormatFixed(const NumberFormat& nf, int width, int decimals, Extended value);
 struct Layout {
   int width = 0;

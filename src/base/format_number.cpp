@@ -1,13 +1,12 @@
 // Fixed and significant-digit number texts, and reading numbers back.
 #include <algorithm>
-#include <cerrno>
+#include <charconv>
 #include <cmath>
-#include <cstdio>
-#include <cstdlib>
 #include <limits>
 
 #include "base/format.h"
 
+#include "base/check.h"
 #include "base/text.h"
 
 namespace kv40::base {
@@ -37,7 +36,47 @@ bool IsDecimalNumber(std::string_view s) {
   return i == s.size();
 }
 
+// Where the leading digit of a plain decimal number lies (0 for 1..9.99, -1 for 0.1..0.99);
+// only its sign matters: it tells an underflow from an overflow. Saturates far out.
+long long DecimalExponent(std::string_view s) {
+  std::size_t i = (!s.empty() && (s[0] == '+' || s[0] == '-')) ? 1 : 0;
+  long long e = -1;
+  bool leading = true;
+  for (; i < s.size() && s[i] >= '0' && s[i] <= '9'; ++i) {
+    if (s[i] != '0') leading = false;
+    if (!leading) ++e;
+  }
+  if (i < s.size() && s[i] == '.') {
+    for (++i; leading && i < s.size() && s[i] >= '0' && s[i] <= '9'; ++i) {
+      if (s[i] != '0') leading = false;
+      --e;
+    }
+    while (i < s.size() && s[i] >= '0' && s[i] <= '9')
+      ++i;
+  }
+  if (i < s.size() && (s[i] == 'e' || s[i] == 'E')) {
+    ++i;
+    const bool negative = i < s.size() && s[i] == '-';
+    if (i < s.size() && (s[i] == '+' || s[i] == '-')) ++i;
+    long long x = 0;
+    for (; i < s.size(); ++i)
+      x = std::min(x * 10 + (s[i] - '0'), 1'000'000'000LL);
+    e += negative ? -x : x;
+  }
+  return e;
+}
+
 }  // namespace
+
+std::string NumberText(Extended value, std::chars_format form, int decimals) {
+  // Fixed notation of the largest long double has about 4 950 characters before the point.
+  std::string text(static_cast<std::size_t>(5000 + std::max(decimals, 0)), '\0');
+  const auto [end, ec] =
+      std::to_chars(text.data(), text.data() + text.size(), value, form, std::max(decimals, 0));
+  KV40_CHECK(ec == std::errc());
+  text.resize(static_cast<std::size_t>(end - text.data()));
+  return text;
+}
 
 std::string FormatFixed(const NumberFormat& nf, int width, int decimals, Extended value) {
   if (nf.decimalsOffset != 3) {
@@ -50,16 +89,9 @@ std::string FormatFixed(const NumberFormat& nf, int width, int decimals, Extende
     text = value < 0 ? "-Inf" : "Inf";
   } else {
     // keep absurd values readable: exponent form from 1e60 on
-    const char* form = std::fabs(value) >= 1e60L ? "%.*Le" : "%.*Lf";
-    char buf[64];
-    const int len = std::snprintf(buf, sizeof buf, form, decimals, value);
-    if (len >= 0 && static_cast<std::size_t>(len) < sizeof buf) {
-      text.assign(buf, static_cast<std::size_t>(len));
-    } else {  // very many decimals: measure first
-      text.resize(static_cast<std::size_t>(std::max(len, 0)) + 1);
-      std::snprintf(text.data(), text.size(), form, decimals, value);
-      text.pop_back();  // the terminating zero
-    }
+    text = NumberText(
+        value, std::fabs(value) >= 1e60L ? std::chars_format::scientific : std::chars_format::fixed,
+        decimals);
   }
   const int total = decimals <= 0 ? width : width + decimals + 1;
   if (static_cast<int>(text.size()) < total) {
@@ -168,25 +200,25 @@ std::optional<Extended> TryParseNumber(std::string_view text) {
   std::string s = Trim(text);
   if (const auto comma = s.find(','); comma != std::string::npos) s[comma] = '.';
   if (!IsDecimalNumber(s)) return std::nullopt;
-  errno = 0;
-  const Extended v = std::strtold(s.c_str(), nullptr);
-  if (!std::isfinite(v)) return std::nullopt;
+  // from_chars reads independently of the process locale but takes no "+"
+  const std::size_t start = s[0] == '+' ? 1 : 0;
+  Extended v = 0;
+  const auto [end, ec] = std::from_chars(s.data() + start, s.data() + s.size(), v);
+  if (ec == std::errc::result_out_of_range) {
+    if (DecimalExponent(s) >= 0) return std::nullopt;  // beyond the largest number
+    return s[0] == '-' ? -0.0L : 0.0L;                 // below the smallest: zero
+  }
+  if (ec != std::errc() || end != s.data() + s.size() || !std::isfinite(v)) return std::nullopt;
   return v;
 }
 
 std::optional<std::int64_t> TryParseInt(std::string_view text) {
   const std::string s = Trim(text);
-  std::size_t i = (!s.empty() && (s[0] == '+' || s[0] == '-')) ? 1 : 0;
-  if (i == s.size()) return std::nullopt;
-  for (std::size_t j = i; j < s.size(); ++j) {
-    if (s[j] < '0' || s[j] > '9') return std::nullopt;
-  }
-  errno = 0;
-  const long long v = std::strtoll(s.c_str(), nullptr, 10);
-  if (errno == ERANGE || v > std::numeric_limits<std::int32_t>::max() ||
-      v < std::numeric_limits<std::int32_t>::min()) {
-    return std::nullopt;
-  }
+  const std::size_t start = (!s.empty() && s[0] == '+') ? 1 : 0;
+  if (start < s.size() && s[start] == '-' && start > 0) return std::nullopt;
+  std::int32_t v = 0;
+  const auto [end, ec] = std::from_chars(s.data() + start, s.data() + s.size(), v);
+  if (ec != std::errc() || end != s.data() + s.size() || start == s.size()) return std::nullopt;
   return v;
 }
 

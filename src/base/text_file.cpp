@@ -6,7 +6,6 @@
 #include <unistd.h>
 
 #include <cerrno>
-#include <fstream>
 
 #include "base/codepage.h"
 
@@ -30,32 +29,54 @@ TextLines SplitLines(std::string_view bytes) {
   return text;
 }
 
+int OpenRegularFile(const std::filesystem::path& path) {
+  // Non-blocking, so that opening a FIFO does not wait for a writer that never comes.
+  const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+  if (fd < 0) return -(errno != 0 ? errno : ENOENT);
+  struct stat st {};
+  int error = 0;
+  if (::fstat(fd, &st) != 0) {
+    error = errno;
+  } else if (S_ISDIR(st.st_mode)) {
+    error = EISDIR;
+  } else if (!S_ISREG(st.st_mode)) {
+    error = kNotRegularFile;
+  } else {
+    const int flags = ::fcntl(fd, F_GETFL);
+    if (flags < 0 || ::fcntl(fd, F_SETFL, flags & ~O_NONBLOCK) != 0) error = errno;
+  }
+  if (error != 0) {
+    ::close(fd);
+    return -error;
+  }
+  return fd;
+}
+
 BytesResult ReadFileBytes(const std::filesystem::path& path, std::uintmax_t maxBytes) {
   BytesResult result;
-  std::error_code ec;
-  if (std::filesystem::is_directory(path, ec)) {
-    result.error = EISDIR;
-    return result;
-  }
-  std::ifstream in(path, std::ios::binary);
-  if (!in) {
-    result.error = errno != 0 ? errno : ENOENT;
+  const int fd = OpenRegularFile(path);
+  if (fd < 0) {
+    result.error = -fd;
     return result;
   }
   std::string bytes;
   char chunk[65536];
-  while (in.read(chunk, sizeof chunk) || in.gcount() > 0) {
-    bytes.append(chunk, static_cast<std::size_t>(in.gcount()));
+  for (;;) {
+    const ssize_t n = ::read(fd, chunk, sizeof chunk);
+    if (n < 0 && errno == EINTR) continue;
+    if (n < 0) {
+      result.error = EIO;
+      break;
+    }
+    if (n == 0) break;
+    bytes.append(chunk, static_cast<std::size_t>(n));
     if (bytes.size() > maxBytes) {
       result.error = EFBIG;
-      return result;
+      break;
     }
   }
-  if (in.bad()) {
-    result.error = EIO;
-    return result;
-  }
-  result.bytes = std::move(bytes);
+  ::close(fd);
+  if (result.error == 0) result.bytes = std::move(bytes);
   return result;
 }
 
@@ -98,11 +119,13 @@ int WriteFileAtomically(const std::filesystem::path& path, std::string_view byte
   const int fd = mkstemp(pattern.data());
   if (fd < 0) return errno;
 
-  // Keep the permissions of the file we replace; a new file gets the usual 0666 & ~umask.
+  // Keep the permissions of the file we replace, but never its set-user-ID, set-group-ID or
+  // sticky bit (a link to a program must not turn our output into one); a new file gets the
+  // usual 0666 & ~umask.
   struct stat old {};
   mode_t mode = 0;
   if (stat(path.c_str(), &old) == 0) {
-    mode = old.st_mode & 07777;
+    mode = old.st_mode & 0777;
   } else {
     const mode_t mask = umask(0);
     umask(mask);

@@ -1,6 +1,7 @@
 // Line-oriented text files in the DOS code page: a complete reader and a safe writer.
 #pragma once
 
+#include <cerrno>
 #include <cstddef>
 #include <filesystem>
 #include <optional>
@@ -25,8 +26,17 @@ inline constexpr std::uintmax_t kMaxTextFileBytes = 16u << 20;
 
 ReadResult ReadTextFile(const std::filesystem::path& path);
 
-// A whole file's bytes, unchanged. error: 0, or an errno (EISDIR for a folder, EFBIG above
-// maxBytes, EIO for a failed read); bytes are empty then.
+// The error of a path that is neither a regular file nor a folder (a FIFO, a device, a socket).
+inline constexpr int kNotRegularFile = ENODEV;
+
+// Opens a regular file for reading without ever blocking (a FIFO would wait for a writer):
+// the descriptor, or minus the errno (EISDIR for a folder, kNotRegularFile for anything else
+// that is not a regular file).
+int OpenRegularFile(const std::filesystem::path& path);
+
+// A whole regular file's bytes, unchanged. error: 0, or an errno (EISDIR for a folder,
+// kNotRegularFile for a FIFO or device, EFBIG above maxBytes, EIO for a failed read); bytes
+// are empty then.
 struct BytesResult {
   std::optional<std::string> bytes;
   int error = 0;

@@ -126,12 +126,15 @@ DeviceMapping GraphicState::ScreenMapping() const {
 DeviceMapping GraphicState::PrinterMapping(int pageW, int pageH) const {
   DeviceMapping m = ScreenMapping();
   m.printer = true;
-  m.pageW = pageW;
-  m.pageH = pageH;
   m.printScaleX = static_cast<double>(PrintScaleX);
   m.printScaleY = static_cast<double>(PrintScaleY);
   m.resX = ResX > 0 ? ResX : 1;
   m.resY = ResY > 0 ? ResY : 1;
+  // One scale for both axes, the largest that fits the screen onto the page: a drawing keeps
+  // its proportions on paper of any shape (the print scales stay the user's own).
+  const double fit = std::min(pageW / m.resX, pageH / m.resY);
+  m.pageW = fit * m.resX;
+  m.pageH = fit * m.resY;
   // both offsets convert millimetres with the page width over 210 mm
   m.offsetX = Round(static_cast<Extended>(pageW) * PrintOriginX / 210);
   m.offsetY = Round(static_cast<Extended>(pageW) * PrintOriginY / 210);

@@ -2,6 +2,7 @@
 #include "base/format.h"
 #include "base/utf8.h"
 #include "cad/kernel_internal.h"
+#include "model/input_file.h"
 
 namespace kv40::cad {
 namespace detail {
@@ -98,7 +99,8 @@ void CadLimits(GraphicSession& p, Extended xmin, Extended ymin, Extended xmax, E
   CadLayer(p, 30);
   CadTextStyle(p, 2, 0, 0.006L * h, 0.0045L * w);
   std::string file;
-  if (!p.currentFile.empty()) file = p.dataDir + p.currentFile + "." + model::kFileExt;
+  // a name given with its extension (as on the command line) stands as it is
+  if (!p.currentFile.empty()) file = model::InputFilePath(p, p.currentFile);
   const base::DateTime now = p.Now();
   const std::string status = base::DateText(p.fmt(), now) + " " + base::TimeText(now) + " - " +
                              "QUENTAR " + model::kProgramShortName + " V" + model::kProgramVersion +

@@ -1,9 +1,9 @@
 // The graphic window as the drawing code calls it.
 #include "cad/quengraf.h"
 
-#include <filesystem>
-#include <fstream>
+#include <unistd.h>
 
+#include "base/text_file.h"
 #include "base/utf8.h"
 #include "model/dialogs.h"
 
@@ -46,8 +46,8 @@ void ShowMessage(GraphicSession& p, const std::string& text) {
 }
 
 bool CheckFileReadable(GraphicSession& p, const std::string& name) {
-  std::error_code ec;
-  if (std::filesystem::is_regular_file(name, ec) && std::ifstream(name, std::ios::binary)) {
+  if (const int fd = base::OpenRegularFile(name); fd >= 0) {
+    ::close(fd);
     return true;
   }
   model::ShowInfo(p, name + " nicht gefunden" + " !");

@@ -8,6 +8,7 @@
 #include "calc/checks.h"
 #include "calc/findings.h"
 #include "calc/geometry.h"
+#include "calc/input_ranges.h"
 #include "calc/load.h"
 #include "calc/math.h"
 #include "calc/measure.h"
@@ -33,12 +34,35 @@ bool Stop(model::MessageLog& log, std::string_view text) {
   return false;
 }
 
+// The load inputs the strength methods divide by or scale with.
+bool LoadInputsUsable(model::SpecState& s) {
+  auto& log = s.log;
+  return CheckRange(log, "connKind", kConnKindRange, s.connKind) &&
+         CheckRange(log, "KA", kApplicationFactorRange, s.KA) &&
+         CheckRange(log, "TN", kTorqueRange, s.TN) &&
+         CheckRange(log, "Tmax", kTorqueRange, s.Tmax) &&
+         CheckRange(log, "Re1", kYieldRange, s.Re[1]) &&
+         CheckRange(log, "Re2", kYieldRange, s.Re[2]);
+}
+
+// The diameters of the block; false (fatal) when one is outside its range.
+bool BlockDiametersUsable(model::SpecState& s) {
+  const Extended* d[] = {&s.d1, &s.d2, &s.d3, &s.d4};
+  for (int i = 0; i < 4; ++i) {
+    const std::string name = "d" + base::IntToText(i + 1);
+    if (!CheckRange(s.log, name, kDiameterRange, *d[i])) return false;
+  }
+  return true;
+}
+
 // Steps up to the reference diameter; false when a fatal finding ends the calculation.
 bool StartChecks(model::SpecState& s) {
   auto& log = s.log;
   if (s.mn == 0) return Stop(log, "Fatal  : mn = 0 !");
   if (s.alphaRad == 0) return Stop(log, "Fatal  : alpha = 0 !");
   if (s.z[1] == 0) return Stop(log, "Fatal  : z = 0 !");
+  if (!CheckRange(log, "z", kToothCountRange, s.z[1])) return false;
+  if (!LoadInputsUsable(s)) return false;
   s.z[2] = Negated(s.z[1]);
   for (int i = 1; i <= 2; ++i)
     s.Q[i] = s.tolreihe[i] + 3;
@@ -82,12 +106,17 @@ void SplineDesignations(model::SpecState& s, const base::NumberFormat& nf) {
   s.bez[2] = "DIN 5480 - N " + size + s.tolcode[2];
 }
 
-// ISO 286 limits of the root and tip diameters; the hub's are stored negative.
+// ISO 286 limits of the root and tip diameters; the hub's are stored negative. A diameter
+// beyond the ISO table has no limits: said, not left as a silent cancel.
 void DiameterLimits(model::SpecState& s, bool& cancel) {
-  s.dfLim[1] = s.df[1] + 0.001L * IsoDeviation(cancel, "h12", s.df[1]).lower;
-  s.dfLim[2] = s.df[2] - 0.001L * IsoDeviation(cancel, "H12", -s.df[2]).upper;
-  s.daLim[1] = s.da0[1] + 0.001L * IsoDeviation(cancel, "h11", s.da0[1]).lower;
-  s.daLim[2] = s.da0[2] - 0.001L * IsoDeviation(cancel, "H11", -s.da0[2]).upper;
+  bool undefined = false;
+  s.dfLim[1] = s.df[1] + 0.001L * IsoDeviation(undefined, "h12", s.df[1]).lower;
+  s.dfLim[2] = s.df[2] - 0.001L * IsoDeviation(undefined, "H12", -s.df[2]).upper;
+  s.daLim[1] = s.da0[1] + 0.001L * IsoDeviation(undefined, "h11", s.da0[1]).lower;
+  s.daLim[2] = s.da0[2] - 0.001L * IsoDeviation(undefined, "H11", -s.da0[2]).upper;
+  if (!undefined) return;
+  cancel = true;
+  RecordFatal(s.log, "Fatal  : ISO-Maß > 3150 mm !");
 }
 
 // Designations after the DIN 5482 block (hub diameters d1 and d2 for both parts).
@@ -98,32 +127,8 @@ void BlockDesignations(model::SpecState& s, const base::NumberFormat& nf) {
   s.bez[2] = "A " + size;
 }
 
-}  // namespace
-
-void ApplyDin5482(model::SpecState& s) {
-  if (s.z5482 == 0) return RecordFatal(s.log, "Fatal  : z = 0 !");
-  s.z[1] = s.z5482;
-  s.z[2] = Negated(s.z5482);
-  if (s.mn5482 > 0) s.mn = s.mn5482;
-  s.alpha = kDinPressureAngle;
-  s.beta = 0;
-  // without a module nothing can be converted; the calculation reports "mn = 0"
-  if (s.mn == 0) return;
-  s.x[1] = s.xm / s.mn;
-  s.x[2] = -s.x[1];
-  const Extended zm = s.z[1] * s.mn;
-  const Extended m2 = 2 * s.mn;
-  // so that zero deviations reproduce exactly the four diameters of the block
-  s.hfP0Star[1] = (s.d3 - zm) / m2 - s.x[1];
-  s.haP0Star[1] = (zm - s.d4) / m2 + s.x[1];
-  s.hfP0Star[2] = (zm - s.d2) / m2 - s.x[2];
-  s.haP0Star[2] = (s.d1 - zm) / m2 + s.x[2];
-  s.rhoaP0Star[1] = s.r2 / s.mn;
-  s.rhoaP0Star[2] = s.r1 / s.mn;
-  s.kP0Star[2] = s.kmin / s.mn;
-}
-
-void CalcSpline(model::SpecState& s, const base::NumberFormat& nf, bool& cancel) {
+// CalcSpline up to the first step that ends it.
+void CalcSplineSteps(model::SpecState& s, const base::NumberFormat& nf, bool& cancel) {
   s.calcFlag = true;
   model::ResetMessages(s.log);
   s.alphaRad = DegToRad(s.alpha);
@@ -155,6 +160,39 @@ void CalcSpline(model::SpecState& s, const base::NumberFormat& nf, bool& cancel)
   CalcLoadCapacity(s, nf);
 }
 
+}  // namespace
+
+void ApplyDin5482(model::SpecState& s) {
+  if (s.z5482 == 0) return RecordFatal(s.log, "Fatal  : z = 0 !");
+  // checked before the hub's count is the negated one, which must not overflow
+  if (!CheckRange(s.log, "z", kToothCountRange, s.z5482)) return;
+  if (!BlockDiametersUsable(s)) return;
+  s.z[1] = s.z5482;
+  s.z[2] = Negated(s.z5482);
+  if (s.mn5482 > 0) s.mn = s.mn5482;
+  s.alpha = kDinPressureAngle;
+  s.beta = 0;
+  // without a module nothing can be converted; the calculation reports "mn = 0"
+  if (s.mn == 0) return;
+  s.x[1] = s.xm / s.mn;
+  s.x[2] = -s.x[1];
+  const Extended zm = s.z[1] * s.mn;
+  const Extended m2 = 2 * s.mn;
+  // so that zero deviations reproduce exactly the four diameters of the block
+  s.hfP0Star[1] = (s.d3 - zm) / m2 - s.x[1];
+  s.haP0Star[1] = (zm - s.d4) / m2 + s.x[1];
+  s.hfP0Star[2] = (zm - s.d2) / m2 - s.x[2];
+  s.haP0Star[2] = (s.d1 - zm) / m2 + s.x[2];
+  s.rhoaP0Star[1] = s.r2 / s.mn;
+  s.rhoaP0Star[2] = s.r1 / s.mn;
+  s.kP0Star[2] = s.kmin / s.mn;
+}
+
+void CalcSpline(model::SpecState& s, const base::NumberFormat& nf, bool& cancel) {
+  CalcSplineSteps(s, nf, cancel);
+  if (!s.log.fatal) CheckFiniteResults(s);
+}
+
 void RecalcAll(model::SpecState& s, const base::NumberFormat& nf, bool& cancel) {
   // every run starts with an empty log, also when the block cannot be converted
   model::ResetMessages(s.log);
@@ -163,6 +201,7 @@ void RecalcAll(model::SpecState& s, const base::NumberFormat& nf, bool& cancel) 
   CalcSpline(s, nf, cancel);
   DiameterLimits(s, cancel);  // also after a calculation that ended early
   BlockDesignations(s, nf);
+  if (!s.log.fatal) CheckFiniteResults(s);
 }
 
 void RecalcDimensions(model::SpecState& s, const base::NumberFormat& nf, bool& cancel,

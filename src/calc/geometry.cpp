@@ -5,6 +5,7 @@
 
 #include "calc/checks.h"
 #include "calc/findings.h"
+#include "calc/input_ranges.h"
 #include "calc/math.h"
 #include "calc/tolerance.h"
 
@@ -77,7 +78,12 @@ void CheckBasicData(model::SpecState& s) {
   if (s.alpha < 5 || s.alpha > 45) return RecordFatal(log, "Fatal  : alpha !");
   if (std::fabs(s.beta) > 45) model::AddMessage(log, "Fatal  : beta > 45!");
   if (s.mn <= 0) return RecordFatal(log, "Fatal  : mn <= 0!");
+  if (!CheckRange(log, "mn", kModuleRange, s.mn)) return;
   if (s.b0 <= 0) return RecordFatal(log, "Fatal  : b <= 0!");
+  if (!CheckRange(log, "b0", kWidthRange, s.b0) || !CheckRange(log, "b1", kWidthRange, s.b[1]) ||
+      !CheckRange(log, "b2", kWidthRange, s.b[2])) {
+    return;
+  }
   for (int i = 1; i <= 2; ++i) {
     if (s.z[i] > -2 && s.z[i] < 2) {
       RecordPart(log, "Fatal  : z", i, " < 2!");

@@ -2,10 +2,11 @@
 #include "calc/json_export.h"
 
 #include <cmath>
-#include <cstdio>
+#include <limits>
 #include <string_view>
 #include <type_traits>
 
+#include "base/format.h"
 #include "base/text_file.h"
 #include "base/utf8.h"
 #include "model/spec_fields.h"
@@ -36,9 +37,10 @@ void AppendString(std::string& out, std::string_view text) {
         break;
       default:
         if (cp < 0x20) {
-          char buf[8];
-          std::snprintf(buf, sizeof buf, "\\u%04x", static_cast<unsigned>(cp));
-          out += buf;
+          constexpr char kHex[] = "0123456789abcdef";
+          out += "\\u00";
+          out += kHex[cp >> 4];
+          out += kHex[cp & 0xF];
         } else {
           base::AppendUtf8(out, cp);
         }
@@ -48,13 +50,13 @@ void AppendString(std::string& out, std::string_view text) {
 }
 
 void AppendNumber(std::string& out, Extended v) {
-  if (!std::isfinite(v)) {  // JSON knows no infinity or NaN
+  // JSON knows no infinity or NaN, and its readers take numbers as doubles: a value beyond
+  // the largest double would read as infinity
+  if (!std::isfinite(v) || std::fabs(v) > std::numeric_limits<double>::max()) {
     out += "null";
     return;
   }
-  char buf[64];
-  std::snprintf(buf, sizeof buf, "%.17Lg", v);
-  out += buf;
+  out += base::NumberText(v, std::chars_format::general, 17);
 }
 
 template <class T>

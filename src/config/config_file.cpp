@@ -4,6 +4,7 @@
 #include <pwd.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <cstdlib>
 #include <system_error>
 
@@ -18,6 +19,8 @@ namespace {
 constexpr const char* kLossyNotice =
     "Einige Zeichen gibt es im DOS-Zeichensatz nicht; sie wurden als \"?\" gespeichert.";
 
+}  // namespace
+
 std::string HomeDir() {
   if (const char* home = std::getenv("HOME"); home != nullptr && *home != '\0') return home;
   if (const passwd* pw = getpwuid(getuid()); pw != nullptr && pw->pw_dir != nullptr) {
@@ -25,6 +28,8 @@ std::string HomeDir() {
   }
   return ".";
 }
+
+namespace {
 
 fs::path ProgramDir() {
   std::error_code ec;
@@ -90,7 +95,16 @@ bool ReadConfigFrom(model::Session& p, const fs::path& file, const fs::path& fal
     startDir = fs::current_path(ec).string();
   }
   std::optional<model::Config> c = ReadConfigFile(file, startDir, screen);
-  if (!c) c = ReadConfigFile(fallback, startDir, screen);
+  if (!c) {
+    // One that is there but is no file to read (a folder, a FIFO) is said; the shipped one
+    // serves instead.
+    std::error_code ec;
+    const fs::file_status st = fs::status(file, ec);
+    if (!ec && fs::exists(st) && !fs::is_regular_file(st)) {
+      model::ShowError(p, model::CannotReadMessage(file));
+    }
+    c = ReadConfigFile(fallback, startDir, screen);
+  }
   if (!c) {
     p.config = MissingFileDefaults(screen);
     p.cancel = true;

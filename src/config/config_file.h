@@ -10,6 +10,8 @@
 
 namespace kv40::config {
 
+// The user's home folder: $HOME, else the password database's, else ".".
+std::string HomeDir();
 // The configuration folder: $KV40_HOME, else ~/.config/kv40; with a trailing "/".
 std::string DefaultConfigDir();
 // The shipped data: <folder of the program>/../share/kv40 when it exists, else the data
@@ -40,7 +42,7 @@ std::optional<model::Config> ReadConfigFile(const std::filesystem::path& file,
 // write leaves the old file. On failure the error message, p.cancel and false.
 bool WriteConfig(model::Session& p);
 
-// Fills empty folder settings (the temporary folder from the environment, the others with
+// Fills empty folder settings (the temporary folder with DefaultTempDir, the others with
 // the start-up folder), ends each with "/", and checks them: the CAD, temporary, EDI and
 // data folders must be writable, the DBF and PLT folders must exist. Every failure shows
 // its error; for the temporary folder the user may then type another one. Start-up goes

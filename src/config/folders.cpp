@@ -5,6 +5,7 @@
 
 #include <dirent.h>
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -58,15 +59,36 @@ bool FolderWritable(const std::string& dir) {
   return unlink(file.c_str()) == 0;
 }
 
-std::string EnvironmentTempDir() {
-  for (const char* name : {"TEMP", "TMPDIR"}) {
-    if (const char* dir = std::getenv(name); dir != nullptr && *dir != '\0') return dir;
+std::string PrivateFolder(const std::filesystem::path& dir) {
+  std::error_code ec;
+  std::filesystem::create_directories(dir.parent_path(), ec);
+  if (mkdir(dir.c_str(), 0700) != 0 && errno != EEXIST) return {};
+  // A folder someone else made, or a link to elsewhere, is not ours to put files in.
+  struct stat st {};
+  if (lstat(dir.c_str(), &st) != 0 || !S_ISDIR(st.st_mode) || st.st_uid != geteuid()) return {};
+  if ((st.st_mode & 07777) != 0700 && chmod(dir.c_str(), 0700) != 0) return {};
+  return base::AddBackslash(dir.string());
+}
+
+std::string DefaultTempDir() {
+  const auto absolute = [](const char* name) -> const char* {
+    const char* v = std::getenv(name);
+    return v != nullptr && v[0] == '/' ? v : nullptr;
+  };
+  if (const char* runtime = absolute("XDG_RUNTIME_DIR")) {
+    if (std::string dir = PrivateFolder(std::filesystem::path(runtime) / "kv40"); !dir.empty())
+      return dir;
   }
-  return "/tmp";
+  const char* cache = absolute("XDG_CACHE_HOME");
+  const std::filesystem::path cacheDir =
+      cache != nullptr ? std::filesystem::path(cache) : std::filesystem::path(HomeDir()) / ".cache";
+  return PrivateFolder(cacheDir / "kv40");
 }
 
 std::vector<FolderFault> CompleteAndCheckFolders(model::Config& c, const std::string& startDir) {
-  FillEmpty(c.tempDir, EnvironmentTempDir());
+  // Never the shared /tmp: another user's files there would block or hang every report.
+  if (c.tempDir.empty()) c.tempDir = DefaultTempDir();
+  if (!c.tempDir.empty()) c.tempDir = base::AddBackslash(c.tempDir);
   for (std::string* folder : {&c.cadDir, &c.dbfDir, &c.pltDir, &c.ediDir, &c.dataDir}) {
     FillEmpty(*folder, startDir);
   }
@@ -77,7 +99,7 @@ std::vector<FolderFault> CompleteAndCheckFolders(model::Config& c, const std::st
   check(FolderWritable(c.cadDir), FolderFault::Cad, "ungültiger CAD Ordner konfiguriert");
   check(FolderExists(c.dbfDir), FolderFault::Dbf, "ungültiger DBF Ordner konfiguriert");
   check(FolderExists(c.pltDir), FolderFault::Plt, "ungültiger PLT Ordner konfiguriert");
-  check(FolderWritable(c.tempDir), FolderFault::Temp,
+  check(!c.tempDir.empty() && FolderWritable(c.tempDir), FolderFault::Temp,
         "ungültiger Ordner für temporäre Dateien konfiguriert");
   check(FolderWritable(c.ediDir), FolderFault::Edi, "ungültiger EDI Ordner konfiguriert");
   check(FolderWritable(c.dataDir), FolderFault::Data, "ungültiger Data Ordner konfiguriert");

@@ -1,11 +1,13 @@
 // Help entries: a header line "nnnn[:image]" and up to five text lines per number.
 #include "help/show_help.h"
 
+#include <cerrno>
 #include <optional>
 
 #include "base/file_lookup.h"
 #include "base/format.h"
 #include "base/text.h"
+#include "base/text_file.h"
 #include "base/utf8.h"
 #include "cad/quengraf.h"
 #include "config/config_file.h"
@@ -111,7 +113,10 @@ HelpEntry FindHelpEntry(const model::Session& p, int n) {
   const auto read = base::ReadTextFile(path);
   if (!read.text) {
     HelpEntry e;
-    e.lines[0] = "Datei " + path.string() + " nicht gefunden !";
+    // there, but no file to read (a folder, a FIFO that would wait for a writer)
+    const bool there = read.error == EISDIR || read.error == base::kNotRegularFile;
+    e.lines[0] =
+        there ? model::CannotReadMessage(path) : "Datei " + path.string() + " nicht gefunden !";
     return e;
   }
   return FindHelpEntryIn(*read.text, n);

@@ -1,5 +1,7 @@
 // Message boxes, the text screen, and the messages of failed file operations.
-#include <cstdio>
+#include <unistd.h>
+
+#include <cerrno>
 #include <vector>
 
 #include "base/text.h"
@@ -18,15 +20,6 @@ std::string Shown(const Session& p, std::string_view text) {
 void FileError(Session& p, const std::string& text) {
   ShowError(p, text);
   p.cancel = true;
-}
-
-bool CanRead(const std::filesystem::path& path) {
-  std::error_code ec;
-  if (std::filesystem::is_directory(path, ec)) return false;
-  std::FILE* f = std::fopen(path.c_str(), "rb");
-  if (f == nullptr) return false;
-  std::fclose(f);
-  return true;
 }
 
 std::string NotFound(const std::filesystem::path& path) {
@@ -64,9 +57,19 @@ void ShowTextScreen(Session& p) {
 }
 
 bool RequireFile(Session& p, const std::filesystem::path& path) {
-  if (CanRead(path)) return true;
-  FileError(p, NotFound(path));
+  const int fd = base::OpenRegularFile(path);
+  if (fd >= 0) {
+    ::close(fd);
+    return true;
+  }
+  // A folder, FIFO or device is there but is no file to read (a FIFO would block).
+  const bool there = -fd == EISDIR || -fd == base::kNotRegularFile;
+  FileError(p, there ? CannotReadMessage(path) : NotFound(path));
   return false;
+}
+
+std::string CannotReadMessage(const std::filesystem::path& path) {
+  return "Datei " + path.string() + " kann nicht gelesen werden !";
 }
 
 void ReportWriteError(Session& p, int errnoValue) {

@@ -38,7 +38,11 @@ void ShowBox(Session& p, const std::string& caption, const std::string& text);
 void ShowTextScreen(Session& p);
 
 // File errors: each shows its message and sets p.cancel on failure.
+// RequireFile: path must be a regular file that can be read; a missing or forbidden one gives
+// "nicht gefunden oder kein Zugriffsrecht", a folder, FIFO or device CannotReadMessage.
 bool RequireFile(Session& p, const std::filesystem::path& path);
+// "Datei <path> kann nicht gelesen werden !"
+std::string CannotReadMessage(const std::filesystem::path& path);
 // The message for a failed write (system code by DosErrorCode), and cancel.
 void ReportWriteError(Session& p, int errnoValue);
 void ReportCloseError(Session& p, int errnoValue);

@@ -79,7 +79,7 @@ bool ReadInto(Session& p, const std::string& path) {
   if (!RequireFile(p, path)) return false;
   const base::ReadResult read = base::ReadTextFile(path);
   if (!read.text) {
-    Fail(p, "Datei " + path + " kann nicht gelesen werden !");
+    Fail(p, CannotReadMessage(path));
     return false;
   }
   InputFileParse parsed = ParseInputFile(*read.text, p.connection, p.docu);
@@ -91,6 +91,14 @@ bool ReadInto(Session& p, const std::string& path) {
   p.connection = std::move(parsed.connection);
   p.docu = std::move(parsed.docu);
   p.modified = false;
+  // Old files stay loadable, but a value that silently became 0 would pass for one typed in.
+  if (const BadNumberLines& bad = parsed.badNumbers; bad.count > 0) {
+    std::string text = "Datei " + path + ", Zeile " + std::to_string(bad.firstLine) + ": \"" +
+                       bad.firstText + "\" ist keine Zahl und wurde als 0 gelesen";
+    if (bad.count == 2) text += " (und 1 weitere Zeile)";
+    if (bad.count > 2) text += " (und " + std::to_string(bad.count - 1) + " weitere Zeilen)";
+    ShowInfo(p, text + ".");
+  }
   return true;
 }
 

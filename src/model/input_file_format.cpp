@@ -3,7 +3,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdio>
 
 #include "base/utf8.h"
 #include "model/input_file_layout.h"
@@ -130,9 +129,7 @@ std::string RealLine(const NumberFormat& nf, Extended x) {
   const Extended whole = std::round(x);
   if (x < 1 && std::fabs(x - whole) < 1e-10L) {
     if (std::fabs(x) < 1e-5L) return "0";
-    char buf[5000];  // the largest long double has 4933 digits
-    const int len = std::snprintf(buf, sizeof buf, "%.0Lf", whole);
-    return std::string(buf, static_cast<std::size_t>(std::clamp(len, 0, 4999)));
+    return base::NumberText(whole, std::chars_format::fixed, 0);
   }
   return base::FormatFixed(nf, 0, 7, x);
 }

@@ -46,9 +46,17 @@ std::vector<std::string> InputFileLines(const SpecState& connection, const model
 base::OemText InputFileBytes(const SpecState& connection, const model::DocuData& docu,
                              const base::NumberFormat& nf);
 
+// Number lines that were not numbers (each read as 0): how many, and the first one.
+struct BadNumberLines {
+  int count = 0;
+  std::size_t firstLine = 0;  // 1-based
+  std::string firstText;
+};
+
 struct InputFileParse {
   bool ok = false;
   std::size_t missingLine = 0;  // on failure: the 1-based line the file ended before
+  BadNumberLines badNumbers;    // number lines that read as 0 because they were no number
   SpecState connection;         // the given state with every field of the file replaced
   model::DocuData docu;
 };

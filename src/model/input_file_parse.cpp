@@ -42,13 +42,21 @@ std::string RestoreDescription(std::string_view line) {
   return Cut(out, model::kDescriptionLen);
 }
 
-// Reads lines in order; after the first missing line every further read is a no-op.
+std::optional<Extended> TryReadReal(std::string_view line) {
+  std::string text(line);
+  std::replace(text.begin(), text.end(), ',', '.');
+  return base::TryParseNumber(text);
+}
+
+// Reads lines in order; after the first missing line every further read is a no-op. A number
+// line that is not a number reads as 0 and is remembered, so that the load can say so.
 class LineReader {
  public:
   explicit LineReader(const base::TextLines& text) : cursor_(text) {}
 
   bool failed() const { return missing_ != 0; }
   std::size_t missingLine() const { return missing_; }
+  const BadNumberLines& badNumbers() const { return bad_; }
 
   std::optional<std::string> Line() {
     if (failed()) return std::nullopt;
@@ -61,19 +69,28 @@ class LineReader {
     if (auto line = Line()) text = Cut(*line, maxLength);
   }
   void Real(Extended& x) {
-    if (auto line = Line()) x = ReadRealLine(*line);
+    if (auto line = Line()) x = Checked(TryReadReal(*line), *line);
   }
   void Int(std::int32_t& n) {
-    if (auto line = Line()) n = ReadIntLine(*line);
+    if (auto line = Line()) {
+      n = static_cast<std::int32_t>(Checked(base::TryParseInt(*line), *line));
+    }
   }
   void Index(Word& n) {
-    if (auto line = Line()) n = ReadWordLine(*line);
+    if (auto line = Line()) {
+      std::optional<std::int64_t> v = base::TryParseInt(*line);
+      if (v && (*v < 0 || *v > std::numeric_limits<Word>::max())) v.reset();
+      n = static_cast<Word>(Checked(v, *line));
+    }
   }
   void Bool(bool& b) {
     if (auto line = Line()) b = ReadBoolLine(*line);
   }
   void Yield(std::int32_t& re) {
-    if (auto line = Line()) re = ReadYieldLine(*line);
+    if (auto line = Line()) {
+      if (!TryReadReal(*line)) Bad(*line);
+      re = ReadYieldLine(*line);
+    }
   }
   // A count line; negative counts read as 0.
   std::int32_t Count() {
@@ -83,8 +100,21 @@ class LineReader {
   }
 
  private:
+  template <class T>
+  T Checked(const std::optional<T>& v, const std::string& line) {
+    if (!v) Bad(line);
+    return v.value_or(T{});
+  }
+  void Bad(const std::string& line) {
+    if (bad_.count++ == 0) {
+      bad_.firstLine = cursor_.LineNumber();
+      bad_.firstText = line;
+    }
+  }
+
   base::LineCursor cursor_;
   std::size_t missing_ = 0;
+  BadNumberLines bad_;
 };
 
 void ReadChanges(LineReader& r, model::DocuData& docu) {
@@ -150,9 +180,7 @@ void ReadDocuments(LineReader& r, model::DocuData& docu) {
 }  // namespace
 
 Extended ReadRealLine(std::string_view line) {
-  std::string text(line);
-  std::replace(text.begin(), text.end(), ',', '.');
-  return base::TryParseNumber(text).value_or(0);
+  return TryReadReal(line).value_or(0);
 }
 
 std::int32_t ReadIntLine(std::string_view line) {
@@ -198,6 +226,7 @@ InputFileParse ParseInputFile(const base::TextLines& text, const SpecState& conn
   out.connection.z[2] = -out.connection.z[1];
   out.ok = !r.failed();
   out.missingLine = r.missingLine();
+  out.badNumbers = r.badNumbers();
   return out;
 }
 

@@ -12,6 +12,9 @@ const std::string& MessageLog::Message(int i) const {
 }
 
 void AddMessage(MessageLog& log, std::string_view text) {
+  // Whatever step records it, a fatal finding means the results are unusable: reports and
+  // drawings then show the messages instead.
+  if (text.starts_with(kFatalPrefix)) log.fatal = true;
   std::string cut = base::CutChars(text, kMessageLength);
   for (int i = 0; i < log.messageCount; ++i) {
     if (log.messages[static_cast<std::size_t>(i)] == cut) return;

@@ -11,6 +11,7 @@ namespace kv40::model {
 
 inline constexpr int kMaxMessages = 11;
 inline constexpr int kMessageLength = 36;  // characters kept of each text
+inline constexpr std::string_view kFatalPrefix = "Fatal";
 
 struct MessageLog {
   Word messageCount = 0;
@@ -21,7 +22,8 @@ struct MessageLog {
   const std::string& Message(int i) const;
 };
 
-// Records the first 36 characters of text once; the 12th and later texts are dropped.
+// Records the first 36 characters of text once; the 12th and later texts are dropped. A text
+// that begins with "Fatal" sets the fatal flag (also when the log is full).
 void AddMessage(MessageLog& log, std::string_view text);
 // Empties the log and clears the fatal flag (the start of every calculation).
 void ResetMessages(MessageLog& log);

@@ -11,7 +11,7 @@ void InitDefaults(SpecState& s) {
   s.tolfeld = Pair<Word>(8, 3);
   s.tolreihe = Pair<Word>(6, 7);
   s.DM = Pair<Extended>(6.0L, 5.25L);
-  s.matnr = Pair<std::string>("1.7131", "0.6020");
+  s.matnr = Pair<std::string>("1.7707", "0.6020");  // 30CrMoV9 is 1.7707
   s.matname = Pair<std::string>("30CrMoV9", "EN-GJL-200");
   s.Re = Pair<std::int32_t>(1050, 230);
   s.fS = Pair<Extended>(1.2L, 2.0L);

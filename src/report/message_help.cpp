@@ -1,10 +1,7 @@
 // The message pick list, the help dialog of one message and saving an edited help entry.
 #include "report/message_help.h"
 
-#include <cerrno>
-#include <fstream>
 #include <optional>
-#include <sstream>
 
 #include "base/text.h"
 #include "base/text_file.h"
@@ -22,18 +19,9 @@ constexpr const char* kLossyNotice =
 
 // The whole file as it is on disk; nullopt (with errno) when it cannot be read.
 std::optional<std::string> ReadBytes(const fs::path& path, int& error) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) {
-    error = errno != 0 ? errno : ENOENT;
-    return std::nullopt;
-  }
-  std::ostringstream bytes;
-  bytes << in.rdbuf();
-  if (in.bad()) {
-    error = EIO;
-    return std::nullopt;
-  }
-  return bytes.str();
+  base::BytesResult read = base::ReadFileBytes(path, base::kMaxTextFileBytes);
+  error = read.error;
+  return std::move(read.bytes);
 }
 
 }  // namespace

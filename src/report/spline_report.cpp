@@ -78,6 +78,13 @@ void ShowMessageReport(ReportSession& p) {
   OpenReport(p, Device::Screen);
   if (p.cancel) return;
   PrintMessageReport(p);
+  // Long causes and remedies can fill more than the one page the header counts on: written
+  // again with the pages counted, so that no page says "Bl. 2/ 1".
+  if (p.writer.open && p.writer.pageCount > p.writer.pageTotal) {
+    p.writer.pageTotal = p.writer.pageCount;
+    RestartReport(p);
+    PrintMessageReport(p);
+  }
   CloseReport(p);
 }
 

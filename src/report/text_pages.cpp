@@ -1,7 +1,6 @@
 // Reading report text files in either code page and splitting them into pages.
 #include "report/text_pages.h"
 
-#include <fstream>
 #include <iterator>
 
 #include "base/text_file.h"
@@ -41,10 +40,9 @@ bool IsUtf8(std::string_view bytes) {
 }
 
 std::optional<std::vector<std::string>> ReadReportText(const std::filesystem::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) return std::nullopt;
-  const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-  if (in.bad()) return std::nullopt;
+  const base::BytesResult read = base::ReadFileBytes(path, base::kMaxTextFileBytes);
+  if (!read.bytes) return std::nullopt;
+  const std::string& bytes = *read.bytes;
   if (IsUtf8(bytes)) return SplitUtf8Lines(bytes);
   return base::SplitLines(bytes).lines;
 }

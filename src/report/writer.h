@@ -35,6 +35,9 @@ void FillDeviceList(model::Session& p);
 void OpenReport(ReportSession& p, std::optional<Device> device = std::nullopt);
 // Ends the report, writes its file and hands it to the device.
 void CloseReport(ReportSession& p);
+// Empties the open report so that it can be written once more from its first page, for
+// instance with the page total that the first writing counted.
+void RestartReport(ReportSession& p);
 
 // ---- header setup ----
 // Texts are cut to 65 characters; an empty title becomes the program title and version.

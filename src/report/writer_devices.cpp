@@ -7,8 +7,6 @@
 #include <array>
 #include <cerrno>
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 #include <string>
 
 #include "base/codepage.h"
@@ -33,7 +31,6 @@ constexpr std::array<const char*, 7> kDeviceTexts{
     "TXT File (Excel, QPRO ...)",
     "HTML File (Netscape, Internet Explorer ...)",
 };
-constexpr int kTempReportTries = 10;
 constexpr const char* kWindowCopy = "outwin.txt";
 constexpr const char* kPrinterPrefixFile = "TEXT.HXP";
 constexpr const char* kPausePerPage = "Pause nach jeder Seite ?";
@@ -54,7 +51,9 @@ int TestCreate(const std::string& path) {
   struct stat st {};
   if (stat(path.c_str(), &st) == 0) {
     if (S_ISDIR(st.st_mode)) return EISDIR;
-    const int fd = open(path.c_str(), O_WRONLY | O_APPEND | O_CLOEXEC);
+    // a FIFO or device is no report file (opening a FIFO to write would wait for a reader)
+    if (!S_ISREG(st.st_mode)) return base::kNotRegularFile;
+    const int fd = open(path.c_str(), O_WRONLY | O_APPEND | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0) return errno;
     close(fd);
     return 0;
@@ -66,14 +65,25 @@ int TestCreate(const std::string& path) {
   return 0;
 }
 
-// The first "$OUTn.TMP" of the temporary folder that can be created; empty when none.
-std::string TempReportFile(const ReportSession& p, int& error) {
-  for (int n = 1; n <= kTempReportTries; ++n) {
-    const std::string path = TempDir(p) + "$OUT" + std::to_string(n) + ".TMP";
-    error = TestCreate(path);
-    if (error == 0) return path;
+// A working file in the temporary folder that no user sees by name, under a name of its own
+// ("$OUT" or "$$$", six random characters, the extension), so that runs side by side never
+// take each other's file. Created empty; empty with the errno when it cannot be.
+std::string UniqueTempFile(const ReportSession& p, const std::string& stem, const std::string& ext,
+                           int& error) {
+  std::string pattern = TempDir(p) + stem + "XXXXXX" + ext;
+  const int fd = mkostemps(pattern.data(), static_cast<int>(ext.size()), O_CLOEXEC);
+  if (fd < 0) {
+    error = errno;
+    return {};
   }
-  return {};
+  close(fd);
+  return pattern;
+}
+
+// Devices whose report file is such a working file, removed when the report is handed over.
+bool UsesWorkingFile(Device d) {
+  return d == Device::Screen || d == Device::TextPrinter || d == Device::Printer ||
+         d == Device::TextProgram;
 }
 
 // The save dialog for a report file with the given extension, and the overwrite check.
@@ -112,9 +122,11 @@ std::string DeviceFile(ReportSession& p, int& error) {
     case Device::DosFile:
       return TempDir(p) + "OUTDOS.TXT";
     case Device::NamedExport:
-      return ExportFile(p);
+      // the file named after the input file, written directly: a batch run never asks for a
+      // file, whatever the settings say, and leaves nothing in the temporary folder
+      return InputNamed(p, ".txt");
     default:
-      return TempReportFile(p, error);
+      return UniqueTempFile(p, "$OUT", ".TMP", error);
   }
 }
 
@@ -151,11 +163,12 @@ bool Write(ReportSession& p, const std::string& path, const std::string& bytes) 
 }
 
 // Devices whose file the system's printing or the user's programs read directly get it in
-// UTF-8; every other report text file is in the DOS code page.
+// UTF-8, so does the batch report named after the input file; every other report text file is
+// in the DOS code page.
 bool WriteReportFile(ReportSession& p) {
   const auto& w = p.writer;
-  const bool utf8 =
-      w.device == Device::Html || w.device == Device::TextPrinter || w.device == Device::Printer;
+  const bool utf8 = w.device == Device::Html || w.device == Device::TextPrinter ||
+                    w.device == Device::Printer || w.device == Device::NamedExport;
   if (utf8) return Write(p, w.outputFile, WindowBytes(p));
   bool lossy = false;
   const std::string bytes = OemBytes(p, lossy);
@@ -175,10 +188,7 @@ void RemoveReportFile(const ReportSession& p) {
 
 // The bytes of a file as they are; empty when it cannot be read.
 std::string RawBytes(const char* path) {
-  std::ifstream in(path, std::ios::binary);
-  std::ostringstream bytes;
-  if (in) bytes << in.rdbuf();
-  return bytes.str();
+  return base::ReadFileBytes(path, base::kMaxTextFileBytes).bytes.value_or(std::string());
 }
 
 // The text printer: the printer set-up bytes of TEXT.HXP in the working folder, unchanged,
@@ -224,7 +234,6 @@ void HandOver(ReportSession& p) {
       return;
     case Device::NamedExport:
       ++w.exportCounter;
-      Write(p, InputNamed(p, ".txt"), WindowBytes(p));
       return;
     default:
       return;
@@ -241,6 +250,8 @@ void FillDeviceList(model::Session& p) {
 void OpenReport(ReportSession& p, std::optional<Device> device) {
   FillDeviceList(p);
   auto& w = p.writer;
+  // the working file of a report that was abandoned before it was closed
+  if (w.open && UsesWorkingFile(w.device)) RemoveReportFile(p);
   w.open = false;
   w.device = DeviceOf(p, device);
   if (!device && !w.forcedDevice && p.config.askTextDevice) {
@@ -273,6 +284,15 @@ void OpenReport(ReportSession& p, std::optional<Device> device) {
   w.open = true;
 }
 
+void RestartReport(ReportSession& p) {
+  auto& w = p.writer;
+  w.lineCount = 0;
+  w.pageCount = 0;
+  w.tableOpen = false;
+  w.inHeader = false;
+  w.body.clear();
+}
+
 void CloseReport(ReportSession& p) {
   auto& w = p.writer;
   if (!detail::Writing(p)) return;
@@ -291,6 +311,8 @@ void CloseReport(ReportSession& p) {
     SendToTextPrinter(p);
   } else if (WriteReportFile(p)) {
     HandOver(p);
+  } else if (UsesWorkingFile(w.device)) {
+    RemoveReportFile(p);
   }
   w.body.clear();
 }

@@ -244,12 +244,21 @@ void EndHtmlTable(ReportSession& p) {
 namespace detail {
 
 void Emit(ReportSession& p, std::string_view text) {
-  p.writer.body += text;
+  EmitNoEnd(p, text);
   p.writer.body += '\n';
 }
 
 void EmitNoEnd(ReportSession& p, std::string_view text) {
-  p.writer.body += text;
+  if (text == "\f") {  // the page break is the writer's own
+    p.writer.body += text;
+    return;
+  }
+  // A control character typed into a text field (ESC, BEL, NUL, a line break) would drive the
+  // printer or break the page layout: it prints as a blank. Tabs separate the export columns.
+  for (const char ch : text) {
+    const bool control = (static_cast<unsigned char>(ch) < 0x20 && ch != '\t') || ch == 0x7F;
+    p.writer.body += control ? ' ' : ch;
+  }
 }
 
 int LinesPerPage(const ReportSession& p) {

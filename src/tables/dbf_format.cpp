@@ -4,11 +4,11 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
-#include <cstdio>
 #include <set>
 
 #include "base/bytes.h"
 #include "base/codepage.h"
+#include "base/format.h"
 #include "base/text.h"
 
 namespace kv40::tables {
@@ -256,15 +256,14 @@ std::optional<double> JulianDay(std::string_view t) {
 
 DbfError EncodeReal(const DbfField& f, long double value, std::string& out) {
   if (!std::isfinite(value)) return DbfError::BadValue;
-  char buf[80];
+  std::string text;
   if (IsNumberType(f.type)) {
-    std::snprintf(buf, sizeof buf, "%.*Lf", f.decimals, value);
+    text = base::NumberText(value, std::chars_format::fixed, f.decimals);
   } else if (f.type == 'C') {
-    std::snprintf(buf, sizeof buf, "%.15Lg", value);
+    text = base::NumberText(value, std::chars_format::general, 15);
   } else {
     return DbfError::TypeMismatch;
   }
-  std::string text = buf;
   if (text.find_first_not_of("-0.") == std::string::npos && text.front() == '-') text.erase(0, 1);
   if (text.size() > static_cast<std::size_t>(f.length)) return DbfError::ValueTooLarge;
   out = f.type == 'C' ? text + std::string(static_cast<std::size_t>(f.length) - text.size(), ' ')

@@ -25,7 +25,8 @@ constexpr const char* kNoWriteRight =
 // Creates "TEST.$$$" with one line in the folder and deletes it again.
 bool FolderPassesWriteTest(const fs::path& folder) {
   const fs::path test = folder / "TEST.$$$";
-  const int fd = ::open(test.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+  // non-blocking: a FIFO of that name must not make the check wait for a reader
+  const int fd = ::open(test.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_NONBLOCK | O_CLOEXEC, 0644);
   if (fd < 0) return false;
   constexpr std::string_view kLine = "DBF Write Check\r\n";
   const bool written =
@@ -80,7 +81,7 @@ fs::path TablePath(const TableSession& p, const std::string& name) {
 }
 
 fs::path TempFolder(const TableSession& p) {
-  return fs::path(p.config.tempDir.empty() ? config::EnvironmentTempDir() : p.config.tempDir);
+  return fs::path(p.config.tempDir.empty() ? config::DefaultTempDir() : p.config.tempDir);
 }
 
 void ShowDbfError(TableSession& p, DbfError error) {

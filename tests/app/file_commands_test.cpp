@@ -115,6 +115,23 @@ TEST(FileCommands, OpenCalculatesTheLoadedFile) {
   EXPECT_TRUE(test::HasMessage(t.p.connection, "Warnung: alt"));
 }
 
+TEST(FileCommands, DiscardingUnsavedWorkIsNeverTheDefault) {
+  // An unnamed, changed connection: "Nein" is preselected, so Enter keeps the work.
+  for (const bool yes : {false, true}) {
+    SCOPED_TRACE(yes);
+    test::TestProgram t;
+    t.p.modified = true;
+    t.ui.AnswerYesNo(yes);
+    AskSaveChanges(t.p);
+    const auto asked = t.ui.Of(test::PromptKind::YesNo);
+    ASSERT_EQ(asked.size(), 1u);
+    EXPECT_EQ(asked[0].text, "Bisherige Eingaben verwerfen ?");
+    EXPECT_EQ(asked[0].preselect, 0);  // "Nein"
+    EXPECT_EQ(t.p.cancel, !yes);
+    EXPECT_EQ(t.p.modified, !yes);
+  }
+}
+
 TEST(FileCommands, UnreadableRecentFileKeepsTheCurrentName) {
   test::TempDir dir;
   test::WriteBytes(dir / "kaputt.k40", "KV40\r\n");  // ends far too early

@@ -3,10 +3,13 @@
 
 #include <gtest/gtest.h>
 
+#include <clocale>
 #include <cstdint>
 #include <limits>
 #include <optional>
 #include <string>
+
+#include "support/comma_locale.h"
 
 namespace kv40::base {
 namespace {
@@ -162,7 +165,10 @@ TEST(ParseNumber, AcceptsBothMarksAndRejectsJunk) {
       {"2.5mm", std::nullopt},
       {"inf", std::nullopt},
       {"nan", std::nullopt},
-      {"1e5000", std::nullopt},
+      {"1e5000", std::nullopt},  // beyond the largest long double
+      {"1e999", 1e999L},         // within it (the calculation's ranges refuse it)
+      {"1e-5000", 0},            // below the smallest: zero, as any reader has it
+      {"+2.5", 2.5L},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.text);
@@ -191,6 +197,23 @@ TEST(ParseInt, PlainIntegersOnly) {
     EXPECT_EQ(TryParseInt(c.text), c.want);
     EXPECT_EQ(ParseInt(c.text), c.want.value_or(0));
   }
+}
+
+TEST(NumberText, TheSameInALocaleWithDecimalCommas) {
+  // Qt sets the process locale from the desktop; a German one writes decimal commas.
+  const auto error = test::PrepareCommaLocale();
+  ASSERT_FALSE(error.has_value()) << *error;
+  ASSERT_NE(std::setlocale(LC_ALL, test::kCommaLocale), nullptr);
+  ASSERT_STREQ(std::localeconv()->decimal_point, ",");  // the test bites
+  const NumberFormat nf;
+  EXPECT_EQ(FormatFixed(nf, 0, 7, 25.5L), "25.5000000");
+  EXPECT_EQ(FormatSig(nf, 1234.56L), "1235");
+  EXPECT_EQ(FormatFixed(nf, 0, 3, 1e61L), "1.000e+61");
+  EXPECT_EQ(TryParseNumber("25.5"), 25.5L);
+  EXPECT_EQ(TryParseNumber("25,5"), 25.5L);
+  EXPECT_EQ(TryParseNumber("-1.5e3"), -1500);
+  EXPECT_EQ(TryParseInt("-42"), -42);
+  std::setlocale(LC_ALL, "C");
 }
 
 TEST(Units, FormattersConvertInInchMode) {

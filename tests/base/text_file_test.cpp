@@ -1,7 +1,10 @@
 // The codec, line splitting and the safe writer.
 #include <sys/resource.h>
+#include <sys/stat.h>
 
+#include <cerrno>
 #include <csignal>
+#include <filesystem>
 
 #include <gtest/gtest.h>
 
@@ -89,11 +92,47 @@ TEST(TextFile, WriterReplacesOnlyWhenComplete) {
   EXPECT_EQ(files, 1);
 }
 
-TEST(TextFile, ReadReportsMissingFile) {
+TEST(TextFile, ReadTakesRegularFilesOnlyAndNeverWaits) {
   test::TempDir dir;
-  const ReadResult r = ReadTextFile(dir / "missing.k40");
-  EXPECT_FALSE(r.text.has_value());
-  EXPECT_NE(r.error, 0);
+  test::WriteBytes(dir / "file.k40", "a\r\nb\r\n");
+  std::filesystem::create_directory(dir / "folder.k40");
+  ASSERT_EQ(mkfifo((dir / "fifo.k40").c_str(), 0600), 0);  // no writer: a blocking open hangs
+  struct Case {
+    const char* name;
+    std::filesystem::path path;
+    int error;
+  };
+  const Case cases[] = {
+      {"a file", dir / "file.k40", 0},
+      {"missing", dir / "missing.k40", ENOENT},
+      {"a folder", dir / "folder.k40", EISDIR},
+      {"a FIFO", dir / "fifo.k40", kNotRegularFile},
+      {"a device", "/dev/null", kNotRegularFile},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    const ReadResult r = ReadTextFile(c.path);
+    EXPECT_EQ(r.error, c.error);
+    EXPECT_EQ(r.text.has_value(), c.error == 0);
+  }
+}
+
+TEST(TextFile, ReplacingNeverCopiesSetIdBits) {
+  test::TempDir dir;
+  // a set-uid program of ours, once replaced directly and once through a link to it
+  const auto program = dir / "program";
+  test::WriteBytes(program, "#!/bin/sh\n");
+  ASSERT_EQ(chmod(program.c_str(), 06755), 0);
+  const auto link = dir / "t.json";
+  std::filesystem::create_symlink(program, link);
+  for (const auto& path : {link, program}) {
+    SCOPED_TRACE(path.filename().string());
+    ASSERT_EQ(WriteFileAtomically(path, "{}\n"), 0);
+    struct stat st {};
+    ASSERT_EQ(lstat(path.c_str(), &st), 0);
+    EXPECT_TRUE(S_ISREG(st.st_mode));
+    EXPECT_EQ(st.st_mode & 07777, 0755u);  // the permissions stay, the set-id bits go
+  }
 }
 
 }  // namespace

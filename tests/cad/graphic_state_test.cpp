@@ -88,9 +88,11 @@ TEST(GraphicState, ScreenAndPrinterMapping) {
   EXPECT_EQ(p.X(0), 210);
   EXPECT_EQ(p.X(100), 210 + 1050);  // 2100 * 1000 * 0.5 / 1000
   EXPECT_EQ(p.Y(50), 420);
-  EXPECT_EQ(p.Y(25), 420 + 2970);  // 2970 * 250 * 2 / 500
+  // one scale for both axes, the page width's (2.1 pixels per screen pixel): the drawing keeps
+  // its proportions on the taller page
+  EXPECT_EQ(p.Y(25), 420 + 1050);  // 2.1 * 250 * 2
   EXPECT_EQ(p.LengthX(10), 105);
-  EXPECT_EQ(p.LengthY(1), 119);  // 2970 * 10 * 2 / 500 = 118.8
+  EXPECT_EQ(p.LengthY(1), 42);  // 2.1 * 10 * 2
 }
 
 TEST(GraphicState, KeysZoomAndPanTheZoomRectangle) {

@@ -73,6 +73,33 @@ TEST(Kernel, TheScreenShowsWhatTheDxfHolds) {
   }
 }
 
+TEST(Kernel, TheScreenStatusNamesTheFileOnce) {
+  struct Case {
+    const char* current;
+    const char* folder;
+    const char* shown;
+  } const cases[] = {
+      {"beispiel1", "/daten/", " - /daten/beispiel1.k40"},
+      {"beispiel1.k40", "", " - beispiel1.k40"},  // as given on the command line
+  };
+  test::TempDir dir;
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.current);
+    BatchProgram b(dir);
+    b.p.currentFile = c.current;
+    b.p.dataDir = c.folder;
+    test::DrawSample(b.p, CadDevice::Screen);
+    ASSERT_FALSE(b.p.cancel);
+    const auto lines = b.p.graphic.displayList.Lines();
+    const auto status = std::find_if(lines.begin(), lines.end(), [](const std::string& l) {
+      return l.find("QUENTAR KV40 V1.3") != std::string::npos;
+    });
+    ASSERT_NE(status, lines.end());
+    EXPECT_NE(status->find(std::string(c.shown)), std::string::npos) << *status;
+    EXPECT_EQ(status->find(".k40.k40"), std::string::npos) << *status;
+  }
+}
+
 // Starts a batch DXF drawing with limits and the entities section open.
 void Begin(app::Program& p, CadDevice device = CadDevice::Dxf) {
   CadBeginDrawing(p, device);

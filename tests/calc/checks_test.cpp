@@ -89,14 +89,17 @@ TEST(Warnings, WhatEachInputChangeReports) {
   }
 }
 
-TEST(Warnings, NoBallProposalMeansNoBallWarning) {
-  // this tooth form gives no ball proposal: the user's ball stays unjudged
+TEST(Warnings, ATeethFormWithoutSpanIsFatalAndJudgesNoBall) {
+  // this tooth form has neither a span nor a ball proposal: the run is fatal, and the user's
+  // ball stays unjudged
   const test::CalcRun p = Calculated([](model::SpecState& s) {
     test::SetBlock(s, 9, 1, 6);
     s.xm = -0.5L;
     s.DM = Pair<Extended>(40, 40);
   });
-  EXPECT_TRUE(HasMessage(p.connection, "Fatal  : Kugelmaß DmMess !"));
+  EXPECT_TRUE(HasMessage(p.connection, "Fatal  : Zahnweite ! (acos)"))
+      << testing::PrintToString(test::Messages(p.connection));
+  EXPECT_TRUE(p.connection.log.fatal);
   EXPECT_FALSE(HasMessage(p.connection, "Messkugeldurchmesser 1 !"));
   EXPECT_FALSE(HasMessage(p.connection, "Messkugeldurchmesser 2 !"));
 }
@@ -109,7 +112,8 @@ TEST(PairData, HubTipInsideTheShaftBaseCircle) {
   EXPECT_NEAR(D(s.daEff[2]), D(-s.db[1]), 1e-12);
   EXPECT_NEAR(D(s.dNf[1]), D(s.db[1]), 1e-12);
   EXPECT_NEAR(D(s.dNf[2]), D(-s.da[1]), 1e-12);
-  EXPECT_FALSE(s.log.fatal);
+  // the tip inside the base circle has no involute: "Fatal  : db > da  (2) (acos)"
+  EXPECT_TRUE(s.log.fatal);
 }
 
 TEST(Accuracy, ToleranceAgainstTwiceRs) {

@@ -41,19 +41,17 @@ Texts LoadMessages(const model::SpecState& s) {
   return out;
 }
 
-TEST(Load, UnloadedConnectionHasZeroSafetyEverywhere) {
+TEST(Load, AnUnloadedConnectionIsRefusedNotGivenZeroSafety) {
+  // Without torques every safety would be 0 and every strength message a false alarm.
   test::CalcRun p;
   Block(p);
+  p.connection.TN = 0;
+  p.connection.Tmax = 0;
   RecalcAll(p.connection, p.nf, p.cancel);
   const auto& s = p.connection;
-  EXPECT_EQ(s.peq, 0);
-  EXPECT_EQ(s.pmax, 0);
-  EXPECT_EQ(s.Seq, Pair<Extended>(0, 0));
-  EXPECT_EQ(s.Smax, Pair<Extended>(0, 0));
-  EXPECT_EQ(LoadMessages(p.connection),
-            (Texts{"Fehler : Seq<1 (0.00 Welle)", "Fehler : Smax<1 (0.00 Welle)",
-                   "Fehler : Seq<1 (0.00 Nabe)", "Fehler : Smax<1 (0.00 Nabe)"}));
-  EXPECT_FALSE(s.log.fatal);
+  EXPECT_EQ(LoadMessages(p.connection), Texts{"Fatal  : TN nicht in 0.001..1e7 !"});
+  EXPECT_TRUE(s.log.fatal);
+  EXPECT_EQ(s.Seq, Pair<Extended>(0, 0));  // never calculated
 }
 
 TEST(Load, FlankPressureAndSafety) {
@@ -155,8 +153,9 @@ TEST(Load, EarlyEndsKeepEarlierValues) {
     bool fatal;
   };
   const Case cases[] = {
-      {"no application factor", [](model::SpecState& s) { s.KA = 0; }, "Fatal  : KA = 0 !", true},
-      {"no friction", [](model::SpecState& s) { s.aux[5] = 0; }, "Fatal  : mue = 0 !", false},
+      {"no application factor", [](model::SpecState& s) { s.KA = 0; },
+       "Fatal  : KA nicht in 0.1..10 !", true},
+      {"no friction", [](model::SpecState& s) { s.aux[5] = 0; }, "Fatal  : mue = 0 !", true},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);

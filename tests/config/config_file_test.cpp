@@ -1,4 +1,6 @@
 // KV40.cfg on disk: the configuration folder, the shipped fall-back, writing, folder checks.
+#include <sys/stat.h>
+
 #include <cstdlib>
 #include <filesystem>
 
@@ -99,6 +101,25 @@ TEST(ReadConfig, OwnFileWinsAndItsRelativeFoldersLieBesideIt) {
   EXPECT_EQ(t.p.config.dbfDir, Slash(home / "C:/tabellen"));
   EXPECT_EQ(t.p.config.dataDir, "/abs/daten/");
   EXPECT_EQ(t.p.config.tempDir, "");  // filled by the folder check
+}
+
+TEST(ReadConfig, AFifoOrFolderIsRefusedAndTheShippedFileServes) {
+  for (const char* kind : {"FIFO", "folder"}) {
+    SCOPED_TRACE(kind);
+    test::TempDir home;
+    const fs::path own = home / "KV40.cfg";
+    if (std::string(kind) == "FIFO") {
+      ASSERT_EQ(mkfifo(own.c_str(), 0600), 0);  // no writer: reading it must not wait
+    } else {
+      fs::create_directory(own);
+    }
+    test::TestProgram t;
+    t.p.configDir = Slash(home.path());
+    EXPECT_TRUE(ReadConfig(t.p, kScreen));
+    EXPECT_EQ(t.ui.MessageTexts(),
+              std::vector<std::string>{"Datei " + own.string() + " kann nicht gelesen werden !"});
+    EXPECT_EQ(t.p.config.dataDir, BundledDataDir());
+  }
 }
 
 TEST(ReadConfig, NoFileAtAllGivesDefaultsAndCancel) {
@@ -227,34 +248,47 @@ TEST(ValidateFolders, AsksForAnotherTempFolder) {
   }
 }
 
-TEST(ValidateFolders, FillsEmptyFolders) {
+TEST(ValidateFolders, FillsEmptyFoldersAndTheTemporaryOneIsTheUsersOwn) {
   test::TempDir start;
-  test::TempDir temp;
+  test::TempDir env;  // stands in for /run/user/<uid>, ~/.cache, the home and a shared /tmp
+  for (const char* d : {"run", "run-link", "run-open", "cache", "home", "elsewhere", "shared"})
+    fs::create_directory(env / d);
+  fs::create_directory_symlink(env / "elsewhere", env / "run-link" / "kv40");
+  fs::create_directory(env / "run-open" / "kv40");
+  fs::permissions(env / "run-open" / "kv40", fs::perms(0755));
   struct Case {
     const char* name;
-    const char* tempVar;
-    const char* tmpdirVar;
-    std::string want;
+    const char* runtime;  // XDG_RUNTIME_DIR
+    const char* cache;    // XDG_CACHE_HOME
+    fs::path want;
   };
   const Case cases[] = {
-      {"TEMP first", temp.path().c_str(), "/nowhere", Slash(temp.path())},
-      {"then TMPDIR", nullptr, temp.path().c_str(), Slash(temp.path())},
-      {"else /tmp", nullptr, nullptr, "/tmp/"},
+      {"the runtime folder first", "run", "cache", env / "run" / "kv40"},
+      {"a kv40 there that is a link is not taken", "run-link", "cache", env / "cache" / "kv40"},
+      {"one open to others is made private", "run-open", "cache", env / "run-open" / "kv40"},
+      {"else the cache folder", nullptr, "cache", env / "cache" / "kv40"},
+      {"else the cache folder of the home", nullptr, nullptr, env / "home" / ".cache" / "kv40"},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
-    ScopedEnv tempEnv("TEMP", c.tempVar);
-    ScopedEnv tmpdirEnv("TMPDIR", c.tmpdirVar);
+    const std::string runtime = c.runtime ? (env / c.runtime).string() : "";
+    const std::string cache = c.cache ? (env / c.cache).string() : "";
+    ScopedEnv runtimeEnv("XDG_RUNTIME_DIR", c.runtime ? runtime.c_str() : nullptr);
+    ScopedEnv cacheEnv("XDG_CACHE_HOME", c.cache ? cache.c_str() : nullptr);
+    ScopedEnv homeEnv("HOME", (env / "home").c_str());
+    ScopedEnv tempEnv("TEMP", (env / "shared").c_str());  // never the shared one
     test::TestProgram t;
     t.p.startDir = Slash(start.path());
     ValidateFolders(t.p);
     EXPECT_TRUE(t.ui.MessageTexts().empty());
-    EXPECT_EQ(t.p.config.tempDir, c.want);
+    EXPECT_EQ(t.p.config.tempDir, Slash(c.want));
+    EXPECT_EQ(fs::status(c.want).permissions(), fs::perms::owner_all);
     for (const std::string* f : {&t.p.config.cadDir, &t.p.config.dbfDir, &t.p.config.pltDir,
                                  &t.p.config.ediDir, &t.p.config.dataDir}) {
       EXPECT_EQ(*f, Slash(start.path()));
     }
   }
+  EXPECT_TRUE(fs::is_empty(env / "elsewhere"));
 }
 
 }  // namespace

@@ -24,9 +24,7 @@ const std::string kStartDir = "/start/";
 using Lines = std::vector<std::string>;
 
 std::string Num(Extended v) {
-  char buf[64];
-  std::snprintf(buf, sizeof buf, "%.10Lg", v);
-  return buf;
+  return base::NumberText(v, std::chars_format::general, 10);
 }
 
 ParseResult Parse(const Lines& lines) {

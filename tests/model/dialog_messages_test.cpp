@@ -1,4 +1,6 @@
 // Message boxes, the text screen and the messages of failed file operations.
+#include <sys/stat.h>
+
 #include <gtest/gtest.h>
 
 #include <cerrno>
@@ -110,24 +112,26 @@ TEST(FileErrors, MessagesByErrorCode) {
 TEST(FileErrors, RequireFile) {
   test::TempDir dir;
   test::WriteBytes(dir / "da.k40", "x\r\n");
+  ASSERT_EQ(mkfifo((dir / "fifo.k40").c_str(), 0600), 0);
   struct Case {
     const char* name;
     std::filesystem::path path;
-    bool want;
+    const char* message;  // after the path; empty: the file is required and there
   };
   const Case cases[] = {
-      {"readable file", dir / "da.k40", true},
-      {"missing file", dir / "fehlt.k40", false},
-      {"a folder is no file", dir.path(), false},
+      {"readable file", dir / "da.k40", ""},
+      {"missing file", dir / "fehlt.k40", " nicht gefunden oder kein Zugriffsrecht !"},
+      // there, but no file to read: a FIFO must not wait for a writer
+      {"a folder is no file", dir.path(), " kann nicht gelesen werden !"},
+      {"a FIFO is no file", dir / "fifo.k40", " kann nicht gelesen werden !"},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
     test::TestProgram t;
-    EXPECT_EQ(RequireFile(t.p, c.path), c.want);
-    EXPECT_EQ(t.p.cancel, !c.want);
-    const Strings want =
-        c.want ? Strings{}
-               : Strings{"Datei " + c.path.string() + " nicht gefunden oder kein Zugriffsrecht !"};
+    const bool there = c.message[0] == '\0';
+    EXPECT_EQ(RequireFile(t.p, c.path), there);
+    EXPECT_EQ(t.p.cancel, !there);
+    const Strings want = there ? Strings{} : Strings{"Datei " + c.path.string() + c.message};
     EXPECT_EQ(t.ui.MessageTexts(), want);
   }
 }

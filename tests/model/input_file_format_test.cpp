@@ -123,7 +123,7 @@ TEST(InputFileLayout, DefaultStateGivesTheKnownFile) {
       "1", "0", "0", "FALSE", "",                         // calcWhat P n pinTable bez5482
       "0", "0", "0", "0", "0",                            // d1..d4, z5482
       "0", "0", "0", "0", "0", "",                        // mn5482 xm r1 r2 kmin text5482
-      "0", "1", "1.7131", "0.6020"});
+      "0", "1", "1.7707", "0.6020"});
   // clang-format on
   const Start s;
   EXPECT_EQ(InputFileLines(s.connection, s.docu, NumberFormat{}), want);
@@ -250,7 +250,7 @@ TEST(InputFileParse, CountsBeyondCapacityAreReadPast) {
   EXPECT_EQ(r.docu.drawingInfo.drawingTextCount, 8);
   EXPECT_EQ(r.docu.drawingInfo.drawingTexts[7].text, "T");
   EXPECT_EQ(r.docu.drawingInfo.releaseBy, "f");
-  EXPECT_EQ(r.connection.matnr[1], "1.7131");
+  EXPECT_EQ(r.connection.matnr[1], "1.7707");
 
   lines[51] = "-3";  // a negative count is no entry at all
   lines.erase(lines.begin() + 53, lines.begin() + 53 + static_cast<std::ptrdiff_t>(entries.size()));

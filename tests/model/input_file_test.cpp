@@ -1,6 +1,7 @@
 // Save, Save As and Open of input files: paths, questions, refusals, and that no failure
 // loses data on disk or in the program.
 #include <sys/resource.h>
+#include <sys/stat.h>
 
 #include <csignal>
 #include <filesystem>
@@ -205,7 +206,14 @@ TEST_F(InputFileTest, RefusedFileLeavesTheStateAsItWas) {
       // a name with "." is a path and never became the current file
       {"path missing", Path("fehlt.k40"),
        "Datei " + Path("fehlt.k40") + " nicht gefunden oder kein Zugriffsrecht !", "vorher"},
+      // there, but no file to read: refused at once (a FIFO would wait for a writer)
+      {"a folder", Path("ordner.k40"),
+       "Datei " + Path("ordner.k40") + " kann nicht gelesen werden !", "vorher"},
+      {"a FIFO", Path("fifo.k40"), "Datei " + Path("fifo.k40") + " kann nicht gelesen werden !",
+       "vorher"},
   };
+  std::filesystem::create_directory(Path("ordner.k40"));
+  ASSERT_EQ(mkfifo(Path("fifo.k40").c_str(), 0600), 0);
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
     tp.p.cancel = false;
@@ -218,6 +226,59 @@ TEST_F(InputFileTest, RefusedFileLeavesTheStateAsItWas) {
     EXPECT_TRUE(tp.p.modified);
     EXPECT_EQ(tp.p.currentFile, c.currentAfter);
   }
+}
+
+TEST_F(InputFileTest, NumberLinesThatAreNoNumberReadAsZeroAndTheLoadSaysSo) {
+  const std::vector<std::string> sample =
+      base::SplitLines(
+          test::ReadBytes(std::filesystem::path(KV40_SOURCE_DATA_DIR) / "beispiel1.k40"))
+          .lines;
+  struct Case {
+    const char* name;
+    std::vector<std::pair<int, std::string>> lines;  // 1-based line, new text
+    std::string message;                             // empty: none
+  };
+  const std::string file = Path("t.k40");
+  const std::string head = "Datei " + file + ", Zeile ";
+  const Case cases[] = {
+      {"the sample as it is", {}, ""},
+      {"a decimal comma is a number", {{15, "25,5"}}, ""},
+      {"b0 in words",
+       {{15, "dreissig"}},
+       head + "15: \"dreissig\" ist keine Zahl und wurde als 0 gelesen."},
+      {"teeth with decimals",
+       {{18, "24.5"}},
+       head + "18: \"24.5\" ist keine Zahl und wurde als 0 gelesen."},
+      {"connection kind below 0",
+       {{48, "-1"}},
+       head + "48: \"-1\" ist keine Zahl und wurde als 0 gelesen."},
+      {"an empty yield line",
+       {{44, ""}},
+       head + "44: \"\" ist keine Zahl und wurde als 0 gelesen."},
+      {"said once, for the first of three",
+       {{16, "x"}, {15, "y"}, {17, "z"}},
+       head + "15: \"y\" ist keine Zahl und wurde als 0 gelesen (und 2 weitere Zeilen)."},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    std::vector<std::string> lines = sample;
+    for (const auto& [n, text] : c.lines)
+      lines[static_cast<std::size_t>(n - 1)] = text;
+    std::string bytes;
+    for (const std::string& line : lines)
+      bytes += line + "\r\n";
+    test::WriteBytes(file, bytes);
+    test::TestProgram tp;
+    ASSERT_TRUE(LoadInputFile(tp.p, file));
+    EXPECT_FALSE(tp.p.cancel);
+    const std::vector<std::string> expected =
+        c.message.empty() ? std::vector<std::string>{} : std::vector<std::string>{c.message};
+    EXPECT_EQ(tp.ui.MessageTexts(), expected);
+  }
+  // what the lines read as: 0, so that old files stay loadable
+  test::TestProgram tp;
+  LoadInputFile(tp.p, file);
+  EXPECT_EQ(tp.p.connection.b0, 0);
 }
 
 TEST_F(InputFileTest, FailedWriteLeavesThePreviousFile) {

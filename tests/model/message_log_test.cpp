@@ -78,5 +78,33 @@ TEST(MessageLog, ResetEmptiesTheLogAndClearsFatal) {
   EXPECT_EQ(log.messageCount, 1);
 }
 
+TEST(MessageLog, AFatalTextMakesTheRunFatalWhateverRecordsIt) {
+  struct Case {
+    const char* name;
+    const char* text;
+    bool fatal;
+  };
+  const Case cases[] = {
+      {"the geometry's root check", "Fatal  : df <=0 ! (2)", true},
+      {"a table lookup", "Fatal  : TolCode X !", true},
+      {"an error", "Fehler : kmn < 0 !  (1)", false},
+      {"a warning", "Warnung: Spitzzahn ! (1)", false},
+      {"Fatal inside the text", "Warnung: Fatal", false},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    MessageLog log;
+    AddMessage(log, c.text);
+    EXPECT_EQ(log.fatal, c.fatal);
+  }
+  // also the twelfth text, which the full log no longer keeps
+  MessageLog full;
+  for (int i = 1; i <= kMaxMessages; ++i)
+    AddMessage(full, "Warnung: " + std::to_string(i));
+  AddMessage(full, "Fatal  : db > da !  (1)");
+  EXPECT_EQ(full.messageCount, kMaxMessages);
+  EXPECT_TRUE(full.fatal);
+}
+
 }  // namespace
 }  // namespace kv40::model

@@ -46,7 +46,18 @@ std::vector<std::string> RecordedMessages() {
       "Error: function ArcCos in math", "Error: ArcInv in unit math",
       // tooth forms, drawings, tables
       "Fatal  : d = 0 !", "Warnung: ArcLimit", "Fatal  : n schraff !", "Fatal  : schraff schnittp",
-      "Fatal  : QSORT2 error", "Fatal  : DIN 6885 Datenbank"};
+      "Fatal  : QSORT2 error", "Fatal  : DIN 6885 Datenbank",
+      // inputs the calculation refuses, results that are not finite
+      "Fatal  : z nicht in 2..1000 !", "Fatal  : mn nicht in 0.05..100 !",
+      "Fatal  : connKind nicht in 1..3 !", "Fatal  : KA nicht in 0.1..10 !",
+      "Fatal  : TN nicht in 0.001..1e7 !", "Fatal  : Tmax nicht in 0.001..1e7 !",
+      "Fatal  : ISO-Maß > 3150 mm !", "Fatal  : nicht endlich: Tszul"};
+  for (const std::string d : {"d1", "d2", "d3", "d4"})
+    m.push_back("Fatal  : " + d + " nicht in 1..3150 !");
+  for (const std::string b : {"b0", "b1", "b2"})
+    m.push_back("Fatal  : " + b + " nicht in 0.1..10000 !");
+  for (const std::string re : {"Re1", "Re2"})
+    m.push_back("Fatal  : " + re + " nicht in 1..5000 !");
   for (const std::string part : {"1", "2"}) {
     for (const std::string& text : {
              "Fatal  : z" + part + " < 2!",

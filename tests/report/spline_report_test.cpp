@@ -13,6 +13,7 @@
 
 #include "app/commands.h"
 #include "base/codepage.h"
+#include "base/format.h"
 #include "calc/driver.h"
 #include "model/input_file.h"
 #include "report/message_help.h"
@@ -237,6 +238,21 @@ TEST_F(SplineReport, MessageReport) {
   EXPECT_NE(text.find("║    Error Messages"), std::string::npos);
   EXPECT_NE(text.find("       Warnung: tau max / Re > 0.7 !\n"), std::string::npos);
   EXPECT_EQ(text.find("Zahnwellenverbindung nach"), std::string::npos);
+
+  // messages whose causes and remedies fill more than one page: every page counts them all
+  p.config.linesPerPage = 30;
+  for (const char* m : {"Warnung: Spitzzahn ! (1)", "Warnung: Unterschnitt ! (1)",
+                        "Fehler : Zahnspiel < 0 ! (1)", "Warnung: Tsn < 2Rs !  (1)"})
+    model::AddMessage(p.connection.log, m);
+  const std::string pages = OnScreen(report::ShowMessageReport);
+  const auto total = static_cast<int>(Count(pages, "\f\n"));
+  ASSERT_GT(total, 1) << pages;
+  for (int page = 1; page <= total; ++page) {
+    const std::string number =
+        "Bl." + base::IntBlankPad(page, 2) + "/" + base::IntBlankPad(total, 2);
+    EXPECT_EQ(Count(pages, number), 1u) << number;
+  }
+  EXPECT_EQ(Count(pages, "Bl. "), static_cast<std::size_t>(total));
 
   Load(kSamples / "beispiel1.k40");
   report::ShowMessageReport(p);

@@ -3,6 +3,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -46,6 +47,16 @@ class Devices : public ::testing::Test {
   }
 
   std::string Temp(const std::string& name) const { return (dir / name).string(); }
+  // The names in the temporary folder that begin with prefix.
+  std::vector<std::string> TempFiles(const std::string& prefix) const {
+    std::vector<std::string> names;
+    for (const auto& e : fs::directory_iterator(dir.path())) {
+      const std::string name = e.path().filename().string();
+      if (name.starts_with(prefix)) names.push_back(name);
+    }
+    std::sort(names.begin(), names.end());
+    return names;
+  }
   std::string Dos(const std::string& utf8) const { return base::Utf8ToCp437(utf8).bytes; }
 
   test::TestProgram t;
@@ -57,7 +68,7 @@ TEST_F(Devices, ScreenGetsAUtf8CopyAndTheReportFileGoes) {
   ASSERT_TRUE(Report(report::Device::Screen));
   EXPECT_EQ(t.desktop.shown, std::vector<std::string>{Temp("outwin.txt")});
   EXPECT_EQ(test::ReadBytes(dir / "outwin.txt"), kIndented + "\n");
-  EXPECT_FALSE(fs::exists(dir / "$OUT1.TMP"));
+  EXPECT_TRUE(TempFiles("$OUT").empty());
 }
 
 TEST_F(Devices, FileIsWrittenInTheDosCodePageWithAUtf8Copy) {
@@ -79,8 +90,37 @@ TEST_F(Devices, FileIsWrittenInTheDosCodePageWithAUtf8Copy) {
 
 TEST_F(Devices, PrinterPrintsAndDeletes) {
   ASSERT_TRUE(Report(report::Device::Printer));
-  EXPECT_EQ(t.desktop.printed, std::vector<std::string>{Temp("$OUT1.TMP")});
-  EXPECT_FALSE(fs::exists(dir / "$OUT1.TMP"));
+  ASSERT_EQ(t.desktop.printed.size(), 1u);
+  const std::string printed = fs::path(t.desktop.printed[0]).filename().string();
+  EXPECT_TRUE(printed.starts_with("$OUT") && printed.ends_with(".TMP")) << printed;
+  EXPECT_TRUE(TempFiles("$OUT").empty());
+}
+
+TEST_F(Devices, WorkingFilesHaveNamesOfTheirOwnAndGo) {
+  // Another run's (or another user's) files under the historic names are left alone.
+  test::WriteBytes(dir / "$OUT1.TMP", "fremd");
+  ASSERT_EQ(mkfifo(Temp("$$$1.txt").c_str(), 0600), 0);
+  p.writer.forcedDevice = report::Device::NamedExport;
+  ASSERT_TRUE(Report(std::nullopt));
+  EXPECT_EQ(test::ReadBytes(dir / "probe.txt"), std::string(kLine) + "\n");
+  ASSERT_TRUE(Report(report::Device::Screen));
+  EXPECT_EQ(test::ReadBytes(dir / "$OUT1.TMP"), "fremd");
+  EXPECT_EQ(TempFiles("$"), (std::vector<std::string>{"$$$1.txt", "$OUT1.TMP"}));
+
+  // a report opened and never closed: its working file goes when the next one opens
+  p.writer.forcedDevice.reset();
+  report::OpenReport(p, report::Device::Screen);
+  ASSERT_EQ(TempFiles("$OUT").size(), 2u);
+  ASSERT_TRUE(Report(report::Device::Screen));
+  EXPECT_EQ(TempFiles("$OUT"), std::vector<std::string>{"$OUT1.TMP"});
+}
+
+TEST_F(Devices, TheBatchReportNeverAsksForAFile) {
+  p.config.askTextDevice = true;  // "Text Device Window ?" = TRUE
+  p.writer.forcedDevice = report::Device::NamedExport;
+  ASSERT_TRUE(Report(std::nullopt));
+  EXPECT_TRUE(t.ui.prompts().empty());
+  EXPECT_EQ(test::ReadBytes(dir / "probe.txt"), std::string(kLine) + "\n");
 }
 
 TEST_F(Devices, TextProgramAndBrowserMustExist) {
@@ -139,10 +179,10 @@ TEST_F(Devices, ExportsAreCounted) {
               Dos(std::string(kLine) + "\r\n"));
     EXPECT_EQ(test::ReadBytes(dir / ("$$" + std::string(n) + ".txt")), std::string(kLine) + "\n");
   }
-  // device 9: like 6, the copy named after the input data file
+  // device 9: like 6, the copy named after the input data file; its working file goes
   ASSERT_TRUE(Report(report::Device::NamedExport));
-  EXPECT_EQ(test::ReadBytes(dir / "$$$3.txt"), Dos(std::string(kLine) + "\r\n"));
   EXPECT_EQ(test::ReadBytes(dir / "probe.txt"), std::string(kLine) + "\n");
+  EXPECT_EQ(TempFiles("$$$"), (std::vector<std::string>{"$$$1.txt", "$$$2.txt"}));
   // device 8: OUTDOS.TXT and the screen copy
   ASSERT_TRUE(Report(report::Device::DosFile));
   EXPECT_EQ(test::ReadBytes(dir / "OUTDOS.TXT"), Dos(kIndented + "\r\n"));
@@ -162,7 +202,7 @@ TEST_F(Devices, TextPrinterGetsPrinterSetUpAndReport) {
   ASSERT_TRUE(done);
   EXPECT_EQ(t.ui.Of(test::PromptKind::YesNoCancel).at(0).text, "Pause nach jeder Seite ?");
   EXPECT_EQ(test::ReadBytes(printed), "\x1b@" + kIndented + "\n");
-  EXPECT_FALSE(fs::exists(dir / "$OUT1.TMP"));
+  EXPECT_TRUE(TempFiles("$OUT").empty());
 
   struct Case {
     const char* name;
@@ -225,6 +265,13 @@ TEST_F(Devices, DeviceChoiceAndCreateFailures) {
   t.ui.ClearPrompts();
   p.writer.forcedDevice = report::Device::NamedExport;
   fs::create_directory(dir / "probe.txt");
+  EXPECT_FALSE(Report(std::nullopt));
+  EXPECT_EQ(t.ui.MessageTexts(), std::vector<std::string>{"file write error"});
+  // a FIFO in its place: refused at once, never waited on
+  p.cancel = false;
+  t.ui.ClearPrompts();
+  fs::remove(dir / "probe.txt");
+  ASSERT_EQ(mkfifo(Temp("probe.txt").c_str(), 0600), 0);
   EXPECT_FALSE(Report(std::nullopt));
   EXPECT_EQ(t.ui.MessageTexts(), std::vector<std::string>{"file write error"});
 }

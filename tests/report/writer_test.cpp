@@ -277,6 +277,34 @@ TEST_F(Writer, ExportDecimalSeparator) {
   }
 }
 
+TEST_F(Writer, ControlCharactersOfTextFieldsPrintAsBlanks) {
+  // ESC, BEL and NUL typed into a text field would drive a printer; the writer's own page
+  // break and the export's column tabs stay.
+  const std::string field = std::string(
+                                "A\x1b"
+                                "B\a"
+                                "C") +
+                            '\0' + "D\rE";
+  const std::string screen = Run(report::Device::Screen, [&] {
+    report::SetPageHeader(p, field, "", "", "", "", 0);
+    report::PageHeader(p, 1, 0);
+    report::WriteLine(p, field);
+    report::WriteRow5(p, field, "s", "mm", "1", field);
+    report::PageEnd(p);
+  });
+  EXPECT_NE(screen.find("       A B C D E\n"), std::string::npos) << screen;
+  EXPECT_NE(screen.find("A B C D E"), screen.rfind("A B C D E"));  // the header and the row
+  EXPECT_NE(screen.find("\f\n"), std::string::npos);
+  Run(report::Device::Export, [&] { report::WriteRow5(p, field, "s", "mm", "1", "2"); });
+  const std::string exported = test::ReadBytes(dir / "$$1.txt");
+  EXPECT_EQ(exported, "A B C D E\ts\tmm\t1\t2\n");
+  for (const std::string& text : {screen, exported}) {
+    for (const char ch : text)
+      EXPECT_FALSE(static_cast<unsigned char>(ch) < 0x20 && ch != '\t' && ch != '\n' && ch != '\f')
+          << static_cast<int>(ch);
+  }
+}
+
 TEST_F(Writer, CharactersWithoutDosFormAreMarkedAndTold) {
   t.ui.AnswerSaveFile((dir / "euro.txt").string());
   Run(report::Device::File, [&] { report::WriteLine(p, "Preis 5 € für Maß"); });

@@ -8,6 +8,9 @@ namespace kv40::test {
 void SelfDefinedBlock(model::SpecState& s, Extended dB, Extended m, int z) {
   model::InitDefaults(s);
   SetBlock(s, dB, m, z);
+  // the defaults have no load, which the calculation refuses
+  s.TN = kBlockTN;
+  s.Tmax = kBlockTmax;
 }
 
 void SetBlock(model::SpecState& s, Extended dB, Extended m, int z) {

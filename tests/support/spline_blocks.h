@@ -19,7 +19,10 @@ struct CalcRun {
 
 // A DIN 5480 connection dB x m x z entered as a self-defined DIN 5482 block: hub root
 // diameter dB, shaft tip dB - 0.2 m, clearance 0.1 m on both sides, profile shift from dB.
-// Tolerance fields h / H; ball diameters, k and the load stay as the defaults give them.
+// Tolerance fields h / H; ball diameters and k stay as the defaults give them, the torques are
+// kBlockTN and kBlockTmax.
+inline constexpr Extended kBlockTN = 100;    // N m
+inline constexpr Extended kBlockTmax = 300;  // N m
 void SelfDefinedBlock(model::SpecState& s, Extended dB, Extended m, int z);
 // Only the block and the tolerance fields, leaving the rest of the state as it is.
 void SetBlock(model::SpecState& s, Extended dB, Extended m, int z);

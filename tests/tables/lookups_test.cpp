@@ -9,6 +9,7 @@
 
 #include <gtest/gtest.h>
 
+#include "base/text.h"
 #include "calc/driver.h"
 #include "calc/input_aids.h"
 #include "config/config_file.h"
@@ -64,6 +65,8 @@ TEST_F(ShippedTables, EveryDin5482RowIsAConsistentExample) {
     GoRecord(t.p, rec);
     ReadDin5482Record(t.p);
     CloseTable(t.p);
+    t.p.connection.TN = 100;  // a load, without which the calculation refuses to run
+    t.p.connection.Tmax = 300;
     const model::SpecState& s = t.p.connection;
     SCOPED_TRACE(s.bez5482);
     EXPECT_NE(s.text5482.find("Beispiel"), std::string::npos);
@@ -72,7 +75,7 @@ TEST_F(ShippedTables, EveryDin5482RowIsAConsistentExample) {
     EXPECT_FALSE(s.log.fatal);
     EXPECT_EQ(s.normRow, rec);
     for (int i = 1; i <= s.log.messageCount; ++i) {
-      // Only the load check speaks: the default state has no torque.
+      // Only the load check may speak.
       const std::string& m = s.log.Message(i);
       EXPECT_TRUE(m.find("Seq<1") != std::string::npos || m.find("Smax<1") != std::string::npos)
           << m;
@@ -180,16 +183,23 @@ TEST_F(ShippedTables, MaterialOfAnUnknownGroupIsReported) {
             "Werkstofftyp 07 nicht gefunden.");
 }
 
-TEST_F(ShippedTables, MaterialTableKeepsEverySourceRowAndItsGroup) {
-  // The rows of the project's reference list, in order, with the UNVERIFIED marks kept.
+TEST_F(ShippedTables, MaterialTableKeepsEverySourceRowItsGroupAndItsStandard) {
+  // The rows of the project's reference list, in order, with the standard of each.
   std::ifstream in(KV40_TEST_DATA_DIR "/materials.csv");
-  std::vector<std::pair<std::string, bool>> reference;  // material number, unverified
+  struct Row {
+    std::string number;
+    std::string standard;  // the material standard, before any "; values: ..."
+    bool referenceValues;  // the values are DIN 743-3 table A.1's
+  };
+  std::vector<Row> reference;
   std::string line;
   std::getline(in, line);
   while (std::getline(in, line)) {
     const auto values = SplitDelimited(line);
     ASSERT_TRUE(values.has_value()) << line;
-    reference.emplace_back((*values)[0], line.find("UNVERIFIED") != std::string::npos);
+    const std::string& standard = (*values)[7];
+    reference.push_back({(*values)[0], standard.substr(0, standard.find(';')),
+                         standard.find("DIN 743-3") != std::string::npos});
   }
   DbfTable materials = std::move(*DbfTable::Open(KV40_TABLE_DIR "/wkx1base.dbf").table);
   DbfTable groups = std::move(*DbfTable::Open(KV40_TABLE_DIR "/kv8wstyp.dbf").table);
@@ -197,9 +207,17 @@ TEST_F(ShippedTables, MaterialTableKeepsEverySourceRowAndItsGroup) {
   ASSERT_EQ(materials.RecordCount(), static_cast<int>(reference.size()));
   for (int rec = 1; rec <= materials.RecordCount(); ++rec) {
     SCOPED_TRACE(materials.StoredText(rec, 2));
-    EXPECT_EQ(materials.StoredText(rec, 1), reference[rec - 1].first);
-    EXPECT_EQ(materials.StoredText(rec, 13).find("UNVERIFIED") != std::string::npos,
-              reference[rec - 1].second);
+    const Row& row = reference[static_cast<std::size_t>(rec - 1)];
+    EXPECT_EQ(materials.StoredText(rec, 1), row.number);
+    // the source names the standard, not a web page or a file; nothing unchecked ships
+    const std::string source = materials.StoredText(rec, 12);
+    EXPECT_TRUE(source.starts_with(row.standard.substr(0, row.standard.find(" (")))) << source;
+    EXPECT_EQ(source.find("DIN 743-3 Tab. A.1") != std::string::npos, row.referenceValues);
+    for (int field : {12, 13}) {
+      const std::string text = base::UpperCase(materials.StoredText(rec, field));
+      for (const char* word : {"UNVERIFIED", "HTTP", ".COM", ".PY", "SCRIBD"})
+        EXPECT_EQ(text.find(word), std::string::npos) << text;
+    }
     EXPECT_TRUE(groups.FindKey(materials.StoredText(rec, 4)));
     EXPECT_GT(base::ParseNumber(materials.StoredText(rec, 6)), 0);
   }

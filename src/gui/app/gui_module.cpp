@@ -8,6 +8,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <string>
 
 #include "app/file_commands.h"
 #include "app/gui_loader.h"
@@ -31,8 +32,9 @@ class QuitAfterFirstPaint final : public QObject {
     if (event->type() == QEvent::Paint && !done_) {
       done_ = true;
       QTimer::singleShot(0, [this] {
-        std::fprintf(stderr, "KV40: erstes Bild nach %lld ms\n",
-                     static_cast<long long>(clock_.elapsed()));
+        const std::string text =
+            "KV40: erstes Bild nach " + std::to_string(clock_.elapsed()) + " ms\n";
+        std::fputs(text.c_str(), stderr);
         QApplication::quit();
       });
     }

@@ -19,6 +19,7 @@
 #include "app/tooth_commands.h"
 #include "gui/app/animation_dialog.h"
 #include "gui/app/program_icon.h"
+#include "gui/app/qt_translations.h"
 #include "gui/config/config_dialog.h"
 #include "gui/config/plot_program_dialog.h"
 #include "gui/config/print_dialog.h"
@@ -135,6 +136,7 @@ void Thh::RunCommand(std::size_t entry) {
 }
 
 void Thh::ApplyCaptions() {
+  UseQtTranslations(p_.config.language);
   for (const MenuEntry& e : CommandTable()) {
     if (IsSeparator(e)) continue;
     const QString text = Q(e.caption(p_));

@@ -54,6 +54,11 @@ class DimensionDialog final : public InputDialog {
           calc::ProposeToothCount(p_.connection, d1_->Value(), d2_->Value(), mn_->Value());
       if (z) z_->SetValue(*z);
     });
+    for (ValueEdit* d : {d1_, d2_, d3_, d4_})
+      d->SetRange(calc::kDiameterRange);
+    z_->SetRange(calc::kToothCountRange);
+    mn_->SetRange(calc::kModuleRange);
+    alpha_->SetRange(calc::kPressureAngleRange);
     g->addWidget(buttonD3_, 2, 3);
     g->addWidget(buttonD4_, 3, 3);
     g->addWidget(buttonZ_, 4, 3);
@@ -63,6 +68,8 @@ class DimensionDialog final : public InputDialog {
     b1_ = AddField(g, 11, "Zahnbreite Welle b1", "Edit_b1", Quantity::Length, 5120);
     b2_ = AddField(g, 12, "Zahnbreite Nabe b2", "Edit_b2", Quantity::Length, 5120);
     b0_ = AddField(g, 13, "tragende Zahnbreite b0", "Edit_b12", Quantity::Length, 5120);
+    for (ValueEdit* b : {b1_, b2_, b0_})
+      b->SetRange(calc::kWidthRange, true);
     g->addWidget(ArrowButton("Button_b1", "<",
                              [this] { b1_->SetValue(calc::ProposeFaceWidth(d1_->Value())); }),
                  11, 3);

@@ -9,6 +9,7 @@
 #include "base/format.h"
 #include "gui/model/place_dialog.h"
 #include "help/show_help.h"
+#include "model/dialogs.h"
 
 namespace kv40::model::gui {
 namespace {
@@ -38,10 +39,14 @@ std::string Format(const base::NumberFormat& nf, Quantity q, Extended v) {
   return {};
 }
 
-Extended Parse(const base::NumberFormat& nf, Quantity q, const std::string& text) {
+// The stored value of a typed text (display unit to stored unit); empty when not a number.
+std::optional<Extended> Parse(const base::NumberFormat& nf, Quantity q, const std::string& text) {
+  if (q == Quantity::Integer) {
+    const auto n = base::TryParseInt(text);
+    return n ? std::optional<Extended>(static_cast<Extended>(*n)) : std::nullopt;
+  }
+  if (!base::TryParseNumber(text)) return std::nullopt;
   switch (q) {
-    case Quantity::Integer:
-      return static_cast<Extended>(base::ParseInt(text));
     case Quantity::Length:
     case Quantity::LengthLong:
       return base::ParseLength(nf, text);
@@ -49,12 +54,9 @@ Extended Parse(const base::NumberFormat& nf, Quantity q, const std::string& text
       return base::ParseStress(nf, text);
     case Quantity::Torque:
       return base::ParseTorque(nf, text);
-    case Quantity::Real:
-    case Quantity::RealLong:
-    case Quantity::Angle:
-      break;
+    default:
+      return base::ParseNumber(text);
   }
-  return base::ParseNumber(text);
 }
 
 }  // namespace
@@ -71,8 +73,24 @@ void ValueEdit::SetValue(Extended value) {
 }
 
 Extended ValueEdit::Value() const {
+  return TryValue().value_or(0);
+}
+
+std::optional<Extended> ValueEdit::TryValue() const {
   if (text() == shownText_) return shown_;
   return Parse(nf_, quantity_, text().trimmed().toStdString());
+}
+
+QString ValueEdit::Refusal() const {
+  const QString name = label_.isEmpty() ? objectName() : label_;
+  const std::optional<Extended> v = TryValue();
+  if (!v) return name + ": " + "Ungültige Eingabe \"" + text() + "\" !";
+  if (range_ && !calc::InRange(*range_, *v) && !(zeroAccepted_ && *v == 0)) {
+    return name + ": " + "Gültiger Wertebereich: " + (zeroAccepted_ ? "0 oder " : "") +
+           Q(Format(nf_, quantity_, range_->lower)) + " .. " +
+           Q(Format(nf_, quantity_, range_->upper)) + " !";
+  }
+  return {};
 }
 
 QString UnitText(const base::NumberFormat& nf, Quantity q) {
@@ -108,6 +126,21 @@ void InputDialog::Run() {
   } else {
     p_.cancel = true;
   }
+}
+
+void InputDialog::accept() {
+  for (ValueEdit* edit : findChildren<ValueEdit*>()) {
+    if (!edit->isEnabled()) continue;  // shows what the dialog fills in itself
+    const QString refusal = edit->Refusal();
+    if (refusal.isEmpty()) continue;
+    p_.GetUi().Beep();
+    model::ShowError(p_, refusal.toStdString());
+    edit->RestoreShown();
+    edit->setFocus();
+    edit->selectAll();
+    return;
+  }
+  QDialog::accept();
 }
 
 QHBoxLayout* InputDialog::ButtonRow(int helpNumber, bool withImage) {
@@ -149,6 +182,7 @@ QPushButton* InputDialog::HelpImageButton(const char* name, const QString& capti
 ValueEdit* InputDialog::AddField(QGridLayout* grid, int row, const QString& label, const char* name,
                                  Quantity q, int hint, const QString& fixedUnit) {
   auto* edit = new ValueEdit(nf_, q, name, this);
+  edit->SetLabel(QString(label).remove('&').trimmed());
   auto* text = new QLabel(label, this);
   text->setBuddy(edit);
   auto* unit = new QLabel(fixedUnit.isEmpty() ? UnitText(nf_, q) : fixedUnit, this);

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <functional>
+#include <optional>
 #include <utility>
 #include <vector>
 
@@ -10,6 +11,7 @@
 #include <QLineEdit>
 
 #include "app/program.h"
+#include "calc/input_ranges.h"
 
 class QGridLayout;
 class QHBoxLayout;
@@ -32,7 +34,8 @@ enum class Quantity {
 
 // A number entry. Value() gives back exactly what SetValue() showed while the text is
 // unchanged (the text is rounded, the value is not); an edited text is parsed in the
-// current display unit, and text that is not a number counts as 0.
+// current display unit. TryValue() is empty for a text that is not a number, for which
+// Value() gives 0 (the dialog's own helpers compute with it while the user types).
 class ValueEdit final : public QLineEdit {
   Q_OBJECT
 
@@ -40,13 +43,31 @@ class ValueEdit final : public QLineEdit {
   ValueEdit(const base::NumberFormat& nf, Quantity q, const char* name, QWidget* parent);
   void SetValue(Extended value);
   Extended Value() const;
+  std::optional<Extended> TryValue() const;
   Quantity quantity() const { return quantity_; }
+
+  // The field's name in messages (its label).
+  void SetLabel(const QString& label) { label_ = label; }
+  const QString& label() const { return label_; }
+  // The values OK accepts (stored units); without one any number is accepted. With
+  // zeroMeansDefault, 0 is accepted too (the calculation puts its default in).
+  void SetRange(const calc::InputRange& range, bool zeroMeansDefault = false) {
+    range_ = range;
+    zeroAccepted_ = zeroMeansDefault;
+  }
+  // Empty when the text is a number within the range; else the message that refuses it.
+  QString Refusal() const;
+  // Shows the value of the last SetValue again.
+  void RestoreShown() { setText(shownText_); }
 
  private:
   const base::NumberFormat& nf_;
   Quantity quantity_;
   Extended shown_ = 0;
   QString shownText_;
+  QString label_;
+  std::optional<calc::InputRange> range_;
+  bool zeroAccepted_ = false;
 };
 
 // The unit label of a quantity in the current display unit ("mm", "in", "MPa", ...).
@@ -59,6 +80,9 @@ class InputDialog : public QDialog {
   // Runs the dialog modally: ShowValues first; OK clears p.cancel and takes the values into
   // p.connection, Abbrechen and Esc set p.cancel.
   void Run();
+  // OK: every enabled number field must hold a number within its range; the first that does
+  // not is named in an error, shows its previous value again and keeps the dialog open.
+  void accept() override;
 
  protected:
   InputDialog(app::Program& p, QWidget* parent, const char* objectName, const QString& caption);

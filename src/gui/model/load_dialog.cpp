@@ -72,6 +72,8 @@ class LoadDialog final : public InputDialog {
     n_ = AddField(g, 1, "Drehzahl", "Edit_n", Quantity::Real, 6115, "/min");
     tn_ = AddField(g, 2, "Nenndrehmoment", "Edit_tnenn", Quantity::Torque, 6100);
     tmax_ = AddField(g, 3, "Maximales Drehmoment Tmax", "Edit_tmax", Quantity::Torque, 6110);
+    tn_->SetRange(calc::kTorqueRange);
+    tmax_->SetRange(calc::kTorqueRange);
     for (ValueEdit* e : {p_kw_, n_, tn_})
       connect(e, &QLineEdit::textEdited, this, [this] { Derive(); });
     g->addWidget(
@@ -83,10 +85,13 @@ class LoadDialog final : public InputDialog {
     ka_ = AddField(g, 4, "Anwendungsfaktor KA", "Edit_ka", Quantity::Real, 6120);
     klambda_ =
         AddField(g, 5, "Lastverteilungsfaktor K lambda", "Edit_klambda", Quantity::Real, 6130);
+    ka_->SetRange(calc::kApplicationFactorRange);
     fw_ = AddField(g, 6, "Lastrichtungswechselfaktor fW", "Edit_fw", Quantity::Real, 6160);
     g->addWidget(new QLabel("Lastspitzenhäufigkeitsfaktor fL", this), 7, 0);
     fl1_ = AddField(g, 8, "Welle", "Edit_fl1", Quantity::Real, 6170);
     fl2_ = AddField(g, 9, "Nabe", "Edit_fl2", Quantity::Real, 6170);
+    fl1_->SetLabel("Lastspitzenhäufigkeitsfaktor fL Welle");
+    fl2_->SetLabel("Lastspitzenhäufigkeitsfaktor fL Nabe");
     g->addWidget(ArrowButton("Button_ka", "<", [this] { ka_->setText(kOne); }), 4, 3);
     g->addWidget(ArrowButton("Button_klambda", "<", [this] { ProposeKlambda(); }), 5, 3);
     g->addWidget(ArrowButton("Button_fw", "<", [this] { fw_->setText(kOne); }), 6, 3);

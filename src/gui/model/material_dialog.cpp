@@ -56,9 +56,14 @@ class MaterialDialog final : public InputDialog {
     c.name = Text(g, 1, "Werkstoffname", shaft ? "Edit_Name1" : "Edit_name2", kMatnameLen, 5300);
     c.re = AddField(g, 2, "Streckgrenze (Zugfest.Rm bei spröden WS)  Re",
                     shaft ? "Edit_Re1" : "Edit_re2", Quantity::Stress, 5310);
+    c.re->SetRange(calc::kYieldRange);
+    const QString part = shaft ? " Welle" : " Nabe";
+    c.re->SetLabel("Streckgrenze Re" + part);
     c.fs = AddField(g, 3, "Stützfaktor fS", shaft ? "Edit_fs1" : "Edit_fs2", Quantity::Real, 5400);
     c.fh = AddField(g, 4, "Härteeinflußfaktor fH", shaft ? "Edit_fh1" : "Edit_fh2", Quantity::Real,
                     5410);
+    c.fs->SetLabel("Stützfaktor fS" + part);
+    c.fh->SetLabel("Härteeinflußfaktor fH" + part);
     c.plim = new QLabel(this);
     c.plim->setObjectName(shaft ? "Label1" : "Label2");
     g->addWidget(c.plim, 5, 0, 1, 3);
@@ -71,7 +76,8 @@ class MaterialDialog final : public InputDialog {
   }
 
   // A material of the material table with the factors of its group, into the state at once
-  // (for the shaft the number typed is where the table opens).
+  // (for the shaft the number typed is where the table opens). Only this part's fields show
+  // it: what was typed for the other part and not yet confirmed stays.
   void LookUpMaterial(int i) {
     if (i == 1)
       p_.connection.matnr[1] = base::CutChars(parts_[1].ident->text().toStdString(), kMatnrLen);
@@ -79,7 +85,8 @@ class MaterialDialog final : public InputDialog {
     tables::PickMaterial(p_, tables::kPickRecord, i);
     if (!p_.cancel) {
       p_.modified = true;
-      ShowValues(p_.connection);
+      ShowPart(p_.connection, i);
+      ShowUnits();
     }
     p_.cancel = false;
   }
@@ -106,18 +113,21 @@ class MaterialDialog final : public InputDialog {
         "plim = Re * fs * fH = " + base::FormatStressSig(nf_, plim) + " " + base::StressUnit(nf_)));
   }
 
+  void ShowPart(const SpecState& s, int i) {
+    auto& c = parts_[i];
+    c.ident->setText(QString::fromStdString(s.matnr[i]));
+    c.name->setText(QString::fromStdString(s.matname[i]));
+    c.re->SetValue(s.Re[i]);
+    c.fs->SetValue(s.fS[i]);
+    c.fh->SetValue(s.fH[i]);
+    c.lookup->setText(QString::fromStdString(
+        s.matnr[i].empty() ? "Werkstoffdatenbank..." : s.matnr[i] + "  Werkstoffdatenbank"));
+    ShowPlim(i);
+  }
+
   void ShowValues(const SpecState& s) override {
-    for (int i = 1; i <= 2; ++i) {
-      auto& c = parts_[i];
-      c.ident->setText(QString::fromStdString(s.matnr[i]));
-      c.name->setText(QString::fromStdString(s.matname[i]));
-      c.re->SetValue(s.Re[i]);
-      c.fs->SetValue(s.fS[i]);
-      c.fh->SetValue(s.fH[i]);
-      c.lookup->setText(QString::fromStdString(
-          s.matnr[i].empty() ? "Werkstoffdatenbank..." : s.matnr[i] + "  Werkstoffdatenbank"));
-      ShowPlim(i);
-    }
+    for (int i = 1; i <= 2; ++i)
+      ShowPart(s, i);
     ShowUnits();
   }
 

@@ -32,6 +32,9 @@ class MeasurementDialog final : public InputDialog {
     for (int i = 1; i <= 2; ++i) {
       dm_[i] = new ValueEdit(nf_, Quantity::Length, i == 1 ? "Edit_dm1" : "Edit_dm2", this);
       k_[i] = new ValueEdit(nf_, Quantity::Real, i == 1 ? "Edit_k1" : "Edit_k2", this);
+      const QString part = i == 1 ? " Welle" : " Nabe";
+      dm_[i]->SetLabel("Kugel-und Rollendurchmesser DM" + part);
+      k_[i]->SetLabel("Messzaehnezahl k" + part);
       grid->addWidget(dm_[i], 1, i);
       grid->addWidget(k_[i], 2, i);
     }

@@ -3,8 +3,14 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QFontMetrics>
+#include <QGuiApplication>
 #include <QMenuBar>
 #include <QPlainTextEdit>
+#include <QScreen>
+#include <QScrollBar>
+#include <QTextDocument>
+#include <algorithm>
 
 #include "gui/report/text_printing.h"
 #include "model/dialogs.h"
@@ -38,10 +44,29 @@ TextWindow::TextWindow(app::Program& p, QWidget* parent) : QMainWindow(parent), 
   add(edit, "mi_EditCopy", "&Kopieren", &TextWindow::mi_EditCopyClick);
 
   const auto& r = p_.config.textWindow;
-  if (r.width > 0 && r.height > 0) {
-    move(r.left, r.top);
-    resize(r.width, r.height);
+  if (r.width > 0 && r.height > 0) move(r.left, r.top);
+  resize(OpeningSize());
+}
+
+QSize TextWindow::OpeningSize() const {
+  const auto& r = p_.config.textWindow;
+  QSize size = r.width > 0 && r.height > 0 ? QSize(r.width, r.height) : QSize(700, 440);
+  // A whole printed page: the 72 characters of a report line after its indent of 7, and the
+  // configured lines per page, in the report font, with the menu, frame and scroll bars.
+  const QFontMetrics metrics(ReportFont(p_.config));
+  const int chrome = 2 * memo_->frameWidth() +
+                     2 * static_cast<int>(memo_->document()->documentMargin()) +
+                     memo_->verticalScrollBar()->sizeHint().width();
+  const QSize page(metrics.horizontalAdvance(QString(80, 'M')) + chrome,
+                   metrics.lineSpacing() * std::max(p_.config.linesPerPage, 1) + chrome +
+                       menuBar()->sizeHint().height());
+  size = size.expandedTo(page);
+  // where the screen allows: the window's frame and title stay on it too
+  if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+    const QSize room = screen->availableGeometry().size() - QSize(16, 48);
+    size = size.boundedTo(room.expandedTo(QSize(200, 150)));
   }
+  return size;
 }
 
 void TextWindow::ShowFile(const std::string& path) {

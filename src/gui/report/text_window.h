@@ -16,7 +16,8 @@ class TextWindow final : public QMainWindow {
   Q_OBJECT
 
  public:
-  // Takes position and size from the configuration when width and height are positive.
+  // Takes position and size from the configuration when width and height are positive, but
+  // opens at least as large as a printed page where the screen allows.
   TextWindow(app::Program& p, QWidget* parent = nullptr);
   // Loads path into the memo (or says that it is missing) with the report font and caption.
   void ShowFile(const std::string& path);
@@ -32,6 +33,8 @@ class TextWindow final : public QMainWindow {
   void closeEvent(QCloseEvent* event) override;
 
  private:
+  QSize OpeningSize() const;
+
   app::Program& p_;
   QPlainTextEdit* memo_ = nullptr;
   std::string path_;

@@ -3,6 +3,7 @@
 #include "gui/cad/replay.h"
 
 #include <QApplication>
+#include <QFontDatabase>
 #include <QImage>
 #include <QPainter>
 #include <QRect>
@@ -14,6 +15,8 @@
 namespace kv40::cad {
 namespace {
 
+constexpr const char* kTestFontFile = "/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf";
+
 QApplication& App() {
   static int argc = 1;
   static char name[] = "kv40test";
@@ -21,6 +24,18 @@ QApplication& App() {
   // never destroyed: Qt's input devices must not outlive it at exit
   static auto* app = new QApplication(argc, argv);
   return *app;
+}
+
+// The family of a font the test loads itself: text measured in whatever "Arial" resolves to
+// depends on the fonts a machine happens to have (URW's, Liberation, DejaVu).
+QString TestFontFamily() {
+  App();
+  static const QString family = [] {
+    const int id = QFontDatabase::addApplicationFont(kTestFontFile);
+    const QStringList families = QFontDatabase::applicationFontFamilies(id);
+    return families.isEmpty() ? QString() : families.first();
+  }();
+  return family;
 }
 
 // A 200 x 100 device with a world window of 0..200 by 0..100: one unit per pixel.
@@ -146,7 +161,8 @@ TEST(GraphicReplay, TheDirectLinesMatchThePainters) {
 }
 
 TEST(GraphicReplay, TextStandsOnItsBasePoint) {
-  App();
+  const QString family = TestFontFamily();
+  ASSERT_FALSE(family.isEmpty()) << kTestFontFile << " (Debian package fonts-dejavu-core)";
   struct Case {
     const char* name;
     double angle;
@@ -154,6 +170,7 @@ TEST(GraphicReplay, TextStandsOnItsBasePoint) {
   for (const Case& c : {Case{"horizontal", 0}, Case{"upwards", 90}}) {
     SCOPED_TRACE(c.name);
     GraphicState g = PixelWorld();
+    g.GraphFontName = family.toStdString();
     g.SetColor(12);
     g.SetTextStyle(2, c.angle, 10, 7);  // 16 pixels high once replayed
     g.OutTextXY(100, 40, "HEH");
@@ -172,25 +189,31 @@ TEST(GraphicReplay, TextStandsOnItsBasePoint) {
   }
 }
 
-TEST(GraphicReplay, PrinterPassStretchesTheScreenOntoThePage) {
+TEST(GraphicReplay, PrinterPassKeepsTheDrawingsProportionsOnThePage) {
   App();
   GraphicState g = PixelWorld();
   g.PrintBorder = true;
   g.PrintOriginX = 21;  // a tenth of the page width
-  g.PrintScaleX = 0.5;
   g.SetColor(9);
   g.Solid(0, 0, 100, 0, 100, 50, 0, 50);  // lower left quarter of the screen
   ReplayOptions print;
   print.printing = true;
   g.PrintColorMode = 2;
-  const QImage page = Replayed(g, print, nullptr, QSize(400, 600));
-  // x: 40 + 400 * px * 0.5 / 200; y: 600 * py / 100; the pen of 4 printer pixels around it
-  const QRect box = Extent(page, QColor(0, 0, 255));
-  EXPECT_NEAR(box.left(), 40, 2);
-  EXPECT_NEAR(box.right(), 140, 2);
-  EXPECT_NEAR(box.top(), 300, 2);
-  EXPECT_EQ(box.bottom(), 599);
+  // A portrait page under a landscape screen: one scale for both axes, the one that fits the
+  // width (400 / 200 = 2, not 600 / 100 = 6 for y), so the 100 x 50 quarter is 200 x 100.
+  QImage page = Replayed(g, print, nullptr, QSize(400, 600));
+  QRect box = Extent(page, QColor(0, 0, 255));
+  EXPECT_NEAR(box.left(), 40, 2);  // 40 + 2 * 0
+  EXPECT_NEAR(box.right(), 240, 2);
+  EXPECT_NEAR(box.top(), 100, 2);  // 2 * (100 - 50)
+  EXPECT_NEAR(box.bottom(), 200, 2);
   EXPECT_EQ(page.pixelColor(90, 0), QColor(0, 255, 255));  // the border, colour 11
+  // the user's print scales still act on each axis
+  g.PrintScaleX = 0.5;
+  page = Replayed(g, print, nullptr, QSize(400, 600));
+  box = Extent(page, QColor(0, 0, 255));
+  EXPECT_NEAR(box.right(), 140, 2);
+  EXPECT_NEAR(box.bottom(), 200, 2);
 }
 
 TEST(GraphicReplay, LongListsLetEventsRunAndCanBeCancelled) {

@@ -15,8 +15,10 @@
 #include "calc/measure.h"
 #include "gui/model/dialog_driver.h"
 #include "gui/model/input_dialogs.h"
+#include "support/scripted_browser.h"
 #include "support/temp_dir.h"
 #include "support/test_program.h"
+#include "tables/dbf_table.h"
 
 namespace kv40::model::gui {
 namespace {
@@ -84,6 +86,7 @@ TEST(DimensionDialog, ArrowButtonsProposeFromTheEnteredDiameters) {
 
 TEST(DimensionDialog, TheTableAsSourceClosesTheBlockFields) {
   test::TestProgram t;
+  Calculated(t.p);  // a block that OK accepts once its fields are open
   t.p.connection.abm = 1;
   WithDialog([&] { EditDimensions(t.p, nullptr); },
              [&](QDialog& d) {
@@ -178,12 +181,41 @@ TEST(MaterialDialog, PlimFollowsTheEntries) {
                Click(d, "Button_metric");
                EXPECT_EQ(Text(d, "Label2"), "plim = Re * fs * fH = 182747 psi");
                auto* lookup = Find<QPushButton>(d, "Button1");
-               EXPECT_EQ(lookup->text().toStdString(), "1.7131  Werkstoffdatenbank");
+               EXPECT_EQ(lookup->text().toStdString(), "1.7707  Werkstoffdatenbank");
                EXPECT_TRUE(lookup->isEnabled());
                Click(d, "Button_ok");
              });
   EXPECT_EQ(t.p.connection.Re[2], 1050);
   EXPECT_EQ(t.p.connection.fS[2], 1.2L);
+}
+
+TEST(MaterialDialog, APickForOnePartKeepsWhatWasTypedForTheOther) {
+  test::TestProgram t;
+  test::TempDir temp;
+  t.p.config.dbfDir = std::string(KV40_SOURCE_DATA_DIR) + "/";  // the shipped tables
+  t.p.config.tempDir = temp.path().string() + "/";
+  test::ScriptedBrowser browser(t.p);
+  browser.action = [](tables::TableSession&, tables::DbfTable& table) {
+    for (int rec = 1; rec <= table.RecordCount(); ++rec) {
+      if (table.StoredText(rec, 1) == "1.0503") table.GoRecord(rec);  // C45
+    }
+    return true;
+  };
+  WithDialog([&] { EditMaterial(t.p, nullptr); },
+             [&](QDialog& d) {
+               Type(d, "Edit_name2", "Guss X");  // typed, not yet confirmed
+               Type(d, "Edit_re2", "777");
+               Click(d, "Button1");  // the shaft's material from the table
+               EXPECT_EQ(Text(d, "Edit_Name1"), "C45");
+               EXPECT_EQ(Text(d, "Edit_Re1"), "490");
+               EXPECT_EQ(Text(d, "Edit_name2"), "Guss X");
+               EXPECT_EQ(Text(d, "Edit_re2"), "777");
+               Click(d, "Button_ok");
+             });
+  ASSERT_EQ(browser.shown.size(), 1u);
+  EXPECT_EQ(t.p.connection.matnr[1], "1.0503");
+  EXPECT_EQ(t.p.connection.matname[2], "Guss X");
+  EXPECT_EQ(t.p.connection.Re[2], 777);
 }
 
 TEST(LoadDialog, DerivesTheChosenValueWhileTyping) {

@@ -126,6 +126,56 @@ TEST(InputDialogs, OkStoresTheEntryAndKeepsTheRestAbbrechenAndEscStoreNothing) {
   }
 }
 
+TEST(InputDialogs, OkRefusesFieldsWithoutANumberOrOutOfRangeNamingThem) {
+  struct Case {
+    const char* name;
+    std::function<void(app::Program&)> open;
+    const char* edit;
+    const char* typed;
+    std::string message;
+  };
+  const Case cases[] = {
+      {"letters for a diameter", [](app::Program& p) { EditDimensions(p, nullptr); }, "Edit_d1",
+       "abc", "Fußkreisdurchmesser Nabe d1: Ungültige Eingabe \"abc\" !"},
+      {"an empty tooth count", [](app::Program& p) { EditDimensions(p, nullptr); }, "Edit_z", "",
+       "Zähnezahl z: Ungültige Eingabe \"\" !"},
+      {"a tooth count with decimals", [](app::Program& p) { EditDimensions(p, nullptr); }, "Edit_z",
+       "24.5", "Zähnezahl z: Ungültige Eingabe \"24.5\" !"},
+      {"a billion teeth", [](app::Program& p) { EditDimensions(p, nullptr); }, "Edit_z",
+       "1000000000", "Zähnezahl z: Gültiger Wertebereich: 2 .. 1000 !"},
+      {"a diameter beyond the ISO table", [](app::Program& p) { EditDimensions(p, nullptr); },
+       "Edit_d3", "3151", "Kopfkreisdurchmesser Welle d3: Gültiger Wertebereich: 1 .. 3150 !"},
+      {"a measuring ball in words", [](app::Program& p) { EditMeasurement(p, nullptr); },
+       "Edit_dm2", "drei", "Kugel-und Rollendurchmesser DM Nabe: Ungültige Eingabe \"drei\" !"},
+      {"no application factor", [](app::Program& p) { EditLoad(p, nullptr); }, "Edit_ka", "0",
+       "Anwendungsfaktor KA: Gültiger Wertebereich: 0.1 .. 10 !"},
+      {"a negative peak torque", [](app::Program& p) { EditLoad(p, nullptr); }, "Edit_tmax", "-5",
+       "Maximales Drehmoment Tmax: Gültiger Wertebereich: 0.001 .. 10000000 !"},
+      {"no hub strength", [](app::Program& p) { EditMaterial(p, nullptr); }, "Edit_re2", "x",
+       "Streckgrenze Re Nabe: Ungültige Eingabe \"x\" !"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    test::TestProgram t;
+    Calculated(t.p);
+    const SpecState before = t.p.connection;
+    WithDialog([&] { c.open(t.p); },
+               [&](QDialog& d) {
+                 const std::string shown = Text(d, c.edit);
+                 Type(d, c.edit, c.typed);
+                 Click(d, "Button_ok");
+                 // refused: the dialog stays, the field shows what it held, the user is told
+                 EXPECT_TRUE(d.isVisible());
+                 EXPECT_EQ(Text(d, c.edit), shown);
+                 EXPECT_EQ(t.ui.MessageTexts(), std::vector<std::string>{c.message});
+                 Click(d, "Button_ok");  // the previous value is good
+                 EXPECT_FALSE(d.isVisible());
+               });
+    EXPECT_FALSE(t.p.cancel);
+    EXPECT_TRUE(Differences(before, t.p.connection).empty());
+  }
+}
+
 TEST(InputDialogs, UnitTogglesShowInchAndNeverChangeStoredValues) {
   struct Case {
     const char* name;

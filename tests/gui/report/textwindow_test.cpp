@@ -1,12 +1,16 @@
 // The report text window and the printout of report files, through the real widgets and a
 // real PDF printer, checked with poppler's pdfinfo and pdftotext.
+#include <algorithm>
 #include <cstdio>
 
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QFontMetrics>
+#include <QGuiApplication>
 #include <QPlainTextEdit>
 #include <QPrinter>
+#include <QScreen>
 
 #include <gtest/gtest.h>
 
@@ -98,19 +102,33 @@ TEST(TextWindow, ShowsTheFileInTheReportFontAndCopiesIt) {
   EXPECT_EQ(memo->toPlainText().toStdString(), (dir / "gone.txt").string() + " not found !");
 }
 
-TEST(TextWindow, KeepsItsPlaceInTheConfiguration) {
+TEST(TextWindow, OpensAPageLargeWhereTheScreenAllowsAndKeepsItsSize) {
   App();
   test::TestProgram t;
-  t.p.config.textWindow = {30, 40, 500, 300};
+  t.p.config.textWindow = {30, 40, 500, 300};  // the size of a small historic window
+  const QSize room = QGuiApplication::primaryScreen()->availableGeometry().size();
+  const QFontMetrics metrics(ReportFont(t.p.config));
+  QSize opened;
   {
     TextWindow w(t.p);
-    EXPECT_EQ(w.size(), QSize(500, 300));
+    opened = w.size();
+    // a report line of 79 characters and the page's lines, or as much as the screen has
+    const int lineWidth = metrics.horizontalAdvance(QString(79, 'M'));
+    EXPECT_GE(opened.width(), std::min(lineWidth, room.width() - 16));
+    EXPECT_GE(opened.height(), std::min(66 * metrics.lineSpacing(), room.height() - 48));
+    EXPECT_LE(opened.width(), room.width());
+    EXPECT_LE(opened.height(), room.height());
+    EXPECT_EQ(w.pos(), QPoint(30, 40));
     w.show();
-    w.resize(620, 410);
+    w.resize(opened - QSize(0, 40));  // resizable
     Action(w, "mi_dateiBeenden")->trigger();
   }
-  EXPECT_EQ(t.p.config.textWindow.width, 620);
-  EXPECT_EQ(t.p.config.textWindow.height, 410);
+  EXPECT_EQ(t.p.config.textWindow.width, opened.width());
+  EXPECT_EQ(t.p.config.textWindow.height, opened.height() - 40);
+  // a size the user made larger than a page stays
+  t.p.config.textWindow.width = room.width() - 20;
+  TextWindow again(t.p);
+  EXPECT_EQ(again.width(), room.width() - 20);
 }
 
 TEST(TextWindow, ExportStartsTheConfiguredTextProgram) {

@@ -72,6 +72,8 @@ class BrowserTest : public ::testing::Test {
 
 TEST_F(BrowserTest, DinRowPickedInTheDimensionDialogStaysAfterAbbrechen) {
   t_.p.connection.abm = 1;
+  t_.p.connection.TN = 100;  // a load, without which the calculation refuses to run
+  t_.p.connection.Tmax = 300;
   WithDialog([&] { model::gui::EditDimensions(t_.p, nullptr); },
              [&](QDialog& dims) {
                WithDialog([&] { Click(dims, "Button_db"); },
