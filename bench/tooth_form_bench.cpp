@@ -10,6 +10,7 @@
 #include "cad/tooth_pictures.h"
 #include "calc/driver.h"
 #include "model/batch_ui.h"
+#include "tooth_bench_pictures.h"
 
 namespace {
 
@@ -19,22 +20,9 @@ namespace cad = kv40::cad;
 // A connection dB x 2 x z entered as a self-defined block, its drawings in the temporary folder.
 struct Connection {
   explicit Connection(int z) {
-    kv40::model::SpecState& s = p.connection;
-    kv40::model::InitDefaults(s);
-    const Extended m = 2, dB = m * z + 2.2L;
-    s.abm = 2;
-    s.z5482 = z;
-    s.mn5482 = m;
-    s.xm = (dB - m * z - 1.1L * m) / 2;
-    s.d1 = dB;
-    s.d2 = m * z + 2 * s.xm - 0.9L * m;
-    s.d3 = dB - 0.2L * m;
-    s.d4 = m * z + 2 * s.xm - 1.1L * m;
-    s.r1 = s.r2 = 0.32L;
     p.clock = &clock;
     p.ui = &ui;
-    bool cancel = false;
-    kv40::calc::RecalcAll(s, p.fmt(), cancel);
+    calculated = kv40::bench::CalculateConnection(p, z);
     p.batchCad = true;
     p.currentFile = (std::filesystem::temp_directory_path() / "kv40_tooth_bench").string();
   }
@@ -42,10 +30,12 @@ struct Connection {
   kv40::base::SystemClock clock;
   kv40::model::BatchUi ui;
   kv40::app::Program p;
+  bool calculated = false;
 };
 
 void Picture(benchmark::State& state, int z, int part, int picture, cad::CadDevice device) {
   Connection c(z);
+  if (!c.calculated) state.SkipWithError("the calculation failed");
   c.p.toothForm.envelopesInternal = 200;
   c.p.toothForm.envelopesExternal = 30;
   for (auto _ : state) {
@@ -71,13 +61,33 @@ void BM_ShaftGearWithEnvelopesScreen(benchmark::State& state) {
   Picture(state, 40, 1, cad::kGearEnvelopePicture, cad::CadDevice::Screen);
 }
 
+// The hub's picture 5 with the shaft rolled in it in 200 positions (tooth_bench_pictures.h).
+void RolledHub(benchmark::State& state, cad::CadDevice device) {
+  Connection c(24);
+  if (!c.calculated) state.SkipWithError("the calculation failed");
+  c.p.toothForm.envelopesInternal = 200;
+  for (auto _ : state) {
+    c.p.cancel = false;
+    if (!kv40::bench::DrawRolledHub(c.p, device)) state.SkipWithError("the picture failed");
+  }
+  state.counters["records"] = static_cast<double>(c.p.graphic.displayList.size());
+}
+void BM_HubShaftRolled200Dxf(benchmark::State& state) {
+  RolledHub(state, cad::CadDevice::Dxf);
+}
+void BM_HubShaftRolled200Screen(benchmark::State& state) {
+  RolledHub(state, cad::CadDevice::Screen);
+}
+
 // One step of turning the meshing picture: the shaft one degree further, recorded anew.
 void BM_MeshingStep(benchmark::State& state) {
   Connection c(24);
+  if (!c.calculated) state.SkipWithError("the calculation failed");
   for (auto _ : state) {
     c.p.cancel = false;
     c.p.connection.rotAngle1 += 1;
     cad::ToothFormDrawing(c.p, cad::CadDevice::Screen, 0, cad::kMeshingPicture);
+    if (c.p.cancel) state.SkipWithError("the picture failed");
   }
 }
 
@@ -85,6 +95,8 @@ BENCHMARK(BM_HubGearWithEnvelopesDxf)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ShaftGearWithEnvelopesDxf)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_HubGearWithEnvelopesScreen)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ShaftGearWithEnvelopesScreen)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_HubShaftRolled200Dxf)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_HubShaftRolled200Screen)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_MeshingStep)->Unit(benchmark::kMillisecond);
 
 }  // namespace

@@ -1,5 +1,6 @@
 // Replay of the tooth-form pictures' display lists into a 1920 x 1080 picture: the hub with
-// the shaft in it (limit 100 ms) and a shaft of 40 teeth with the envelopes of the tool.
+// the shaft in it (limit 100 ms), the same with the shaft rolled in 200 positions, and a shaft
+// of 40 teeth with the envelopes of the tool.
 #include <benchmark/benchmark.h>
 #include <QGuiApplication>
 #include <QImage>
@@ -7,10 +8,10 @@
 
 #include <cstdlib>
 
+#include "../tooth_bench_pictures.h"
 #include "app/program.h"
 #include "base/clock.h"
 #include "cad/tooth_pictures.h"
-#include "calc/driver.h"
 #include "gui/cad/replay.h"
 #include "model/batch_ui.h"
 
@@ -28,31 +29,24 @@ QGuiApplication& App() {
   return app;
 }
 
+// Picture 5 of the part recorded for a 1920 x 1080 screen; part 0: the hub with the shaft
+// rolled in it in 200 positions (tooth_bench_pictures.h).
 void Replay(benchmark::State& state, int z, int part) {
   App();
   kv40::base::SystemClock clock;
   kv40::model::BatchUi ui;
   kv40::app::Program p;
-  kv40::model::SpecState& s = p.connection;
-  kv40::model::InitDefaults(s);
-  const Extended m = 2, dB = m * z + 2.2L;
-  s.abm = 2;
-  s.z5482 = z;
-  s.mn5482 = m;
-  s.xm = (dB - m * z - 1.1L * m) / 2;
-  s.d1 = dB;
-  s.d2 = m * z + 2 * s.xm - 0.9L * m;
-  s.d3 = dB - 0.2L * m;
-  s.d4 = m * z + 2 * s.xm - 1.1L * m;
-  s.r1 = s.r2 = 0.32L;
   p.clock = &clock;
   p.ui = &ui;
-  bool cancel = false;
-  kv40::calc::RecalcAll(s, p.fmt(), cancel);
+  if (!kv40::bench::CalculateConnection(p, z)) state.SkipWithError("the calculation failed");
   p.graphic.ResX = 1920;
   p.graphic.ResY = 1080;
   p.toothForm.envelopesInternal = 200;
-  cad::ToothFormDrawing(p, cad::CadDevice::Screen, part, cad::kGearEnvelopePicture);
+  if (part == 0) {
+    if (!kv40::bench::DrawRolledHub(p, cad::CadDevice::Screen)) state.SkipWithError("failed");
+  } else {
+    cad::ToothFormDrawing(p, cad::CadDevice::Screen, part, cad::kGearEnvelopePicture);
+  }
   if (p.cancel) state.SkipWithError("the picture failed");
   QImage image(1920, 1080, QImage::Format_RGB32);
   for (auto _ : state) {
@@ -72,7 +66,12 @@ void BM_ReplayShaftGearWithEnvelopes(benchmark::State& state) {
   Replay(state, 40, 1);
 }
 
+void BM_ReplayHubShaftRolled200(benchmark::State& state) {
+  Replay(state, 24, 0);
+}
+
 BENCHMARK(BM_ReplayHubGearWithEnvelopes)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_ReplayShaftGearWithEnvelopes)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_ReplayHubShaftRolled200)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 }  // namespace

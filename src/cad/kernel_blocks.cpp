@@ -13,25 +13,39 @@ namespace {
 
 constexpr int kMaxBlockLevel = 4;
 
-// Where a block's entities go: scaled, rotated, then moved to the insertion point.
-struct Placement {
-  Extended x = 0, y = 0, angle = 0, sx = 1, sy = 1;
+// Where a block's entities go: scaled, rotated, then moved to the insertion point. The turn's
+// cosine and sine are taken once per placement, not per point (an envelope picture replays
+// tens of thousands of points through a few hundred placements).
+class Placement {
+ public:
+  Placement(Extended x, Extended y, Extended angle, Extended sx, Extended sy)
+      : x_(x),
+        y_(y),
+        angle_(angle),
+        sx_(sx),
+        sy_(sy),
+        cos_(std::cos(angle * model::kDegToRad)),
+        sin_(std::sin(angle * model::kDegToRad)) {}
 
   void Apply(Extended& px, Extended& py) const {
-    const Extended a = angle * model::kDegToRad;
-    const Extended u = px * sx;
-    const Extended v = py * sy;
-    px = x + u * std::cos(a) - v * std::sin(a);
-    py = y + u * std::sin(a) + v * std::cos(a);
+    const Extended u = px * sx_;
+    const Extended v = py * sy_;
+    px = x_ + u * cos_ - v * sin_;
+    py = y_ + u * sin_ + v * cos_;
   }
   Placement Then(const Placement& inner) const {
-    Placement r = inner;
-    Apply(r.x, r.y);
-    r.angle += angle;
-    r.sx *= sx;
-    r.sy *= sy;
-    return r;
+    Extended x = inner.x_, y = inner.y_;
+    Apply(x, y);
+    return {x, y, inner.angle_ + angle_, inner.sx_ * sx_, inner.sy_ * sy_};
   }
+  Extended x() const { return x_; }
+  Extended y() const { return y_; }
+  Extended angle() const { return angle_; }
+  Extended sx() const { return sx_; }
+  Extended sy() const { return sy_; }
+
+ private:
+  Extended x_, y_, angle_, sx_, sy_, cos_, sin_;
 };
 
 void Replay(GraphicSession& p, const Block& block, const Placement& at);
@@ -43,8 +57,8 @@ void ReplayInsert(GraphicSession& p, const BlockItem& item, const Placement& at)
   if (OnScreen(p) && found != d.screenBlocks.end() && d.definedBlocks.count(item.text) != 0) {
     Replay(p, found->second, at.Then(inner));
   } else if (!OnScreen(p) && d.definedBlocks.count(item.text) != 0) {
-    Placement where = at.Then(inner);
-    d.output->Insert(item.text, where.x, where.y, where.angle, where.sx, where.sy);
+    const Placement where = at.Then(inner);
+    d.output->Insert(item.text, where.x(), where.y(), where.angle(), where.sx(), where.sy());
   } else {
     d.messages.Add("Block " + item.text + " ist nicht definiert");
   }
@@ -63,18 +77,18 @@ void ReplayItem(GraphicSession& p, const BlockItem& item, const Placement& at) {
       break;
     case BlockItem::Kind::Circle:
       point(0);
-      Target(p).Circle(v[0], v[1], v[2] * at.sx);
+      Target(p).Circle(v[0], v[1], v[2] * at.sx());
       break;
     case BlockItem::Kind::Arc:
       point(0);
-      EmitArc(p, v[0], v[1], v[2] + at.angle, v[3] + at.angle, v[4] * at.sx);
+      EmitArc(p, v[0], v[1], v[2] + at.angle(), v[3] + at.angle(), v[4] * at.sx());
       break;
     case BlockItem::Kind::Text: {
       point(0);
       CadTextFormat f = item.format;
-      f.height *= at.sy;
-      f.rawWidth *= at.sy;
-      f.angle += at.angle;
+      f.height *= at.sy();
+      f.rawWidth *= at.sy();
+      f.angle += at.angle();
       Target(p).TextStyle(f);
       EmitText(p, item.text, v[0], v[1], f);
       break;

@@ -179,7 +179,7 @@ void DrawPair(GraphicSession& p, CadDevice device) {
     const auto hub = DiameterMarks(g->hub, p.toothForm, true);
     DrawDiameterCircles(p, shaft, 0, 0);
     DrawDiameterCircles(p, hub, 0, a);
-    const Extended h = 2 * e / 50;
+    const Extended h = 2 * e / 80;  // the lists in the corner beside the gears
     ListDiameters(p, shaft, "1", -e + h, e - 2 * h, h);
     ListDiameters(p, hub, "2", -e + h, e - 2 * h - 1.6L * h * (shaft.size() + 1), h);
   }

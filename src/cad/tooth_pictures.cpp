@@ -118,7 +118,8 @@ void HubEnvelopeEntities(GraphicSession& p, const calc::ToothGear& shaft,
 void WholeGearMarks(GraphicSession& p, const calc::ToothGear& g, const Box& b) {
   const auto marks = DiameterMarks(g, p.toothForm, true);
   DrawDiameterCircles(p, marks, 0, 0);
-  const Extended h = (b.ymax - b.ymin) / 50;
+  // small enough for the list to stay in the corner beside the gear
+  const Extended h = (b.ymax - b.ymin) / 80;
   ListDiameters(p, marks, "", b.xmin + h, b.ymax - 2 * h, h);
 }
 
@@ -148,7 +149,9 @@ void ToolEntities(GraphicSession& p, const calc::ToothGear& g) {
   data("hfP0 = ", s.hfP0Star[i], s.hfP0[i]);
   data("haP0 = ", s.haP0Star[i], s.haP0[i]);
   data("raP0 = ", s.rhoaP0Star[i], s.rhoaP0[i]);
-  if (s.kP0Star[i] > 0) data("rfP0 = ", s.kP0Star[i], s.kP0[i]);
+  // only a root rounding the tool really has (and the outline above draws): the calculation
+  // gives the hub a factor but no length, which would read "0.1 * mn = 0 mm"
+  if (s.kP0Star[i] > 0 && s.kP0[i] > 0) data("rfP0 = ", s.kP0Star[i], s.kP0[i]);
   if (s.prP0Star[i] > 0) {
     data("prP0 = ", s.prP0Star[i], s.prP0[i]);
     CadTextLine(p, "alpha prP0 = " + base::FormatSig(nf, s.alfaprP0[i]) + base::AngleUnit(nf));

@@ -36,7 +36,7 @@ struct ToothGear {
   Extended hc() const { return haP0 - xe * mn - rhoaP0; }
 };
 
-// Part 1 (shaft) or 2 (hub) of the calculated connection at the generating profile shift xe.
+// Gear 1 (shaft) or 2 (hub) of the calculated connection at the generating profile shift xe.
 ToothGear MakeToothGear(const model::SpecState& s, int part, Extended xe);
 
 // Half tooth-thickness angle of the involute flank at radius R (> 0), measured from the tooth

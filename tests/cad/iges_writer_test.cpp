@@ -157,7 +157,7 @@ TEST(IgesWriter, DirectoryPointers) {
 namespace kv40::cad {
 namespace {
 
-TEST(IgesWriter, WhatThePartLeavesSound) {
+TEST(IgesWriter, UnknownScaledAndCrowdedSubfigures) {
   // a subfigure inserted before it exists, one inserted at a scale, one with 300 members
   const Written w = Draw("a.igs", [](IgesWriter& g) {
     g.Insert("NIX", 0, 0, 0, 1, 1);

@@ -209,6 +209,39 @@ TEST(ToothPictures, DiameterLabelsAtTheArcEnds) {
   }
 }
 
+TEST(ToothPictures, ToolDataLinesOfWhatTheToolHas) {
+  test::TempDir dir;
+  Pictures pic(dir);
+  auto texts = [&](int part) {
+    pic.Draw(CadDevice::Screen, part, kToolPicture);
+    EXPECT_FALSE(pic.p.cancel);
+    std::vector<std::string> out;
+    const DisplayList& list = pic.p.graphic.displayList;
+    for (std::size_t i = 0; i < list.size(); ++i) {
+      if (list[i].code == RecordCode::kText) out.push_back(std::string(list[i].text));
+    }
+    return out;
+  };
+  auto has = [](const std::vector<std::string>& t, const std::string& line) {
+    return std::find(t.begin(), t.end(), line) != t.end();
+  };
+  const std::vector<std::string> shaft = texts(1);
+  EXPECT_TRUE(has(shaft, "Rad 1"));
+  EXPECT_TRUE(has(shaft, "raP0 = 0.16 * mn = 0.32 mm"));
+  EXPECT_TRUE(has(shaft, "(Tool)"));
+  // the hub's tip chamfer gives a factor, but the calculation no root rounding of the tool
+  pic.p.connection.kmin = 0.2L;
+  calc::RecalcAll(pic.p.connection, pic.p.fmt(), pic.p.cancel);
+  ASSERT_GT(pic.p.connection.kP0Star[2], 0);
+  const std::vector<std::string> hub = texts(2);
+  EXPECT_TRUE(has(hub, "Rad 2"));
+  for (const std::string& l : hub)
+    EXPECT_EQ(l.rfind("rfP0", 0), std::string::npos) << l;
+  // a tool with a root rounding says so
+  pic.p.connection.kP0[2] = 0.2L;
+  EXPECT_TRUE(has(texts(2), "rfP0 = 0.1 * mn = 0.2 mm"));
+}
+
 TEST(ToothFormMenu, ConfigFromTheMenuThenBack) {
   test::TempDir dir;
   Pictures pic(dir);
