@@ -14,7 +14,6 @@
 #include "app/gui_loader.h"
 #include "app/startup.h"
 #include "gui/app/main_window.h"
-#include "gui/app/numeric_locale.h"
 #include "gui/app/program_icon.h"
 #include "gui/model/qt_desktop.h"
 #include "gui/model/qt_ui.h"
@@ -75,7 +74,6 @@ extern "C" int kv40_gui_run(kv40::app::Program* program, int argc, char** argv) 
   QElapsedTimer clock;
   clock.start();
   QApplication app(argc, argv);
-  app::KeepNumbersInCNotation();
   QApplication::setApplicationName(model::kProgramShortName);
   QApplication::setDesktopFileName("kv40");
   QApplication::setWindowIcon(app::ProgramIcon());
