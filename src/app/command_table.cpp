@@ -3,13 +3,19 @@
 
 #include "app/captions.h"
 #include "app/commands.h"
+#include "app/demo.h"
 #include "app/drawing_commands.h"
 #include "app/file_commands.h"
+#include "app/file_table_command.h"
 #include "app/help_commands.h"
+#include "app/history.h"
 #include "app/tooth_commands.h"
+#include "docu/change_list.h"
+#include "docu/documents.h"
 #include "help/image_manager.h"
 #include "report/message_help.h"
 #include "report/spline_report.h"
+#include "report/spreadsheet.h"
 #include "tables/lookups.h"
 
 namespace kv40::app {
@@ -210,20 +216,61 @@ void About(Program&, Shell& s) {
   s.ShowLogo();
   s.ShowAbout();
 }
+void Demo(Program& p, Shell& s) {
+  RunDemo(p, s);
+}
+void History(Program& p, Shell&) {
+  p.cancel = false;
+  ShowHistory(p);
+}
+void OpenTableCommand(Program& p, Shell& s) {
+  FileOpenTable(p, s);
+}
+// The Dokument menu. A change that was made shows in the drawings of the window.
+template <docu::ChangeCommand c>
+void Changes(Program& p, Shell& s) {
+  p.cancel = false;
+  const bool wasModified = p.modified;
+  p.modified = false;
+  docu::ChangeListCommand(p, s, c);
+  const bool changed = p.modified;
+  p.modified = wasModified || changed;
+  if (changed) s.Refresh();
+}
+template <int i>
+void Document(Program& p, Shell&) {
+  p.cancel = false;
+  docu::StartDocument(p, i);
+}
+void DocumentSetup(Program& p, Shell& s) {
+  p.cancel = false;
+  docu::ShowDocumentSetup(p, s);
+  if (!p.cancel) p.modified = true;
+}
+// The OLE menu: workbooks for the spreadsheet program. Export waits for the first start.
+void StartExcel(Program& p, Shell& s) {
+  p.cancel = false;
+  if (report::StartSpreadsheet(p)) s.SetItemEnabled(kOleExportName, true);
+}
+void ExportExcel(Program& p, Shell& s) {
+  p.cancel = false;
+  report::ExportInputToSpreadsheet(p);
+  s.UpdateTitle();
+}
+void PrintoutExcel(Program& p, Shell&) {
+  p.cancel = false;
+  report::PrintoutToSpreadsheet(p);
+}
 
 // What commands without a handler wait for.
-constexpr const char* kDocu = "drawing documentation";
-constexpr const char* kSpreadsheet = "spreadsheet";
-constexpr const char* kFileTable = "file table";
-constexpr const char* kDemo = "demonstration";
-constexpr const char* kHistoryText = "version history";
+constexpr const char* kNoImport = "no import from workbooks";
 
 constexpr MenuEntry kTable[] = {
     // ---- File ----
     {0, "mi_file", One<Cap::File>, "", nullptr, ""},
     {1, "mi_fileNew", One<Cap::New>, "Ctrl+N", New, ""},
     {1, "mi_fileOpen", One<Cap::Open>, "Ctrl+O", Open, ""},
-    {1, "mi_fileOpenTable", OpenTable, "", nullptr, kFileTable},
+    {1, "mi_fileOpenTable", OpenTable, "", OpenTableCommand, ""},
     {1, "mi_FileSave", One<Cap::Save>, "Ctrl+S", Save, ""},
     {1, "mi_FileSaveAs", One<Cap::SaveAs>, "", SaveAs, ""},
     {1, "", nullptr, "", nullptr, ""},
@@ -294,31 +341,34 @@ constexpr MenuEntry kTable[] = {
     {1, "mi_dbwstyp", One<Cap::MaterialType>, "", MaterialTypes, ""},
     // ---- Documentation ----
     {0, "mi_documentation", One<Cap::Document>, "", nullptr, ""},
-    {1, "mi_docdrawinginfo", One<Cap::DrawingData>, "", nullptr, kDocu},
+    {1, "mi_docdrawinginfo", One<Cap::DrawingData>, "", Changes<docu::ChangeCommand::DrawingInfo>,
+     ""},
     {1, "", nullptr, "", nullptr, ""},
-    {1, "mi_docuShowChanges1", One<Cap::ChangesInfo>, "", nullptr, kDocu},
-    {1, "mi_docuPrintChanges", One<Cap::ChangesPrint>, "", nullptr, kDocu},
-    {1, "mi_docuNewChange", One<Cap::NewChange>, "", nullptr, kDocu},
-    {1, "mi_docuModifyChanges", One<Cap::EditLastChange>, "", nullptr, kDocu},
-    {1, "mi_docudeleteChange", One<Cap::DeleteLastChange>, "", nullptr, kDocu},
+    {1, "mi_docuShowChanges1", One<Cap::ChangesInfo>, "", Changes<docu::ChangeCommand::Show>, ""},
+    {1, "mi_docuPrintChanges", One<Cap::ChangesPrint>, "", Changes<docu::ChangeCommand::Print>, ""},
+    {1, "mi_docuNewChange", One<Cap::NewChange>, "", Changes<docu::ChangeCommand::New>, ""},
+    {1, "mi_docuModifyChanges", One<Cap::EditLastChange>, "",
+     Changes<docu::ChangeCommand::EditLast>, ""},
+    {1, "mi_docudeleteChange", One<Cap::DeleteLastChange>, "",
+     Changes<docu::ChangeCommand::DeleteLast>, ""},
     {1, "", nullptr, "", nullptr, ""},
-    {1, "mi_Document1", DocumentN<1>, "", nullptr, kDocu},
-    {1, "mi_Document2", DocumentN<2>, "", nullptr, kDocu},
-    {1, "mi_Document3", DocumentN<3>, "", nullptr, kDocu},
-    {1, "mi_Document4", DocumentN<4>, "", nullptr, kDocu},
-    {1, "mi_Document5", DocumentN<5>, "", nullptr, kDocu},
-    {1, "mi_DocumentSetup", One<Cap::DocumentSetup>, "", nullptr, kDocu},
+    {1, "mi_Document1", DocumentN<1>, "", Document<1>, ""},
+    {1, "mi_Document2", DocumentN<2>, "", Document<2>, ""},
+    {1, "mi_Document3", DocumentN<3>, "", Document<3>, ""},
+    {1, "mi_Document4", DocumentN<4>, "", Document<4>, ""},
+    {1, "mi_Document5", DocumentN<5>, "", Document<5>, ""},
+    {1, "mi_DocumentSetup", One<Cap::DocumentSetup>, "", DocumentSetup, ""},
     // ---- OLE ----
     {0, "mi_Ole", Fixed<kOle>, "", nullptr, ""},
-    {1, "mi_OleStartExcel", Fixed<kStartExcel>, "", nullptr, kSpreadsheet},
-    {1, "mi_OleExportExcel", Fixed<kExportExcel>, "", nullptr, kSpreadsheet},
-    {1, "mi_OleImportExcel", Fixed<kImportExcel>, "", nullptr, kSpreadsheet},
-    {1, "mi_OlePrintoutExcel", Fixed<kPrintoutExcel>, "", nullptr, kSpreadsheet},
+    {1, "mi_OleStartExcel", Fixed<kStartExcel>, "", StartExcel, ""},
+    {1, kOleExportName, Fixed<kExportExcel>, "", ExportExcel, ""},
+    {1, kOleImportName, Fixed<kImportExcel>, "", nullptr, kNoImport},
+    {1, "mi_OlePrintoutExcel", Fixed<kPrintoutExcel>, "", PrintoutExcel, ""},
     // ---- Help ----
     {0, "mi_Help", One<Cap::Help>, "", nullptr, ""},
     {1, "mi_HelpHilfebild", One<Cap::HelpImage>, "", HelpImages, ""},
     {1, "mi_helpErrorMessages", One<Cap::ErrorMessages>, "", MessageList, ""},
-    {1, "mi_helpDemo", One<Cap::Demo>, "", nullptr, kDemo},
+    {1, "mi_helpDemo", One<Cap::Demo>, "", Demo, ""},
     {1, "mi_helplanguage", LanguageMenu, "", nullptr, ""},
     {2, "mi_helplanguageDeutsch", Fixed<kDeutsch>, "", Language<kGerman>, ""},
     {2, "mi_helplanguageEnglish", Fixed<kEnglishItem>, "", Language<kEnglish>, ""},
@@ -328,7 +378,7 @@ constexpr MenuEntry kTable[] = {
     {1, "mi_helpwww", One<Cap::Homepage>, "", Homepage, ""},
     {1, "mi_helpemail", One<Cap::EMail>, "", Mail, ""},
     {1, "", nullptr, "", nullptr, ""},
-    {1, "mi_helpHistory", Fixed<kHistory>, "", nullptr, kHistoryText},
+    {1, "mi_helpHistory", Fixed<kHistory>, "", History, ""},
     {1, "mi_HelpAbout", Fixed<kAbout>, "", About, ""},
 };
 

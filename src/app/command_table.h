@@ -35,5 +35,8 @@ inline bool IsSeparator(const MenuEntry& e) {
 inline constexpr const char* kRecentItemNames[] = {"mi_file1", "mi_file2", "mi_file3", "mi_file4"};
 inline constexpr const char* kRecentSeparatorName = "mi_fileRecentSeparator";
 inline constexpr const char* kErrorItemName = "mi_viewErrorMessages";
+// The OLE menu's export waits for the first start of the spreadsheet; its import has no function.
+inline constexpr const char* kOleExportName = "mi_OleExportExcel";
+inline constexpr const char* kOleImportName = "mi_OleImportExcel";
 
 }  // namespace kv40::app

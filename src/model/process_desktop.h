@@ -2,6 +2,8 @@
 // wait cursor and event processing do nothing.
 #pragma once
 
+#include <functional>
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -18,6 +20,8 @@ class ProcessDesktop final : public Desktop {
 
   // Starts program in a session of its own and returns at once; false when it cannot start.
   bool StartProgram(const std::string& program, const std::string& file) override;
+  bool StartProgramChecked(const std::string& program, const std::string& file) override;
+  bool HasDefaultProgram(const std::string& mimeType) override;
   // The desktop's handler for the URL (xdg-open).
   bool OpenUrl(const std::string& url) override;
   // Runs the print command on the file and waits for it; true when it succeeded.
@@ -36,5 +40,20 @@ class ProcessDesktop final : public Desktop {
 // true when it ran and exited with 0; without, true when it started, and a helper thread
 // collects its exit so that no zombie stays behind.
 bool RunProcess(const std::vector<std::string>& argv, bool wait);
+
+// Runs argv[0] (searched in PATH) and waits for it; its standard output, or nullopt when it
+// could not run or did not exit with 0.
+std::optional<std::string> RunProcessOutput(const std::vector<std::string>& argv);
+
+// Asks xdg-mime for the desktop's program for the MIME type: false only when xdg-mime ran and
+// named none.
+bool DesktopHasDefaultProgram(const std::string& mimeType);
+
+// How long a started program is watched for a failure at once.
+inline constexpr int kStartWatchMs = 1500;
+// Starts argv[0] like RunProcess without waiting, then watches it for up to graceMs: true when it
+// is still running then or has exited with 0. idle (when given) runs between the looks.
+bool RunProcessWatched(const std::vector<std::string>& argv, int graceMs,
+                       const std::function<void()>& idle);
 
 }  // namespace kv40::model

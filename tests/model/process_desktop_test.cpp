@@ -4,6 +4,7 @@
 #include <unistd.h>
 
 #include <chrono>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -86,6 +87,55 @@ TEST(ProcessDesktop, PrintingReportsTheCommandsResult) {
     EXPECT_EQ(desktop.PrintTextFile("/tmp/x.txt"), c.want);
   }
   EXPECT_EQ(ZombieChildren(), 0);
+}
+
+TEST(ProcessDesktop, CheckedStartReportsAnOpenerThatGivesUpAtOnce) {
+  test::TempDir dir;
+  WriteScript(dir / "no_handler", "exit 3");
+  WriteScript(dir / "handled", "exit 0");
+  WriteScript(dir / "runs_on", "sleep 3");
+  struct Case {
+    const char* name;
+    std::string program;
+    bool started;
+  };
+  const Case cases[] = {
+      {"ends at once with an error: nothing opened the file", (dir / "no_handler").string(), false},
+      {"ends at once without error", (dir / "handled").string(), true},
+      {"still running after the watch", (dir / "runs_on").string(), true},
+      {"not there at all", (dir / "fehlt").string(), false},
+  };
+  ProcessDesktop desktop;
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    EXPECT_EQ(desktop.StartProgramChecked(c.program, "tabelle.xlsx"), c.started);
+  }
+  EXPECT_TRUE(WaitUntil([] { return ZombieChildren() == 0; }));
+}
+
+TEST(ProcessDesktop, DefaultProgramOfAFileType) {
+  test::TempDir dir;
+  const std::string oldPath = std::getenv("PATH") != nullptr ? std::getenv("PATH") : "";
+  struct Case {
+    const char* name;
+    std::string xdgMime;  // script body; empty: no xdg-mime at all
+    bool known;
+  };
+  const Case cases[] = {
+      {"a program is named", "echo libreoffice-calc.desktop", true},
+      {"none is named", "exit 0", false},
+      {"xdg-mime fails: cannot tell", "exit 4", true},
+      {"no xdg-mime: cannot tell", "", true},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    const auto bin = dir / c.name;
+    std::filesystem::create_directory(bin);
+    if (!c.xdgMime.empty()) WriteScript(bin / "xdg-mime", c.xdgMime);
+    setenv("PATH", bin.c_str(), 1);
+    EXPECT_EQ(DesktopHasDefaultProgram("application/x-beispiel"), c.known);
+    setenv("PATH", oldPath.c_str(), 1);
+  }
 }
 
 }  // namespace

@@ -29,6 +29,10 @@ class RecordingDesktop final : public model::Desktop {
     started.emplace_back(program, file);
     return result;
   }
+  bool HasDefaultProgram(const std::string& mimeType) override {
+    mimeTypes.push_back(mimeType);
+    return hasDefaultProgram;
+  }
   bool OpenUrl(const std::string& url) override {
     urls.push_back(url);
     return result;
@@ -38,15 +42,19 @@ class RecordingDesktop final : public model::Desktop {
     return result;
   }
   void ShowTextWindow(const std::string& path) override { shown.push_back(path); }
+  void CloseTextWindow() override { ++textWindowCloses; }
   void SetClipboardText(const std::string& text) override { clipboard = text; }
   void SetWaitCursor(bool) override {}
   void ProcessEvents() override {}
 
   bool result = true;
+  bool hasDefaultProgram = true;       // the desktop knows a program for every file type
+  std::vector<std::string> mimeTypes;  // asked for their program
   std::vector<std::pair<std::string, std::string>> started;  // program, file
   std::vector<std::string> urls;
   std::vector<std::string> printed;
   std::vector<std::string> shown;  // files handed to the text window
+  int textWindowCloses = 0;
   std::string clipboard;
 };
 

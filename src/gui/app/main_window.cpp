@@ -19,14 +19,17 @@
 #include "app/menu_help.h"
 #include "app/tooth_commands.h"
 #include "cad/production_layout.h"
+#include "gui/app/animation_dialog.h"
 #include "gui/app/program_icon.h"
 #include "gui/app/qt_translations.h"
 #include "gui/config/config_dialog.h"
 #include "gui/config/plot_program_dialog.h"
 #include "gui/config/print_dialog.h"
+#include "gui/docu/docu_dialogs.h"
 #include "gui/help/help_image_window.h"
 #include "gui/model/input_dialogs.h"
 #include "gui/model/qt_ui.h"
+#include "gui/report/preview_window.h"
 #include "gui/tables/table_browser.h"
 #include "help/show_help.h"
 
@@ -56,6 +59,13 @@ Thh::Thh(Program& p, model::QtUi& ui) : TFquengra(p), p_(p), ui_(ui) {
   setWindowIcon(ProgramIcon());
   ui_.SetParent(this);
   BuildMenus();
+  // the spreadsheet export follows the first start of the spreadsheet
+  SetItemEnabled(kOleExportName, false);
+  if (QAction* import = actions_.value(kOleImportName)) {
+    import->setToolTip(
+        "Import Excel -> KV40 hat keine Funktion: Eingabedaten werden nicht aus einer "
+        "Arbeitsmappe gelesen.");
+  }
   ApplyCaptions();
   tableBrowser_ = new tables::gui::Tdbf4(p_, BrowserCaptions(p_), this);
   helpImages_ = std::make_unique<help::gui::TForm_hilfebild>(p_, this);
@@ -102,6 +112,7 @@ void Thh::BuildMenus() {
       menu->setObjectName(name);
       menu->setToolTipsVisible(true);
       menu->menuAction()->setObjectName(name);
+      menu->setToolTipsVisible(true);  // why an item is disabled
       menus_.insert(name, menu);
       parents[e.level] = menu;
       continue;
@@ -247,6 +258,75 @@ void Thh::ShowSettings() {
 
 void Thh::CloseWindow() {
   close();
+}
+
+void Thh::SetItemEnabled(const std::string& name, bool enabled) {
+  if (QAction* a = actions_.value(Q(name))) a->setEnabled(enabled);
+}
+
+std::optional<docu::ChangeEntryForm> Thh::EditChangeEntryForm(const docu::ChangeEntryForm& shown) {
+  return docu::gui::RunChangeEntryDialog(p_, shown, this);
+}
+
+std::optional<docu::DrawingInfoForm> Thh::EditDrawingInfoForm(const docu::DrawingInfoForm& shown) {
+  return docu::gui::RunDrawingInfoDialog(p_, shown, this);
+}
+
+std::optional<docu::DocumentsForm> Thh::EditDocumentsForm(const docu::DocumentsForm& shown) {
+  return docu::gui::RunDocumentSetupDialog(p_, shown, this);
+}
+
+void Thh::BeginScan(int total) {
+  scan_ = std::make_unique<report::gui::ScanProgress>(total, this);
+}
+
+bool Thh::ScanStep(int done, const std::string& name) {
+  return scan_ == nullptr || scan_->Step(done, name);
+}
+
+void Thh::EndScan() {
+  scan_.reset();
+}
+
+std::optional<std::size_t> Thh::ShowPreview(report::PreviewGrid& grid, const std::string& caption) {
+  return report::gui::RunPreview(p_, grid, caption, this);
+}
+
+AnimationDialog* Thh::animation() const {
+  return animation_.data();
+}
+
+// The dialog comes with the first step and lives until the presentation ends.
+AnimationDialog* Thh::StartAnimation() {
+  if (animation_ == nullptr) {
+    animation_ = new AnimationDialog(this);
+    // no command may change the connection while the presentation has the sample loaded
+    menuBar()->setEnabled(false);
+  }
+  return animation_.data();
+}
+
+bool Thh::DemoStep(const std::string& caption, int i, int n, int pauseMs) {
+  return StartAnimation()->Step(Q(caption), i, n, pauseMs);
+}
+
+void Thh::DemoCaption(const std::string& caption, int i, int n) {
+  StartAnimation()->ShowStep(Q(caption), i, n);
+}
+
+bool Thh::DemoPause(int ms) {
+  return StartAnimation()->Pause(ms);
+}
+
+void Thh::DemoTable(const report::PreviewGrid& grid, const std::string& caption) {
+  delete demoTable_.data();
+  demoTable_ = report::gui::OpenPreviewWindow(p_, grid, caption, this);
+}
+
+void Thh::EndDemo() {
+  delete animation_.data();
+  delete demoTable_.data();
+  menuBar()->setEnabled(true);
 }
 
 void Thh::closeEvent(QCloseEvent* event) {

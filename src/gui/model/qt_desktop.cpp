@@ -6,10 +6,12 @@
 #include <QDesktopServices>
 #include <QProcess>
 #include <QUrl>
+#include <vector>
 
 #include "gui/model/place_dialog.h"
 #include "gui/report/text_printing.h"
 #include "gui/report/text_window.h"
+#include "model/process_desktop.h"
 
 namespace kv40::model {
 
@@ -23,6 +25,17 @@ bool QtDesktop::StartProgram(const std::string& program, const std::string& file
   QStringList args;
   if (!file.empty()) args << QString::fromStdString(file);
   return QProcess::startDetached(QString::fromStdString(program), args);
+}
+
+bool QtDesktop::StartProgramChecked(const std::string& program, const std::string& file) {
+  if (program.empty()) return false;
+  std::vector<std::string> argv{program};
+  if (!file.empty()) argv.push_back(file);
+  return RunProcessWatched(argv, kStartWatchMs, [] { QCoreApplication::processEvents(); });
+}
+
+bool QtDesktop::HasDefaultProgram(const std::string& mimeType) {
+  return DesktopHasDefaultProgram(mimeType);
 }
 
 bool QtDesktop::OpenUrl(const std::string& url) {
@@ -47,6 +60,10 @@ void QtDesktop::ShowTextWindow(const std::string& path) {
   textWindow_->show();
   textWindow_->raise();
   textWindow_->activateWindow();
+}
+
+void QtDesktop::CloseTextWindow() {
+  if (textWindow_ != nullptr) textWindow_->close();  // deletes itself
 }
 
 void QtDesktop::SetClipboardText(const std::string& text) {

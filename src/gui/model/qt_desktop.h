@@ -25,11 +25,15 @@ class QtDesktop final : public Desktop {
 
   // Starts program with file as its one argument, detached; false when it cannot start.
   bool StartProgram(const std::string& program, const std::string& file) override;
+  // Watched for a moment while the window's events go on.
+  bool StartProgramChecked(const std::string& program, const std::string& file) override;
+  bool HasDefaultProgram(const std::string& mimeType) override;
   bool OpenUrl(const std::string& url) override;
   // The print dialog, then the printout; false when cancelled or nothing was printed.
   bool PrintTextFile(const std::string& path) override;
   // Opens the text window on the file, or shows it again in the window already open.
   void ShowTextWindow(const std::string& path) override;
+  void CloseTextWindow() override;
   void SetClipboardText(const std::string& text) override;
   void SetWaitCursor(bool on) override;
   void ProcessEvents() override;
