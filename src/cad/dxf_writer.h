@@ -21,6 +21,8 @@ std::string DxfLayerName(const model::Config& c, int layer);
 class DxfWriter {
  public:
   explicit DxfWriter(const model::Config& c);
+  // the writer keeps a reference to the settings: a temporary would die before the writer
+  explicit DxfWriter(const model::Config&&) = delete;
 
   void Header(Extended xmin, Extended ymin, Extended xmax, Extended ymax);
   // The TABLES section: line types, layers (variant 0, 1 or 2), the text style.

@@ -170,7 +170,8 @@ TEST(DxfWriter, TheThreeLayerTables) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.variant);
-    DxfWriter w(model::Config{});
+    const model::Config config;
+    DxfWriter w(config);
     w.Tables(c.variant);
     const std::string t = Joined(w.bytes());
     EXPECT_NE(t.find("  2|LTYPE|" + std::string(c.ltypeCount)), std::string::npos);
