@@ -102,8 +102,8 @@ std::vector<int> HelpNumbers(const base::TextLines& text) {
   while (auto line = in.Next()) {
     const auto header = ParseHeader(*line);
     if (!header) continue;
+    if (!in.Next()) break;  // its text line; a header the file ends on is no entry
     if (header->number % kEntryStep == 0) numbers.push_back(header->number);
-    if (!in.Next()) break;  // its text line
   }
   return numbers;
 }

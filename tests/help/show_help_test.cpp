@@ -5,6 +5,7 @@
 
 #include <algorithm>
 
+#include "base/text_file.h"
 #include "support/temp_dir.h"
 #include "support/test_program.h"
 
@@ -46,6 +47,16 @@ TEST(ShowHelp, FindsAnEntryWithItsNumberedContinuationLines) {
     EXPECT_EQ(e.image, c.image);
   }
   EXPECT_EQ(HelpText(t.p, 1970), "A B C  ");  // the hint of a control
+}
+
+// The manager and the help-number check list exactly the entries a help button finds: a header
+// the file ends on, without its text line, is none.
+TEST(ShowHelp, ListsTheNumbersItFinds) {
+  const base::TextLines text =
+      base::SplitLines("1965\r\nvorher\r\n1970\r\nA\r\n1972\r\nB\r\n40\r\n");
+  EXPECT_EQ(HelpNumbers(text), (std::vector<int>{1965, 1970}));
+  EXPECT_TRUE(FindHelpEntryIn(text, 1970).found);
+  EXPECT_FALSE(FindHelpEntryIn(text, 40).found);
 }
 
 TEST(ShowHelp, AMissingHelpFileIsNamedAndCancelsNothing) {
