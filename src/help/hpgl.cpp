@@ -257,7 +257,11 @@ class Interpreter {
     const Extended ey = cy + dx * std::sin(rad) + dy * std::cos(rad);
     if (s_.penDown && r > 0 && sweep != 0) {
       const Extended turn = std::min<Extended>(std::fabs(sweep), 360);
-      if (sweep > 0) {
+      if (turn == 360) {
+        // a whole turn is the circle: as an arc from a1 to a1 + 360 its end angle rounds
+        // past a full turn or onto its start, and the window drew nothing
+        canvas_.Circle(cx, cy, r, s_.penNumber);
+      } else if (sweep > 0) {
         canvas_.Arc(cx, cy, a1, a1 + turn, r, s_.penNumber);
       } else {
         canvas_.Arc(cx, cy, a1 - turn, a1, r, s_.penNumber);

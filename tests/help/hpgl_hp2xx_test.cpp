@@ -127,6 +127,7 @@ TEST(HpglAgainstHp2xx, TheSameLinesForEveryDrawingInstruction) {
       {"arcs both ways, the pen at their end",
        "IN;SP1;PU400,0;PD;AA0,0,90;PD0,800;PU;"
        "PA2000,0;PD;AA1600,0,-135;PD1000,-1000;PU;"},
+      {"an arc of a whole turn is the circle", "IN;SP1;PU2400,2000;PD;AA2000,2000,-360;PU;"},
       {"encoded polyline, 8-bit, with pen up and absolute points",
        "IN;SP1;PU0,0;PEO\xC5p\xC2\xC1\xC2;PU;PA2000,0;PE<=_\xCB_\xCBO\xC5O\xC5;PU;"},
       {"a help image of the program's own", ""},
