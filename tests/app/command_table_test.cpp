@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include "model/input_file.h"
+#include "support/quiet_shell.h"
 #include "support/temp_dir.h"
 #include "support/test_program.h"
 
@@ -19,17 +20,8 @@ namespace fs = std::filesystem;
 const fs::path kData = KV40_SOURCE_DATA_DIR;
 
 // Answers the change dialog with OK or Abbrechen; records refreshes and item states.
-struct DocuShell final : Shell {
-  void RunDialog(InputDialog) override {}
+struct DocuShell final : test::QuietShell {
   void Refresh() override { ++refreshes; }
-  void UpdateTitle() override {}
-  void ApplyCaptions() override {}
-  void ClearGraphic() override {}
-  void ShowLogo() override {}
-  void ShowAbout() override {}
-  void PrintDrawing(bool) override {}
-  void ShowSettings() override {}
-  void CloseWindow() override {}
   void SetItemEnabled(const std::string& name, bool on) override {
     items.push_back(name + (on ? " on" : " off"));
   }

@@ -10,6 +10,7 @@
 #include "app/commands.h"
 #include "config/config_file.h"
 #include "report/file_table.h"
+#include "support/quiet_shell.h"
 #include "support/temp_dir.h"
 #include "support/test_program.h"
 
@@ -19,18 +20,10 @@ namespace {
 const std::filesystem::path kData = KV40_SOURCE_DATA_DIR;
 
 // Steps through the presentation (or stops after stopAfter steps) and records what it saw.
-struct StepShell final : Shell {
+struct StepShell final : test::QuietShell {
   explicit StepShell(Program& p) : p_(p) {}
-  void RunDialog(InputDialog) override {}
   void Refresh() override { ++refreshes; }
   void UpdateTitle() override { ++titles; }
-  void ApplyCaptions() override {}
-  void ClearGraphic() override {}
-  void ShowLogo() override {}
-  void ShowAbout() override {}
-  void PrintDrawing(bool) override {}
-  void ShowSettings() override {}
-  void CloseWindow() override {}
   bool DemoStep(const std::string& caption, int i, int n, int pauseMs) override {
     captions.push_back(caption);
     counts.push_back(n);

@@ -11,6 +11,7 @@
 #include "config/config_file.h"
 #include "model/input_file_format.h"
 #include "model/recent_files.h"
+#include "support/quiet_shell.h"
 #include "support/sample_connection.h"
 #include "support/spline_blocks.h"
 #include "support/temp_dir.h"
@@ -21,17 +22,10 @@ namespace {
 namespace fs = std::filesystem;
 
 // Records what the commands ask of the window.
-struct RecordingShell final : Shell {
-  void RunDialog(InputDialog) override {}
+struct RecordingShell final : test::QuietShell {
   void Refresh() override { ++refreshes; }
   void UpdateTitle() override { ++titles; }
   void ApplyCaptions() override { ++captions; }
-  void ClearGraphic() override {}
-  void ShowLogo() override {}
-  void ShowAbout() override {}
-  void PrintDrawing(bool) override {}
-  void ShowSettings() override {}
-  void CloseWindow() override {}
   int refreshes = 0;
   int titles = 0;
   int captions = 0;

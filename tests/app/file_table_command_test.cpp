@@ -12,6 +12,7 @@
 
 #include "app/commands.h"
 #include "model/input_file.h"
+#include "support/quiet_shell.h"
 #include "support/temp_dir.h"
 #include "support/test_program.h"
 
@@ -22,17 +23,9 @@ namespace fs = std::filesystem;
 const fs::path kData = KV40_SOURCE_DATA_DIR;
 
 // Picks the rows of the given files one after another, then leaves the grid.
-struct PickingShell final : Shell {
-  void RunDialog(InputDialog) override {}
+struct PickingShell final : test::QuietShell {
   void Refresh() override { ++refreshes; }
   void UpdateTitle() override { ++titles; }
-  void ApplyCaptions() override {}
-  void ClearGraphic() override {}
-  void ShowLogo() override {}
-  void ShowAbout() override {}
-  void PrintDrawing(bool) override {}
-  void ShowSettings() override {}
-  void CloseWindow() override {}
 
   void BeginScan(int total) override { scanTotal = total; }
   bool ScanStep(int done, const std::string& name) override {

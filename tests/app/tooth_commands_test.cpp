@@ -9,6 +9,7 @@
 #include "app/command_table.h"
 #include "calc/driver.h"
 #include "support/dxf_check.h"
+#include "support/quiet_shell.h"
 #include "support/spline_blocks.h"
 #include "support/temp_dir.h"
 #include "support/test_program.h"
@@ -18,21 +19,12 @@ namespace {
 namespace fs = std::filesystem;
 
 // Records the dialogs the commands open; a dialog may be cancelled.
-struct RecordingShell final : Shell {
+struct RecordingShell final : test::QuietShell {
   explicit RecordingShell(Program& program) : p(program) {}
   void RunDialog(InputDialog d) override {
     dialogs.push_back(d);
     p.cancel = cancelDialog;
   }
-  void Refresh() override {}
-  void UpdateTitle() override {}
-  void ApplyCaptions() override {}
-  void ClearGraphic() override {}
-  void ShowLogo() override {}
-  void ShowAbout() override {}
-  void PrintDrawing(bool) override {}
-  void ShowSettings() override {}
-  void CloseWindow() override {}
   Program& p;
   std::vector<InputDialog> dialogs;
   bool cancelDialog = false;
