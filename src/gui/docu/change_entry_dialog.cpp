@@ -47,19 +47,7 @@ class TForm_EinAend final : public QDialog {
     grid->addWidget(label, 3, 0, Qt::AlignTop);
     grid->addWidget(description_, 3, 1, 1, 2);
 
-    auto* buttons = new QHBoxLayout;
-    auto* ok = NamedButton(this, "Button_ok", "OK");
-    ok->setDefault(true);
-    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
-    auto* cancel = NamedButton(this, "Button_cancel", "Abbrechen");
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
-    auto* help = NamedButton(this, "Button_help", "&Hilfe");
-    connect(help, &QPushButton::clicked, this,
-            [this] { model::gui::DialogHelp(p_, kChangeEntryHelp, false); });
-    buttons->addWidget(ok);
-    buttons->addWidget(cancel);
-    buttons->addWidget(help);
-    buttons->addStretch();
+    auto* buttons = model::gui::FormButtonRow(this, p_, kChangeEntryHelp, "&Hilfe");
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(grid);
@@ -70,7 +58,7 @@ class TForm_EinAend final : public QDialog {
     setTabOrder(date_, editor_);
     setTabOrder(editor_, description_);
     setTabOrder(description_, today);
-    setTabOrder(today, ok);
+    setTabOrder(today, findChild<QPushButton*>("Button_ok"));
 
     text_->setText(Q(shown.changeText));
     date_->setText(Q(shown.changeDate));

@@ -55,19 +55,7 @@ class TForm_confDoku final : public QDialog {
           Q(shown.documents[static_cast<std::size_t>(i)].file));
       layout->addWidget(box);
     }
-    auto* buttons = new QHBoxLayout;
-    auto* ok = NamedButton(this, "Button_ok", "OK");
-    ok->setDefault(true);
-    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
-    auto* cancel = NamedButton(this, "Button_cancel", "Abbrechen");
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
-    auto* help = NamedButton(this, "Button_help", "&Hilfetext");
-    connect(help, &QPushButton::clicked, this,
-            [this] { model::gui::DialogHelp(p_, kSetupHelp, false); });
-    buttons->addWidget(ok);
-    buttons->addWidget(cancel);
-    buttons->addWidget(help);
-    buttons->addStretch();
+    auto* buttons = model::gui::FormButtonRow(this, p_, kSetupHelp, "&Hilfetext");
     layout->addLayout(buttons);
   }
 

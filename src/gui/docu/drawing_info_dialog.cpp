@@ -101,19 +101,7 @@ class TForm_zeichInfo final : public QDialog {
     texts_->setColumnWidth(kTextColumns - 1,
                            texts_->fontMetrics().horizontalAdvance(QString(40, 'x')));
 
-    auto* buttons = new QHBoxLayout;
-    auto* ok = NamedButton(this, "Button_ok", "OK");
-    ok->setDefault(true);
-    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
-    auto* cancel = NamedButton(this, "Button_cancel", "Abbrechen");
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
-    auto* help = NamedButton(this, "Button_help", "&Hilfe");
-    connect(help, &QPushButton::clicked, this,
-            [this] { model::gui::DialogHelp(p_, kDrawingInfoHelp, false); });
-    buttons->addWidget(ok);
-    buttons->addWidget(cancel);
-    buttons->addWidget(help);
-    buttons->addStretch();
+    auto* buttons = model::gui::FormButtonRow(this, p_, kDrawingInfoHelp, "&Hilfe");
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(refs);

@@ -216,4 +216,22 @@ void DialogHelp(app::Program& p, int n, bool image) {
   help::ShowHelp(p, n, image ? help::HelpMode::Image : help::HelpMode::Text);
 }
 
+QHBoxLayout* FormButtonRow(QDialog* dialog, app::Program& p, int helpNumber,
+                           const QString& helpCaption) {
+  auto* row = new QHBoxLayout;
+  auto* ok = NamedButton(dialog, "Button_ok", "OK");
+  ok->setDefault(true);
+  QObject::connect(ok, &QPushButton::clicked, dialog, &QDialog::accept);
+  auto* cancel = NamedButton(dialog, "Button_cancel", "Abbrechen");
+  QObject::connect(cancel, &QPushButton::clicked, dialog, &QDialog::reject);
+  auto* help = NamedButton(dialog, "Button_help", helpCaption);
+  QObject::connect(help, &QPushButton::clicked, dialog,
+                   [&p, helpNumber] { DialogHelp(p, helpNumber, false); });
+  row->addWidget(ok);
+  row->addWidget(cancel);
+  row->addWidget(help);
+  row->addStretch();
+  return row;
+}
+
 }  // namespace kv40::model::gui

@@ -120,4 +120,9 @@ class InputDialog : public QDialog {
 // Opens help text n (mode text) or image n (mode image) of a dialog.
 void DialogHelp(app::Program& p, int n, bool image);
 
+// The button row of a form: "OK" (the default button) accepts, "Abbrechen" rejects, the help
+// button (helpCaption) opens help text helpNumber. Enter in a field presses only OK.
+QHBoxLayout* FormButtonRow(QDialog* dialog, app::Program& p, int helpNumber,
+                           const QString& helpCaption);
+
 }  // namespace kv40::model::gui
