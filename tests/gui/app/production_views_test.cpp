@@ -10,6 +10,7 @@
 
 #include "app/commands.h"
 #include "gui/app/main_window.h"
+#include "gui/app/main_window_fixture.h"
 #include "gui/app/shell_dialog_script.h"
 #include "gui/model/qt_ui.h"
 #include "model/input_file.h"
@@ -21,19 +22,8 @@ namespace {
 
 namespace fs = std::filesystem;
 
-struct Window {
-  test::TempDir dir;
-  test::TestProgram t;
-  model::QtUi ui{t.p};
-  std::unique_ptr<Thh> w;
-
+struct Window : test::MainWindowFixture {
   Window() {
-    test::GuiApp();
-    t.p.ui = &ui;
-    t.p.configDir = dir.path().string() + "/";
-    t.p.config.tempDir = dir.path().string() + "/";
-    t.p.dataDir = dir.path().string() + "/";
-    w = std::make_unique<Thh>(t.p, ui);
     EXPECT_TRUE(OpenInputFile(t.p, std::string(KV40_SOURCE_DATA_DIR) + "/beispiel1.k40"));
   }
   std::string Shown() const {

@@ -13,6 +13,7 @@
 
 #include "app/command_table.h"
 #include "gui/app/main_window.h"
+#include "gui/app/main_window_fixture.h"
 #include "gui/app/shell_dialog_script.h"
 #include "gui/model/qt_ui.h"
 #include "model/input_file.h"
@@ -25,29 +26,7 @@ namespace fs = std::filesystem;
 
 const fs::path kData = KV40_SOURCE_DATA_DIR;
 
-struct Window {
-  test::TempDir dir;
-  test::TestProgram t;
-  model::QtUi ui{t.p};
-  std::unique_ptr<Thh> w;
-
-  Window() {
-    test::GuiApp();
-    t.p.ui = &ui;
-    t.p.configDir = dir.path().string() + "/";
-    t.p.config.tempDir = dir.path().string() + "/";
-    t.p.dataDir = dir.path().string() + "/";
-    w = std::make_unique<Thh>(t.p, ui);
-  }
-  QAction* A(const char* name) const {
-    QAction* a = w->Action(name);
-    EXPECT_NE(a, nullptr) << name;
-    return a;
-  }
-  void Trigger(const char* name) const {
-    if (QAction* a = A(name)) a->trigger();
-  }
-};
+using Window = test::MainWindowFixture;
 
 template <class T>
 T* Child(QWidget& w, const char* name) {

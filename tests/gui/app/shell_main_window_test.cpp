@@ -22,6 +22,7 @@
 #include "app/commands.h"
 #include "base/text_file.h"
 #include "calc/driver.h"
+#include "gui/app/main_window_fixture.h"
 #include "gui/app/shell_dialog_script.h"
 #include "gui/model/qt_ui.h"
 #include "model/input_file.h"
@@ -36,32 +37,11 @@ namespace fs = std::filesystem;
 const fs::path kData = KV40_SOURCE_DATA_DIR;
 
 // The main window on a program whose dialogs are the real Qt ones.
-struct Window {
-  test::TempDir dir;
-  test::TestProgram t;
-  model::QtUi ui{t.p};
-  std::unique_ptr<Thh> w;
-
-  Window() {
-    test::GuiApp();
-    t.p.ui = &ui;
-    t.p.configDir = dir.path().string() + "/";
-    t.p.config.tempDir = dir.path().string() + "/";
-    t.p.dataDir = dir.path().string() + "/";
-    w = std::make_unique<Thh>(t.p, ui);
-  }
+struct Window : test::MainWindowFixture {
   // beispiel1.k40, calculated, as the current file
   void LoadSample() {
     model::LoadInputFile(t.p, (kData / "beispiel1.k40").string());
     ASSERT_FALSE(t.p.cancel);
-  }
-  QAction* A(const char* name) const {
-    QAction* a = w->Action(name);
-    EXPECT_NE(a, nullptr) << name;
-    return a;
-  }
-  void Trigger(const char* name) const {
-    if (QAction* a = A(name)) a->trigger();
   }
 };
 
